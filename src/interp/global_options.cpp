@@ -1,0 +1,11 @@
+// The one copy of the global settings.
+#include "interp/global_options.h"
+
+namespace lx {
+
+GlobalOptions& globalOptions() {
+  static GlobalOptions options;
+  return options;
+}
+
+}  // namespace lx

@@ -1,0 +1,13 @@
+// The folder the running program was started from, where language files and
+// other companions of the program are looked for.
+#pragma once
+
+#include <filesystem>
+
+namespace lx {
+
+// The folder of the running executable. Tests may point it elsewhere.
+const std::filesystem::path& programDirectory();
+void setProgramDirectory(std::filesystem::path folder);
+
+}  // namespace lx

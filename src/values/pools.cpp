@@ -1,0 +1,101 @@
+// The four value pools and the factories that draw from them.
+#include "values/pools.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace lx {
+namespace {
+
+constexpr size_t kPoolSize = 100;
+
+thread_local bool processThread = false;
+
+// A stack of idle pre-built instances. Only the interpreter lock's holder
+// touches a pool, so it has no lock of its own.
+template <class T>
+struct Pool {
+  std::vector<T*> idle;
+  ~Pool() {
+    for (T* t : idle) delete t;
+  }
+  void fill() {
+    while (idle.size() < kPoolSize) {
+      T* t = new T();
+      t->pooled = true;
+      idle.push_back(t);
+    }
+  }
+  T* take() {
+    if (!processThread || idle.empty()) return nullptr;
+    T* t = idle.back();
+    idle.pop_back();
+    return t;
+  }
+  void giveBack(T* t) {
+    if (t->pooled && idle.size() < kPoolSize) {
+      t->refCount = 0;
+      t->reset({});
+      idle.push_back(t);
+    } else {
+      delete t;
+    }
+  }
+};
+
+Pool<tLogoInt>& ints() {
+  static Pool<tLogoInt> p;
+  return p;
+}
+Pool<tLogoReal>& reals() {
+  static Pool<tLogoReal> p;
+  return p;
+}
+Pool<tLogoString>& words() {
+  static Pool<tLogoString> p;
+  return p;
+}
+Pool<tLogoBool>& bools() {
+  static Pool<tLogoBool> p;
+  return p;
+}
+
+template <class T, class V>
+Ref<T> make(Pool<T>& pool, V&& value) {
+  if (T* t = pool.take()) {
+    t->reset(std::forward<V>(value));
+    return Ref<T>(t);
+  }
+  return Ref<T>(new T(std::forward<V>(value)));
+}
+
+}  // namespace
+
+Ref<tLogoInt> makeInt(int32_t value) { return make(ints(), value); }
+Ref<tLogoReal> makeReal(long double value) { return make(reals(), value); }
+Ref<tLogoString> makeWord(std::string_view text) { return make(words(), std::string(text)); }
+Ref<tLogoBool> makeBool(bool value) { return make(bools(), value); }
+
+Value makeNumber(int64_t value) {
+  if (value >= INT32_MIN && value <= INT32_MAX) return makeInt(static_cast<int32_t>(value));
+  return makeReal(static_cast<long double>(value));
+}
+
+void setLogoProcessThread(bool isProcessThread) { processThread = isProcessThread; }
+bool isLogoProcessThread() { return processThread; }
+
+void initValuePools() {
+  ints().fill();
+  reals().fill();
+  words().fill();
+  bools().fill();
+}
+
+PoolSizes valuePoolSizes() { return {ints().idle.size(), reals().idle.size(), words().idle.size(), bools().idle.size()}; }
+
+void recycle(tLogoInt* value) { ints().giveBack(value); }
+void recycle(tLogoReal* value) { reals().giveBack(value); }
+void recycle(tLogoString* value) { words().giveBack(value); }
+void recycle(tLogoBool* value) { bools().giveBack(value); }
+
+}  // namespace lx

@@ -1,0 +1,87 @@
+// tlogoobject: the base of every Logo value — words, numbers, booleans,
+// lists, images and Logo objects.
+//
+// How values are represented and owned. Every value is a heap object with an
+// intrusive reference count. A new value starts at count 0; every holder
+// (list cells, variables, the value stack, exceptions, caches) keeps a
+// counted reference, normally a Ref<T>, and the value is disposed of exactly
+// when the last holder lets go. There is no other collector. Values that
+// Logo code can see never change in place; operations answer new values.
+// (The one exception, `absorb`, only touches a value nobody else holds.)
+//
+// Numbers, words and booleans come from small pools when a Logo process
+// thread makes them, and go back to their pool when disposed of, so that
+// loops do not allocate. Only the thread that holds the interpreter lock
+// touches values, so counts and pools need no atomics.
+//
+// Operations are virtual methods, one per operation of the value classes;
+// errors of Logo code are raised as eLogoException with their code.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "objects/name_codes.h"
+#include "values/ref.h"
+
+namespace lx {
+
+class tLogoTab;  // a procedure table: the method table of a value class
+
+class tlogoobject {
+ public:
+  tlogoobject() = default;
+  tlogoobject(const tlogoobject&) = delete;
+  tlogoobject& operator=(const tlogoobject&) = delete;
+  virtual ~tlogoobject() = default;
+
+  int32_t refCount = 0;   // holders of this value
+  bool pooled = false;    // the instance belongs to a recycling pool
+  tLogoTab* methods = nullptr;  // the class's shared method table, not owned
+
+  // Frees the instance, or returns a pooled one to its pool.
+  virtual void dispose();
+  // A new, unpooled value equal to this one.
+  virtual Value copy() const = 0;
+
+  virtual bool isList() const { return false; }
+  virtual bool isImage() const { return false; }
+  virtual bool isWord() const { return false; }
+  virtual bool isAnyWord() const { return false; }
+  virtual bool isNumber() const { return false; }
+  virtual bool isBool() const { return false; }
+  virtual bool isInteger() const { return false; }
+
+  // Conversions; each raises its error when the value cannot serve.
+  virtual int32_t asIntegerIn(int32_t lo, int32_t hi) const;
+  virtual int32_t asInteger() const;
+  virtual long double asReal() const;
+  virtual bool asBool() const;
+
+  // The text a value prints as, without and with show-form quoting;
+  // `level` limits how deep nested lists print.
+  virtual std::string printText(int level = -1) const;
+  virtual std::string showText(int level = -1) const;
+  // The characters of a word (error 8 for anything else).
+  virtual std::string wordText() const;
+  virtual NameCode nameCode() const;
+
+  virtual bool isEmpty() const { return false; }
+  virtual bool equals(const tlogoobject& other) const { return this == &other; }
+  virtual bool equalsExact(const tlogoobject& other) const { return equals(other); }
+  virtual bool notEquals(const tlogoobject& other) const { return !equals(other); }
+  // Takes over `other`'s value in place, when this value has one holder and
+  // `other` is a pooled instance of the same class.
+  virtual bool absorb(const tlogoobject& other) { return this == &other; }
+
+  // The class's name, used in the text a value without a print form shows.
+  virtual const char* className() const = 0;
+};
+
+// The value as its class; nullptr when it is of another class.
+template <class T>
+T* as(const Value& value) {
+  return dynamic_cast<T*>(value.get());
+}
+
+}  // namespace lx
