@@ -52,7 +52,7 @@ class eLogoException : public eLogoBase {
 
   std::string extraText;             // #F
   std::string procName;              // #P
-  const void* procOwner = nullptr;   // owner of that procedure, not owned; none = main object
+  const tlogoobject* procOwner = nullptr;  // owner of that procedure, not held; none = main object
   tInprocType inprocType = ipNone;
   int32_t line = -1;                 // #L; negative when no line applies
   std::string primName;              // #p

@@ -1,0 +1,72 @@
+// The value stack.
+#include "interp/logo_stack.h"
+
+#include "interp/logo_exception.h"
+
+namespace lx {
+namespace {
+
+[[noreturn]] void fault(errorConst code) { throw eLogoException(code); }
+
+}  // namespace
+
+const Value& tLogoStack::top() const {
+  if (entries_.empty()) fault(erStackTop);
+  return entries_.back();
+}
+
+void tLogoStack::pop() {
+  if (entries_.empty()) fault(erStackDeletetop);
+  entries_.pop_back();
+}
+
+void tLogoStack::popInto(Value& slot) {
+  if (entries_.empty()) fault(erStackPop);
+  slot = std::move(entries_.back());
+  entries_.pop_back();
+}
+
+Value tLogoStack::take() {
+  if (entries_.empty()) fault(erStackPop1);
+  Value value = std::move(entries_.back());
+  entries_.pop_back();
+  return value;
+}
+
+void tLogoStack::popNone() {
+  if (entries_.empty()) fault(erStackPopnil);
+  if (entries_.back()) {
+    Value value = std::move(entries_.back());
+    entries_.pop_back();
+    throw eLogoException(erWhatToDo, std::move(value));
+  }
+  entries_.pop_back();
+}
+
+const Value& tLogoStack::peek(size_t k) const {
+  if (k >= entries_.size()) fault(erStackLookstack);
+  return entries_[entries_.size() - 1 - k];
+}
+
+void tLogoStack::removeAt(size_t k) {
+  if (k >= entries_.size()) fault(erStackShift);
+  entries_.erase(entries_.end() - 1 - static_cast<std::ptrdiff_t>(k));
+}
+
+void tLogoStack::removeUnderTop() {
+  if (entries_.size() < 2) fault(erStackShiftTop);
+  entries_.erase(entries_.end() - 2);
+}
+
+void tLogoStack::dropTo(size_t height) {
+  if (entries_.size() > height) entries_.resize(height);
+}
+
+void tLogoStack::drop(size_t n) { entries_.resize(n >= entries_.size() ? 0 : entries_.size() - n); }
+
+void tLogoStack::copyFrom(const tLogoStack& other, size_t n) {
+  const size_t from = n >= other.entries_.size() ? 0 : other.entries_.size() - n;
+  entries_.insert(entries_.end(), other.entries_.begin() + static_cast<std::ptrdiff_t>(from), other.entries_.end());
+}
+
+}  // namespace lx

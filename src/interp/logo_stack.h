@@ -1,0 +1,52 @@
+// tLogoStack: the value stack through which every call passes its inputs and
+// its result. Each Logo process has one; a call finds its inputs on it, first
+// input deepest, and leaves exactly one entry: its output, or none (a null
+// entry). Misuse is a fault of a primitive and raises the stack's internal
+// error codes.
+#pragma once
+
+#include <cstddef>
+#include <vector>
+
+#include "values/value.h"
+
+namespace lx {
+
+class tLogoStack {
+ public:
+  size_t count() const { return entries_.size(); }
+  bool empty() const { return entries_.empty(); }
+
+  void push(Value value) { entries_.push_back(std::move(value)); }
+  void pushNone() { entries_.emplace_back(); }
+
+  // The top entry (error 145 when empty).
+  const Value& top() const;
+  // Removes and releases the top entry (error 150 when empty).
+  void pop();
+  // Moves the top entry into `slot`, releasing what the slot held (error 147).
+  void popInto(Value& slot);
+  // Removes the top entry and hands its reference to the caller (error 148).
+  Value take();
+  // The top entry must be none: error 146 when the stack is empty, error 2
+  // (nothing says what to do with the value) when it holds a value.
+  void popNone();
+  // The k-th entry from the top, 0 being the top (error 151).
+  const Value& peek(size_t k) const;
+  // Removes the k-th entry from the top, shifting those above it down (error 144).
+  void removeAt(size_t k);
+  // Removes the entry under the top (error 143).
+  void removeUnderTop();
+  // Pops until `height` entries remain.
+  void dropTo(size_t height);
+  // Pops up to n entries.
+  void drop(size_t n);
+  void clearAll() { entries_.clear(); }
+  // Pushes the top n entries of `other`, in their order.
+  void copyFrom(const tLogoStack& other, size_t n);
+
+ private:
+  std::vector<Value> entries_;
+};
+
+}  // namespace lx
