@@ -1,0 +1,16 @@
+// The clipboard's text, through the started backend.
+#include "platform/clipboard.h"
+
+#include "platform/platform.h"
+
+namespace lx {
+
+std::string clipboardText() {
+  return platform().clipboardText();
+}
+
+void setClipboardText(std::string_view text) {
+  platform().setClipboardText(text);
+}
+
+}  // namespace lx

@@ -1,0 +1,28 @@
+// The headless backend.
+#include "platform/headless_backend.h"
+
+#include "platform/message_box.h"
+
+namespace lx {
+
+std::shared_ptr<PlatformWindow> HeadlessBackend::createWindow(const WindowParams& params) {
+  ui_.requireCurrent("createWindow");
+  return std::make_shared<PlatformWindow>(ui_, params);
+}
+
+std::string HeadlessBackend::clipboardText() {
+  std::lock_guard lock(clipboardMutex_);
+  return clipboard_;
+}
+
+void HeadlessBackend::setClipboardText(std::string_view text) {
+  std::lock_guard lock(clipboardMutex_);
+  clipboard_ = text;
+}
+
+// Headless nobody can close a box, so it does not wait.
+void HeadlessBackend::showMessageBox(std::string_view caption, std::string_view text) {
+  writeMessageBoxToStandardError(caption, text);
+}
+
+}  // namespace lx

@@ -1,0 +1,164 @@
+// A window of the platform: a title, a place on the screen, and a client
+// area whose picture is a PixelBuffer that the graphics code paints. Both
+// backends share this class: headless it is the whole window (off-screen);
+// a windowed backend derives from it and shows the buffer in a real window
+// through the hooks at the end.
+//
+// Threads: invalidate(), queueInput(), requestClose() and mouseState() may
+// be called from any thread; everything else only on the user-interface
+// thread, where the handlers also run. Windows are made shared (the queued
+// paint and input work holds them weakly, so a window may be destroyed with
+// work still queued for it); the last reference should be dropped on the
+// user-interface thread.
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <string>
+
+#include "platform/input_event.h"
+#include "platform/pixel_buffer.h"
+#include "platform/pixel_rect.h"
+#include "platform/ui_thread.h"
+
+namespace lx {
+
+enum class WindowState : uint8_t { Normal, Minimized, Maximized, FullScreen };
+
+enum class CursorShape : uint8_t {
+  Arrow,
+  Wait,
+  Cross,
+  Hand,
+  IBeam,
+  Move,
+  ResizeDiagonal,
+  ResizeHorizontal,
+  ResizeVertical,
+  Hidden,
+};
+
+struct WindowParams {
+  std::string title;  // internal text (code page 1250)
+  int x = 0;          // screen position of the client area's upper-left corner
+  int y = 0;
+  int width = 500;  // client area in pixels
+  int height = 400;
+  bool visible = true;
+};
+
+// The pointer as the window last saw it, from the input delivered to it.
+struct MouseState {
+  int x = 0;
+  int y = 0;
+  MouseButtons buttons = kNoButtons;  // held
+  Modifiers modifiers = kNoModifiers;
+};
+
+class PlatformWindow : public std::enable_shared_from_this<PlatformWindow> {
+ public:
+  // Paints `dirty` (inside the client area) into the window's pixels.
+  using PaintHandler = std::function<void(PixelBuffer& pixels, const PixelRect& dirty)>;
+  using InputHandler = std::function<void(const InputEvent& event)>;
+  using ResizeHandler = std::function<void(int width, int height)>;
+  using CloseHandler = std::function<void()>;
+
+  PlatformWindow(UiThread& ui, const WindowParams& params);
+  virtual ~PlatformWindow() = default;
+  PlatformWindow(const PlatformWindow&) = delete;
+  PlatformWindow& operator=(const PlatformWindow&) = delete;
+
+  // Handlers, each replacing the one before; run on the user-interface thread.
+  void setPaintHandler(PaintHandler handler) { paintHandler_ = std::move(handler); }
+  void setInputHandler(InputHandler handler) { inputHandler_ = std::move(handler); }
+  void setResizeHandler(ResizeHandler handler) { resizeHandler_ = std::move(handler); }
+  // Runs when the user asks to close the window (the window stays until destroyed).
+  void setCloseHandler(CloseHandler handler) { closeHandler_ = std::move(handler); }
+
+  const std::string& title() const { return title_; }
+  void setTitle(std::string title);
+  int x() const { return x_; }
+  int y() const { return y_; }
+  void setPosition(int x, int y);
+  int clientWidth() const { return pixels_.width(); }
+  int clientHeight() const { return pixels_.height(); }
+  // Resizes the client area: the pixels both sizes share stay, new ones are
+  // white, everything is invalidated, then the resize handler runs.
+  void setClientSize(int width, int height);
+  bool visible() const { return visible_; }
+  void setVisible(bool visible);
+  WindowState state() const { return state_; }
+  void setState(WindowState state);
+  CursorShape cursor() const { return cursor_; }
+  void setCursor(CursorShape cursor);
+  // While captured, the window receives the mouse even outside its area.
+  bool hasMouseCapture() const { return captured_; }
+  void captureMouse();
+  void releaseMouse();
+  // Moves the pointer to a client point; the window then gets a move there.
+  void setMousePosition(int x, int y) { warpPointer(x, y); }
+
+  // Any thread: marks part of the client area for repainting. Invalidations
+  // gather into one rectangle, painted once when the user-interface thread
+  // next serves paint work.
+  void invalidate(const PixelRect& rect);
+  void invalidateAll() { invalidate({0, 0, 1 << 30, 1 << 30}); }
+  // Paints what is invalid now, without waiting for the queue.
+  void paintNow();
+  // The client area's picture as the window shows it.
+  PixelBuffer& pixels() { return pixels_; }
+  // Paints what is invalid, then writes the client area as a PNG file.
+  [[nodiscard]] WriteResult screenshot(const std::filesystem::path& file);
+
+  // Any thread: queues input for delivery to the input handler on the
+  // user-interface thread, behind the input queued before it. A windowed
+  // backend feeds the window system's input through here; headless, tests
+  // and scripted drivers inject theirs the same way.
+  void queueInput(const InputEvent& event);
+  // Any thread: queues a request to close, as the window's close button does.
+  void requestClose();
+  // Any thread.
+  MouseState mouseState() const;
+
+ protected:
+  // Hooks for a backend that shows the window, run on the user-interface
+  // thread after the state changed; headless they do nothing.
+  virtual void titleChanged() {}
+  virtual void geometryChanged() {}
+  virtual void visibilityChanged() {}
+  virtual void stateChanged() {}
+  virtual void cursorChanged() {}
+  virtual void captureChanged() {}
+  // The pixels of `dirty` have just been painted: show them.
+  virtual void present(const PixelRect& dirty) { (void)dirty; }
+  // Moves the pointer. Headless there is no pointer, so this queues the
+  // move the window would see; a windowed backend moves the real pointer.
+  virtual void warpPointer(int x, int y);
+
+ private:
+  void deliver(const InputEvent& event);
+  void track(const InputEvent& event);
+
+  UiThread& ui_;
+  std::string title_;
+  int x_;
+  int y_;
+  bool visible_;
+  WindowState state_ = WindowState::Normal;
+  CursorShape cursor_ = CursorShape::Arrow;
+  bool captured_ = false;
+  PixelBuffer pixels_;
+  PaintHandler paintHandler_;
+  InputHandler inputHandler_;
+  ResizeHandler resizeHandler_;
+  CloseHandler closeHandler_;
+
+  mutable std::mutex mutex_;  // guards the three fields below
+  PixelRect invalid_;         // gathered invalidations, not yet painted
+  bool paintQueued_ = false;  // paint work for invalid_ waits in the queue
+  MouseState mouse_;
+};
+
+}  // namespace lx
