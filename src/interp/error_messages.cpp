@@ -16,7 +16,7 @@ OwnerNamer& ownerNamer() {
 std::string valueText(const eLogoException& e, bool showForm) {
   if (!e.value) return e.nameCode ? nameOf(e.nameCode) : "<nil>";
   try {
-    return showForm ? e.value->showText() : e.value->printText();
+    return showForm ? e.value->showText() : e.value->printText(0);
   } catch (...) {
     return "????";
   }

@@ -126,3 +126,22 @@ std::string upperCase(std::string_view text) {
 }
 
 }  // namespace lx
+
+namespace lx {
+
+std::string lowerCase(std::string_view text) {
+  // The inverse of the upper-case table: a capital's small letter is the
+  // byte whose capital it is.
+  static const auto table = [] {
+    std::array<unsigned char, 256> lower{};
+    for (int b = 0; b < 256; ++b) lower[b] = static_cast<unsigned char>(b);
+    for (int b = 255; b >= 0; --b)
+      if (kCp1250Upper[b] != b) lower[kCp1250Upper[b]] = static_cast<unsigned char>(b);
+    return lower;
+  }();
+  std::string out(text);
+  for (char& c : out) c = static_cast<char>(table[static_cast<unsigned char>(c)]);
+  return out;
+}
+
+}  // namespace lx

@@ -34,7 +34,8 @@ unsigned char foldByte(unsigned char c);
 // Letters with diacritics to their plain letters of the same case (used to
 // print without accents when that option is on).
 std::string removeAccents(std::string_view text);
-// Upper-casing of code page 1250 text.
+// Upper- and lower-casing of code page 1250 text.
 std::string upperCase(std::string_view text);
+std::string lowerCase(std::string_view text);
 
 }  // namespace lx

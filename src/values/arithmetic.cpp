@@ -7,6 +7,7 @@
 #include "interp/logo_exception.h"
 #include "values/pools.h"
 #include "values/random.h"
+#include "values/vector_arithmetic.h"
 
 namespace lx {
 namespace {
@@ -113,9 +114,13 @@ bool isIntegerOperand(const tlogoobject& a) {
 
 Value plus(const tlogoobject& a, const tlogoobject& b) { return binary(Op::Plus, a, b); }
 Value minus(const tlogoobject& a, const tlogoobject& b) { return binary(Op::Minus, a, b); }
-Value times(const tlogoobject& a, const tlogoobject& b) { return binary(Op::Times, a, b); }
+Value times(const tlogoobject& a, const tlogoobject& b) {
+  if (const tLogoList* list = asList(b)) return numberTimesList(a, *list);
+  return binary(Op::Times, a, b);
+}
 
 Value divide(const tlogoobject& a, const tlogoobject& b) {
+  if (const tLogoList* list = asList(b)) return numberDividedByList(a, *list);
   const long double x = a.asReal();
   const long double y = b.asReal();
   if (y == 0) throw eLogoException(erDiv0, self(b));

@@ -12,8 +12,10 @@ namespace lx {
 
 Value plus(const tlogoobject& a, const tlogoobject& b);
 Value minus(const tlogoobject& a, const tlogoobject& b);
+// With a list on the right, each number of the list is multiplied.
 Value times(const tlogoobject& a, const tlogoobject& b);
-// Always an extended real; error 32 for a zero divisor.
+// Always an extended real; error 32 for a zero divisor. With a list on the
+// right, the number is divided by each number of the list.
 Value divide(const tlogoobject& a, const tlogoobject& b);
 // Floor of the quotient; error 32 for a zero divisor.
 Value intDiv(const tlogoobject& a, const tlogoobject& b);

@@ -7,7 +7,9 @@
 #include "values/any_word.h"
 #include "values/number_text.h"
 #include "values/pools.h"
+#include "values/printer.h"
 #include "values/random.h"
+#include "values/show_form.h"
 
 namespace lx {
 namespace {
@@ -26,6 +28,13 @@ void tLogoString::reset(std::string text) {
 void tLogoString::dispose() { recycle(this); }
 
 Value tLogoString::copy() const { return Value(new tLogoString(chars_)); }
+
+std::string tLogoString::printText(int) const {
+  if (chars_.find('\r') == std::string::npos) return chars_;
+  return wordPrintText(chars_);
+}
+
+std::string tLogoString::showText(int) const { return showFormOfWord(chars_); }
 
 const tLogoString::NumberTest& tLogoString::parsed() const {
   if (parsed_) return number_;

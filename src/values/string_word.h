@@ -31,7 +31,10 @@ class tLogoString : public tLogoWord {
   long double asReal() const override;
   bool asBool() const override;
 
-  std::string printText(int = -1) const override { return chars_; }
+  // The text, with every lone CR written as CR LF.
+  std::string printText(int = -1) const override;
+  // The text quoted so that the reader gives this word back.
+  std::string showText(int = -1) const override;
   std::string wordText() const override { return chars_; }
 
   bool equals(const tlogoobject& other) const override;

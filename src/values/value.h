@@ -58,8 +58,9 @@ class tlogoobject {
   virtual long double asReal() const;
   virtual bool asBool() const;
 
-  // The text a value prints as, without and with show-form quoting;
-  // `level` limits how deep nested lists print.
+  // The text a value prints as, without and with show-form quoting.
+  // `level` 0 is the outermost value: a list there is written without its
+  // brackets, at any other level (the default too) with them.
   virtual std::string printText(int level = -1) const;
   virtual std::string showText(int level = -1) const;
   // The characters of a word (error 8 for anything else).

@@ -1,24 +1,14 @@
-// Interpreter tests run with the English dictionaries, on a thread counted
-// as a Logo process thread.
+// Every interpreter test runs in the Logo world a process would have.
 #include <gtest/gtest.h>
 
-#include "lang/dictionary.h"
-#include "lang/interface_dictionary.h"
-#include "platform/message_box.h"
-#include "values/pools.h"
+#include "support/logo_session.h"
 
 namespace lx {
 namespace {
 
 class InterpEnvironment : public ::testing::Environment {
  public:
-  void SetUp() override {
-    ASSERT_TRUE(selectLanguage("english"));
-    ASSERT_TRUE(selectInterfaceLanguage("english"));
-    initValuePools();
-    setLogoProcessThread(true);
-    setMessageBoxEcho(false);
-  }
+  void SetUp() override { testing::prepareLogoWorld(); }
 };
 
 const auto* const environment = ::testing::AddGlobalTestEnvironment(new InterpEnvironment);

@@ -3,9 +3,11 @@
 // dynamic scope and tail-call rebinding.
 #include <gtest/gtest.h>
 
+#include "interp/entry_saving.h"
 #include "interp/local_tab.h"
 #include "interp/logo_exception.h"
 #include "values/pools.h"
+#include "values/reader.h"
 
 namespace lx {
 namespace {
@@ -178,6 +180,28 @@ TEST_F(LocalFrames, AnErasedLocalComesBackWhenTheFrameCloses) {
   locals.popFrame();
   EXPECT_EQ(localValue(30), 1);
   locals.popFrame();
+}
+
+}  // namespace
+}  // namespace lx
+
+namespace lx {
+namespace {
+
+TEST(EntrySaving, VariablesSaveAsMakeLinesThatReadBack) {
+  tLogoVarTab vars;
+  vars.setValue(codeOf("size"), makeInt(40));
+  vars.setValue(codeOf("greeting"), makeWord("hello world"));
+  vars.setValue(codeOf("empty"), nullptr);
+  vars.setValue(codeOf("@hidden"), makeInt(1));
+  vars.setValue(codeOf("fresh"), makeInt(1), kNotSavedUntilSet);
+  EXPECT_EQ(variableSaveLine(*vars.variable(codeOf("size")), SaveKind::Make), "make \"size 40");
+  EXPECT_EQ(variableSaveLine(*vars.variable(codeOf("greeting")), SaveKind::Let), "let \"greeting \"|hello world|");
+  EXPECT_EQ(variableSaveLine(*vars.variable(codeOf("empty")), SaveKind::Make), "make \"empty novalue");
+  EXPECT_EQ(variableSaveLine(*vars.variable(codeOf("@hidden")), SaveKind::Make), "");
+  EXPECT_EQ(variableSaveLine(*vars.variable(codeOf("fresh")), SaveKind::Make), "");
+  vars.setValue(codeOf("shape"), Value(readList("[1 [2 3]]")->element()));
+  EXPECT_EQ(variableSaveLine(*vars.variable(codeOf("shape")), SaveKind::Declaration, "own "), "own shape [1 [2 3]]");
 }
 
 }  // namespace

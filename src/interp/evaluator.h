@@ -1,0 +1,25 @@
+// The evaluator: runs compiled instruction lists with a recursive-descent
+// parser that evaluates as it parses. Every value passes through the
+// thread's value stack; every call finds its inputs there and leaves one
+// entry, its output or none.
+#pragma once
+
+#include "interp/compiled_list.h"
+#include "interp/thread_state.h"
+
+namespace lx {
+
+// Runs the instructions of `code` until its end or until the stop flag is
+// set (by `output`, `stop` or a tail call); answers the stop flag.
+bool runList(const CompiledPtr& code);
+// Runs a value as instructions: a list, or a word read into one.
+bool runValue(const tlogoobject& value, CompileKind kind = kInstructions);
+
+// Evaluates `code` as an expression and answers its value, or none.
+Value evaluateList(const CompiledPtr& code);
+Value evaluateValue(const tlogoobject& value);
+
+// Runs the pending tail calls of the thread (after a command left one).
+void runTrampoline(ThreadState& state);
+
+}  // namespace lx

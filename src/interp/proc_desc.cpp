@@ -1,0 +1,14 @@
+// The default entry points of callable descriptors.
+#include "interp/proc_desc.h"
+
+#include "interp/logo_exception.h"
+
+namespace lx {
+
+void tProcDesc::execute(int) { throw eLogoException::withPrim(erInternExecute, name); }
+
+void tProcDesc::asMethodCommand(tlogoobject&, int) { throw eLogoException::withPrim(erInternExecute, name); }
+
+void tProcDesc::asMethodFunction(tlogoobject&, int) { throw eLogoException::withPrim(erInternExecute, name); }
+
+}  // namespace lx

@@ -1,0 +1,40 @@
+// How the evaluator finds what a name denotes: procedures along an object's
+// procedure chain, objects by name, inherited procedures for "usual'". The
+// object model installs its own resolver; until then (and in tests of the
+// interpreter alone) every name is looked up in one table of global
+// procedures.
+#pragma once
+
+#include <memory>
+
+#include "interp/proc_desc.h"
+
+namespace lx {
+
+class tLogoTab;
+
+class ProcedureResolver {
+ public:
+  virtual ~ProcedureResolver() = default;
+  // The procedure `code` in the procedure chain of `object` (none: the main
+  // object), or nullptr.
+  virtual tTabDesc* findProcedure(const Value& object, NameCode code) = 0;
+  // The object named `code` as seen from `from`; error 50 when there is none.
+  virtual Value findObject(const Value& from, NameCode code) = 0;
+  // The procedure `code` inherited by the object context `context`, or nullptr.
+  virtual tTabDesc* findInherited(const Value& context, NameCode code) = 0;
+  // When `code` names a callable object seen from `from`: its default
+  // action, with `object` set to it; else nullptr.
+  virtual tTabDesc* defaultAction(const Value& from, NameCode code, Value& object) = 0;
+};
+
+class tLogoGlobalVarTab;
+
+// The table that holds the global primitives and procedures (the main
+// object's procedure table), and the table of global variables.
+tLogoTab& globalProcedures();
+tLogoGlobalVarTab& globalVariables();
+ProcedureResolver& procedureResolver();
+void installProcedureResolver(std::unique_ptr<ProcedureResolver> resolver);
+
+}  // namespace lx

@@ -1,0 +1,89 @@
+// The interpreter state of one thread that runs Logo code: its value stack,
+// its local variables, the object it runs as, the pending `output`/`stop`,
+// the tail call waiting for the trampoline, and the error state that
+// `catch "error` fills. Each Logo process owns one; only the thread that
+// holds the interpreter lock runs Logo code, but every process keeps its
+// own state, so nothing here is shared.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "interp/control_exceptions.h"
+#include "interp/local_tab.h"
+#include "interp/logo_stack.h"
+
+namespace lx {
+
+class tProcDesc;
+class tLogoTab;
+
+// A call recorded in tail position, run by the trampoline of the caller.
+struct PendingTailCall {
+  tProcDesc* desc = nullptr;
+  Value object;   // the object it runs in
+  Value context;  // its object context
+  int inputCount = 0;
+  explicit operator bool() const { return desc != nullptr; }
+};
+
+// The state of an error caught by `catch "error`, read by `error`.
+struct CaughtError {
+  bool pending = false;
+  int code = 0;
+  std::string message;
+  std::string procedure;
+  int32_t line = 0;
+  std::string primitive;
+  Value value;
+  NameCode nameCode = 0;
+};
+
+struct ThreadState {
+  ThreadState();
+
+  tLogoStack stack;
+  tLogoLocaltab locals;
+  Value currentObject;      // where procedure names are looked up
+  tLogoTab* currentTable = nullptr;  // searched first when set
+  Value callContext;        // the object context of the call being made
+  Value procedureContext;   // the object context of the running procedure
+  std::vector<Value> objectStack;  // objects switched to by `ask` and prefixes
+  Value pendingOutput;      // the value of a pending `output`
+  bool stopFlag = false;    // set by `output`, `stop` and tail calls
+  // Instruction lists entered inside the running procedure. Only a call at
+  // nesting 1 (the last instruction of a procedure's own body) is a tail
+  // call; top-level code starts at 1 so that its lists, entered at 2, never
+  // leave a tail call with no procedure to run it.
+  int runNesting = 1;
+  int runDepth = 0;         // instruction lists entered in all
+  PendingTailCall tailCall;
+  bool savedByte = false;   // restored after a tail call
+  std::unique_ptr<eOutputException> outputException;
+  bool markActivity = false;
+  bool stopRequested = false;  // the process was told to end
+  std::vector<std::string> activeTags;  // tags of the running `catch` calls, lower-cased
+  CaughtError caughtError;
+  uint32_t repcount = 0;    // the counter of the innermost running loop
+};
+
+// The state of the calling thread; every thread that runs Logo code installs
+// one first (a process at its start, tests in their set-up).
+ThreadState& threadState();
+bool hasThreadState();
+void installThreadState(ThreadState* state);
+
+// Installs a fresh state for the lifetime of the scope.
+class ScopedThreadState {
+ public:
+  ScopedThreadState();
+  ~ScopedThreadState();
+  ThreadState& state() { return state_; }
+
+ private:
+  ThreadState state_;
+  ThreadState* previous_;
+};
+
+}  // namespace lx

@@ -1,0 +1,42 @@
+// ListBuilder: makes a new list front to back. It owns the cells it makes
+// until finish() hands out the first one; after that no cell changes.
+// Also the list constructors that take values from a stack.
+#pragma once
+
+#include <vector>
+
+#include "values/list.h"
+
+namespace lx {
+
+class tLogoStack;
+
+class ListBuilder {
+ public:
+  // Appends one element (not none).
+  void add(Value element);
+  // Appends every element of `list` (a spine copy).
+  void addAll(const tLogoList& list);
+  // Appends the elements of `list` from its first up to (not including)
+  // the cell `stop`; a null stop copies to the end.
+  void addRange(const tLogoList& list, const tLogoList* stop);
+  bool empty() const { return !head_; }
+
+  // The list built. A non-empty `tail` is shared as the rest after the
+  // built cells; with nothing built the tail itself, or a new empty list.
+  Ref<tLogoList> finish(Ref<tLogoList> tail = nullptr);
+
+ private:
+  Ref<tLogoList> head_;
+  tLogoList* last_ = nullptr;  // the last cell made, owned through head_
+};
+
+// A list of the top n values of `stack`, popped; the value pushed first
+// becomes the first element. n = 0 gives the empty list.
+Ref<tLogoList> fromStack(tLogoStack& stack, size_t n);
+Ref<tLogoList> fromStack(std::vector<Value>& stack, size_t n);
+// Pops n values and makes one list of them by the sentence rule: a list
+// contributes its elements, any other value itself, in push order.
+Ref<tLogoList> spliced(tLogoStack& stack, size_t n);
+
+}  // namespace lx

@@ -1,0 +1,17 @@
+// Every primitive test runs in the Logo world a process would have.
+#include <gtest/gtest.h>
+
+#include "support/logo_session.h"
+
+namespace lx {
+namespace {
+
+class PrimsEnvironment : public ::testing::Environment {
+ public:
+  void SetUp() override { testing::prepareLogoWorld(); }
+};
+
+const auto* const environment = ::testing::AddGlobalTestEnvironment(new PrimsEnvironment);
+
+}  // namespace
+}  // namespace lx
