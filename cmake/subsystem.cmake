@@ -5,6 +5,8 @@ function(lx_subsystem name)
   cmake_parse_arguments(ARG "" "" "DEPENDS;LIBRARIES" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS
        ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  # A folder's main.cpp is its program's entry point, not library code.
+  list(FILTER sources EXCLUDE REGEX "/main\\.cpp$")
   add_library(lx_${name} STATIC ${sources})
   target_include_directories(lx_${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
   foreach(dep IN LISTS ARG_DEPENDS)

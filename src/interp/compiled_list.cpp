@@ -110,7 +110,8 @@ CompiledPtr compileElements(const tLogoList& list, CompileKind kind) {
 
 CompiledPtr compiled(const tlogoobject& value, CompileKind kind) {
   if (const tLogoList* list = asList(value)) {
-    auto* cache = dynamic_cast<CachedCode*>(list->compiledCache());
+    // Only this file fills the cache of a list, always with a CachedCode.
+    auto* cache = static_cast<CachedCode*>(list->compiledCache());
     if (!cache) {
       auto fresh = std::make_unique<CachedCode>();
       cache = fresh.get();

@@ -7,12 +7,11 @@
 #include "interp/logo_exception.h"
 #include "interp/procedure_resolver.h"
 #include "interp/var_tab.h"
+#include "interp/variables.h"
 #include "interp/yield_point.h"
 
 namespace lx {
 namespace {
-
-constexpr size_t kMaxObjectStack = 1000;
 
 // A resolved call: the descriptor, the object a prefix switched to (none
 // without prefix) and the object context recorded for the call.
@@ -75,7 +74,7 @@ class ContextGuard {
 };
 
 tProcDesc* asProcedure(tTabDesc* desc, NameCode name) {
-  auto* proc = dynamic_cast<tProcDesc*>(desc);
+  tProcDesc* proc = desc->asProcedure();
   if (!proc) throw eLogoException::withPrim(erInternExecute, name);
   return proc;
 }
@@ -192,14 +191,6 @@ class Parser {
     ++pos_;
   }
 
-  Value variableValue(NameCode code) {
-    if (const tLogoVarDesc* local = state_.locals.variable(code)) {
-      if (!local->value) throw eLogoException::withName(erNoVal, code);
-      return local->value;
-    }
-    return globalVariables().value(code);
-  }
-
   tProcDesc* resolveOperator(NameCode code) {
     tTabDesc* desc = procedureResolver().findProcedure(state_.currentObject, code);
     if (!desc) throw eLogoException::withName(erDoNotKnowHowTo, code);
@@ -236,10 +227,14 @@ class Parser {
                                            : procedureResolver().findProcedure(object, name);
         state_.currentTable = savedTable;
       } else if (token().kind == Tok::Usual) {
-        found = procedureResolver().findInherited(state_.procedureContext, name);
+        call.context = state_.procedureContext;
+        found = procedureResolver().findInherited(call.context, name);
       } else {
         found = lookUp(state_.currentObject, name);
       }
+      // The context remembers where the procedure was found, so that a
+      // "usual'" inside it goes on searching from there.
+      if (found) call.context = procedureResolver().contextOf(call.context, *found);
       ++pos_;
       if (!found) {
         Value object;
@@ -391,6 +386,25 @@ Value evaluateList(const CompiledPtr& code) {
 }
 
 Value evaluateValue(const tlogoobject& value) { return evaluateList(compiled(value, kInstructions)); }
+
+Value callDescriptor(tProcDesc& desc, int inputCount, bool wantValue) {
+  ThreadState& state = threadState();
+  try {
+    if (wantValue) {
+      desc.asFunction(inputCount);
+    } else {
+      desc.asCommand(inputCount);
+      if (state.tailCall) runTrampoline(state);
+    }
+  } catch (eLogoException& e) {
+    annotatePrim(e, desc.name);
+    throw;
+  }
+  Value result = state.stack.take();
+  if (wantValue && !result) throw eLogoException::withName(erDidNotReport, desc.name);
+  if (!wantValue && result && !state.stopFlag) throw eLogoException(erWhatToDo, std::move(result));
+  return result;
+}
 
 void runTrampoline(ThreadState& state) {
   do {

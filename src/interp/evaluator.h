@@ -5,6 +5,7 @@
 #pragma once
 
 #include "interp/compiled_list.h"
+#include "interp/proc_desc.h"
 #include "interp/thread_state.h"
 
 namespace lx {
@@ -18,6 +19,12 @@ bool runValue(const tlogoobject& value, CompileKind kind = kInstructions);
 // Evaluates `code` as an expression and answers its value, or none.
 Value evaluateList(const CompiledPtr& code);
 Value evaluateValue(const tlogoobject& value);
+
+// Calls `desc` with the `inputCount` inputs on the stack, from a primitive
+// (not from Logo text): as a function its value (none raises error 33
+// naming it), as a command none (a value is error 2). Runs the tail calls
+// the call leaves; a pending `output` or `stop` is left to the caller.
+Value callDescriptor(tProcDesc& desc, int inputCount, bool wantValue);
 
 // Runs the pending tail calls of the thread (after a command left one).
 void runTrampoline(ThreadState& state);

@@ -12,11 +12,21 @@ void tLogoLocaltab::bind(NameCode code, Value value) {
     entry.hadEntry = true;
     entry.value = std::move(current->value);
     current->value = storableValue(std::move(value));
+  } else if (tLogoVarDesc* idle = tLogoVarTab::variable(code)) {
+    idle->flags &= static_cast<uint8_t>(~kUnbound);
+    idle->value = storableValue(std::move(value));
   } else {
     add(makeEntry(code, storableValue(std::move(value))));
   }
   saved_.push_back(std::move(entry));
   ++frameSize_;
+}
+
+void tLogoLocaltab::unbind(NameCode code) {
+  if (tLogoVarDesc* desc = tLogoVarTab::variable(code)) {
+    desc->flags |= kUnbound;
+    desc->value = nullptr;
+  }
 }
 
 void tLogoLocaltab::pushFrame(const std::vector<NameCode>& params, tLogoStack& stack) {
@@ -36,8 +46,9 @@ void tLogoLocaltab::popFrame() {
     --frameSize_;
     if (entry.code == 0) continue;  // a binding cleared by unbindLocal
     if (!entry.hadEntry) {
-      if (findOrNull(entry.code)) eraseEntry(entry.code);
-    } else if (tLogoVarDesc* current = variable(entry.code)) {
+      unbind(entry.code);
+    } else if (tLogoVarDesc* current = tLogoVarTab::variable(entry.code)) {
+      current->flags &= static_cast<uint8_t>(~kUnbound);
       current->value = std::move(entry.value);
     } else {
       add(makeEntry(entry.code, std::move(entry.value)));
@@ -72,8 +83,9 @@ void tLogoLocaltab::unbindLocal(NameCode code) {
     Saved& entry = saved_[saved_.size() - 1 - i];
     if (entry.code != code) continue;
     if (!entry.hadEntry) {
-      if (findOrNull(code)) eraseEntry(code);
-    } else if (tLogoVarDesc* current = variable(code)) {
+      unbind(code);
+    } else if (tLogoVarDesc* current = tLogoVarTab::variable(code)) {
+      current->flags &= static_cast<uint8_t>(~kUnbound);
       current->value = std::move(entry.value);
     } else {
       add(makeEntry(code, std::move(entry.value)));

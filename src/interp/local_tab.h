@@ -32,6 +32,13 @@ class tLogoLocaltab : public tLogoVarTab {
   // again, so that tail recursion runs in constant frame space.
   void rebindForTailCall(const std::vector<NameCode>& params, tLogoStack& stack);
 
+  // The descriptor of a name that has a local binding now, or nullptr.
+  // (Hides the table's own lookup, which also sees idle descriptors.)
+  tLogoVarDesc* variable(NameCode code) const {
+    tLogoVarDesc* desc = tLogoVarTab::variable(code);
+    return desc && !(desc->flags & kUnbound) ? desc : nullptr;
+  }
+
   size_t frameCount() const { return frames_; }
   // Entries on the frame stack (bindings and frame marks), for tests and limits.
   size_t depth() const { return saved_.size(); }
@@ -45,7 +52,14 @@ class tLogoLocaltab : public tLogoVarTab {
     size_t previousFrameSize = 0; // for frame marks
   };
 
+  // A descriptor whose name has no binding now. Unbinding keeps the
+  // descriptor for the next binding of the name instead of destroying it:
+  // procedure calls bind their parameters every time, and making and
+  // unlinking descriptors would cost an allocation and a lock per call.
+  static constexpr uint8_t kUnbound = 64;
+
   void bind(NameCode code, Value value);
+  void unbind(NameCode code);
   bool frameBinds(NameCode code) const;
 
   std::vector<Saved> saved_;

@@ -53,7 +53,9 @@ class ActivationGuard {
         desc_(desc),
         savedByte_(state.savedByte),
         callerContext_(state.procedureContext),
-        savedNesting_(state.runNesting) {
+        savedNesting_(state.runNesting),
+        savedTest_(state.testState) {
+    state_.testState = ThreadState::TestState::Unset;
     state_.procedureContext = state_.callContext;
     state_.runNesting = noTail ? 1 : 0;
     ++desc_.activations;
@@ -62,6 +64,7 @@ class ActivationGuard {
     --desc_.activations;
     state_.procedureContext = std::move(callerContext_);
     state_.runNesting = savedNesting_;
+    state_.testState = savedTest_;
     if (!state_.tailCall) {
       state_.locals.popFrame();
       state_.savedByte = savedByte_;
@@ -74,6 +77,7 @@ class ActivationGuard {
   bool savedByte_;
   Value callerContext_;
   int savedNesting_;
+  ThreadState::TestState savedTest_;
 };
 
 void tLogoProcDesc::call(int inputCount, bool tail, bool noTail) {

@@ -32,6 +32,8 @@ class tProcDesc : public tTabDesc {
   // Value methods run on a receiver (error 153 for every other descriptor).
   virtual void asMethodCommand(tlogoobject& receiver, int inputCount);
   virtual void asMethodFunction(tlogoobject& receiver, int inputCount);
+  tProcDesc* asProcedure() override { return this; }
+
   // A Logo procedure's [[inputs] line...] form; none for the rest.
   virtual Value definitionList() const { return nullptr; }
 

@@ -20,16 +20,26 @@ std::unique_ptr<ProcedureResolver>& resolverSlot() {
   return resolver;
 }
 
+// The main object's tables once the object model installed them. Set
+// while no Logo code runs (start-up, a full reset).
+tLogoTab* installedProcedures = nullptr;
+tLogoGlobalVarTab* installedVariables = nullptr;
+
 }  // namespace
 
 tLogoTab& globalProcedures() {
   static tLogoTab table("commandsLabel");
-  return table;
+  return installedProcedures ? *installedProcedures : table;
 }
 
 tLogoGlobalVarTab& globalVariables() {
   static tLogoGlobalVarTab table;
-  return table;
+  return installedVariables ? *installedVariables : table;
+}
+
+void installGlobalTables(tLogoTab* procedures, tLogoGlobalVarTab* variables) {
+  installedProcedures = procedures;
+  installedVariables = variables;
 }
 
 ProcedureResolver& procedureResolver() { return *resolverSlot(); }

@@ -26,14 +26,27 @@ class ProcedureResolver {
   // When `code` names a callable object seen from `from`: its default
   // action, with `object` set to it; else nullptr.
   virtual tTabDesc* defaultAction(const Value& from, NameCode code, Value& object) = 0;
+  // The object context recorded for a call of `found`, which was looked up
+  // from `context`: it must tell a later "usual'" inside the procedure
+  // where the search for the inherited procedure goes on.
+  virtual Value contextOf(const Value& context, const tTabDesc& found) {
+    (void)found;
+    return context;
+  }
 };
 
 class tLogoGlobalVarTab;
 
 // The table that holds the global primitives and procedures (the main
-// object's procedure table), and the table of global variables.
+// object's procedure table), and the table of global variables (the main
+// object's variables). Until the object model installs the main object's
+// tables (and in tests of the interpreter alone) they are two tables of
+// their own.
 tLogoTab& globalProcedures();
 tLogoGlobalVarTab& globalVariables();
+// Makes the main object's tables the global ones; nullptr for both goes
+// back to the tables of the interpreter alone.
+void installGlobalTables(tLogoTab* procedures, tLogoGlobalVarTab* variables);
 ProcedureResolver& procedureResolver();
 void installProcedureResolver(std::unique_ptr<ProcedureResolver> resolver);
 

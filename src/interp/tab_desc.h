@@ -12,6 +12,7 @@
 namespace lx {
 
 class tLogoTab;
+class tProcDesc;
 
 // Flag bits of a descriptor.
 enum DescFlags : uint8_t {
@@ -39,6 +40,9 @@ class tTabDesc {
   // Whether it is a variable (the procedure table and the variable tables
   // hold different kinds of descriptors).
   virtual bool isVariable() const { return false; }
+  // This descriptor as a callable one, or nullptr (a plain virtual call:
+  // the evaluator asks at every call).
+  virtual tProcDesc* asProcedure() { return nullptr; }
 
   bool notSaved() const { return (flags & (kNotSaved | kNotSavedUntilSet)) != 0; }
 

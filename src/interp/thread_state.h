@@ -19,6 +19,10 @@ namespace lx {
 class tProcDesc;
 class tLogoTab;
 
+// The deepest nesting of objects made current by `ask` and object prefixes
+// (error 159 beyond it).
+inline constexpr size_t kMaxObjectStack = 1000;
+
 // A call recorded in tail position, run by the trampoline of the caller.
 struct PendingTailCall {
   tProcDesc* desc = nullptr;
@@ -50,6 +54,8 @@ struct ThreadState {
   Value callContext;        // the object context of the call being made
   Value procedureContext;   // the object context of the running procedure
   std::vector<Value> objectStack;  // objects switched to by `ask` and prefixes
+  std::vector<Value> objectList;   // the objects `tell` or `ask` addressed; empty: none
+  Value lastObject;                // the object this process made last
   Value pendingOutput;      // the value of a pending `output`
   bool stopFlag = false;    // set by `output`, `stop` and tail calls
   // Instruction lists entered inside the running procedure. Only a call at
@@ -65,7 +71,9 @@ struct ThreadState {
   bool stopRequested = false;  // the process was told to end
   std::vector<std::string> activeTags;  // tags of the running `catch` calls, lower-cased
   CaughtError caughtError;
-  uint32_t repcount = 0;    // the counter of the innermost running loop
+  uint32_t repcount = 0;    // the round of the innermost running loop; 0 outside loops
+  // The state `test` sets for `iftrue` and `iffalse`, kept per procedure call.
+  enum class TestState : uint8_t { Unset, True, False } testState = TestState::Unset;
 };
 
 // The state of the calling thread; every thread that runs Logo code installs

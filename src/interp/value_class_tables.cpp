@@ -171,19 +171,19 @@ Value evaluateTemplatePart(const Value& expression) {
 }  // namespace
 
 void initValueClassTables() {
-  for (ValueClass kind : {ValueClass::Word, ValueClass::Integer, ValueClass::Real, ValueClass::Boolean, ValueClass::List})
+  for (ValueKind kind : {ValueKind::Word, ValueKind::Integer, ValueKind::Real, ValueKind::Boolean, ValueKind::List})
     valueClassTable(kind).eraseAll();
-  for (ValueClass kind : {ValueClass::Word, ValueClass::Integer, ValueClass::Real, ValueClass::Boolean})
+  for (ValueKind kind : {ValueKind::Word, ValueKind::Integer, ValueKind::Real, ValueKind::Boolean})
     addWordOperations(valueClassTable(kind));
-  for (ValueClass kind : {ValueClass::Word, ValueClass::Integer, ValueClass::Real})
+  for (ValueKind kind : {ValueKind::Word, ValueKind::Integer, ValueKind::Real})
     addNumberOperations(valueClassTable(kind));
-  addBitsAndNot(valueClassTable(ValueClass::Word));
-  addBitsAndNot(valueClassTable(ValueClass::Integer));
-  tLogoTab& booleans = valueClassTable(ValueClass::Boolean);
+  addBitsAndNot(valueClassTable(ValueKind::Word));
+  addBitsAndNot(valueClassTable(ValueKind::Integer));
+  tLogoTab& booleans = valueClassTable(ValueKind::Boolean);
   addBitsAndNot(booleans);
   method1(booleans, "div", notForBooleans);
   method1(booleans, "mod", notForBooleans);
-  addListOperations(valueClassTable(ValueClass::List));
+  addListOperations(valueClassTable(ValueKind::List));
   setTemplateEvaluator(evaluateTemplatePart);
 }
 

@@ -11,25 +11,22 @@ namespace lx {
 
 void tPasProcRoot::execute(int) { throw eLogoException::withPrim(erInternExecuteF, name); }
 
-tLogoTab& valueClassTable(ValueClass kind) {
-  static tLogoTab tables[5];
+tLogoTab& valueClassTable(ValueKind kind) {
+  static tLogoTab tables[static_cast<int>(ValueKind::Other)];
   tLogoTab& table = tables[static_cast<int>(kind)];
   table.notOwned = true;
   return table;
 }
 
 tLogoTab* methodTableOf(const tlogoobject& value) {
-  if (value.isList()) return &valueClassTable(ValueClass::List);
-  if (dynamic_cast<const tLogoString*>(&value)) return &valueClassTable(ValueClass::Word);
-  if (dynamic_cast<const tLogoInt*>(&value)) return &valueClassTable(ValueClass::Integer);
-  if (dynamic_cast<const tLogoReal*>(&value)) return &valueClassTable(ValueClass::Real);
-  if (dynamic_cast<const tLogoBool*>(&value)) return &valueClassTable(ValueClass::Boolean);
-  return value.methods;
+  const ValueKind kind = value.kind();
+  return kind == ValueKind::Other ? value.methods : &valueClassTable(kind);
 }
 
 tProcDesc* findMethodOrNull(const tlogoobject& value, NameCode code) {
   tLogoTab* table = methodTableOf(value);
-  return table ? dynamic_cast<tProcDesc*>(table->findOrNull(code)) : nullptr;
+  tTabDesc* desc = table ? table->findOrNull(code) : nullptr;
+  return desc ? desc->asProcedure() : nullptr;
 }
 
 tProcDesc* findMethod(const tlogoobject& value, NameCode code) {

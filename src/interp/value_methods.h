@@ -103,7 +103,6 @@ class tObjectProcNDesc : public tProcDesc {
 };
 
 // The shared method tables of the value classes.
-enum class ValueClass { Word, Integer, Real, Boolean, List };
-tLogoTab& valueClassTable(ValueClass kind);
+tLogoTab& valueClassTable(ValueKind kind);
 
 }  // namespace lx

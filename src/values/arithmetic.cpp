@@ -107,9 +107,16 @@ Value bitwise(std::span<const Value> inputs, Combine combine) {
 }  // namespace
 
 bool isIntegerOperand(const tlogoobject& a) {
-  if (dynamic_cast<const tLogoInt*>(&a)) return true;
-  if (const auto* word = dynamic_cast<const tLogoString*>(&a)) return word->parsed().isInt || word->isAnyWord();
-  return false;
+  switch (a.kind()) {
+    case ValueKind::Integer:
+      return true;
+    case ValueKind::Word: {
+      const auto& word = static_cast<const tLogoString&>(a);
+      return word.parsed().isInt || word.isAnyWord();
+    }
+    default:
+      return false;
+  }
 }
 
 Value plus(const tlogoobject& a, const tlogoobject& b) { return binary(Op::Plus, a, b); }

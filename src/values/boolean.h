@@ -18,6 +18,7 @@ class tLogoBool : public tlogonumber {
   void dispose() override;
   Value copy() const override;
   const char* className() const override { return "tLogoBool"; }
+  ValueKind kind() const override { return ValueKind::Boolean; }
 
   bool isNumber() const override { return false; }
   bool isBool() const override { return true; }

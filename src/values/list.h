@@ -82,6 +82,7 @@ class tLogoList : public tlogoobject {
   // A spine copy: new cells holding the same elements.
   Value copy() const override;
   const char* className() const override { return "tLogoList"; }
+  ValueKind kind() const override { return ValueKind::List; }
 
   bool isList() const override { return true; }
   bool isEmpty() const override { return !element_; }

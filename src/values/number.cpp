@@ -18,9 +18,8 @@ Value self(const tlogoobject* value) { return Value(const_cast<tlogoobject*>(val
 
 // A value whose integer reading cannot fail: compare with it as integers.
 bool holdsExactInteger(const tlogoobject& other) {
-  if (dynamic_cast<const tLogoInt*>(&other)) return true;
-  const auto* word = dynamic_cast<const tLogoString*>(&other);
-  return word && word->parsed().isInt;
+  if (other.kind() == ValueKind::Integer) return true;
+  return other.kind() == ValueKind::Word && static_cast<const tLogoString&>(other).parsed().isInt;
 }
 
 // Equality of a number with another value: numbers numerically, other

@@ -47,6 +47,7 @@ class tLogoInt : public tlogonumber {
   void dispose() override;
   Value copy() const override;
   const char* className() const override { return "tLogoInt"; }
+  ValueKind kind() const override { return ValueKind::Integer; }
 
   bool isInteger() const override { return true; }
   int32_t asIntegerIn(int32_t lo, int32_t hi) const override;
@@ -75,6 +76,7 @@ class tLogoReal : public tlogonumber {
   void dispose() override;
   Value copy() const override;
   const char* className() const override { return "tLogoReal"; }
+  ValueKind kind() const override { return ValueKind::Real; }
 
   bool isInteger() const override;
   int32_t asIntegerIn(int32_t lo, int32_t hi) const override;

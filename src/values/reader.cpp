@@ -3,7 +3,7 @@
 // Values are pushed on a private stack as they are read; a "[" remembers
 // the stack height, and its "]" gathers everything above that height into a
 // list. Open lists are kept as heights on a second stack rather than as
-// recursive calls, so nesting of any depth reads in constant stack space.
+// recursive calls, so nesting of any depth reads without recursion.
 #include "values/reader.h"
 
 #include <vector>

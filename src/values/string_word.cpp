@@ -101,8 +101,8 @@ bool tLogoString::equalsWith(const tlogoobject& other, bool exact) const {
   if (!other.isWord()) return false;
   const NumberTest& n = parsed();
   if (n.isNum && other.isNumber()) {
-    const auto* otherWord = dynamic_cast<const tLogoString*>(&other);
-    const bool otherIsInt = otherWord ? otherWord->parsed().isInt : dynamic_cast<const tLogoInt*>(&other) != nullptr;
+    const bool otherIsInt = other.kind() == ValueKind::Integer ||
+                            (other.kind() == ValueKind::Word && static_cast<const tLogoString&>(other).parsed().isInt);
     if (n.isInt && otherIsInt) return n.intValue == other.asInteger();
     return n.realValue == other.asReal();
   }

@@ -19,6 +19,7 @@ class tLogoString : public tLogoWord {
   void dispose() override;
   Value copy() const override;
   const char* className() const override { return "tLogoString"; }
+  ValueKind kind() const override { return ValueKind::Word; }
 
   bool isAnyWord() const override;
   bool isNumber() const override { return parsed().isNum; }

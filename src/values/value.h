@@ -28,6 +28,10 @@ namespace lx {
 
 class tLogoTab;  // a procedure table: the method table of a value class
 
+// The value classes that have a shared method table; everything else
+// (images, Logo objects) keeps its own in `methods`.
+enum class ValueKind : uint8_t { Word, Integer, Real, Boolean, List, Other };
+
 class tlogoobject {
  public:
   tlogoobject() = default;
@@ -77,6 +81,9 @@ class tlogoobject {
 
   // The class's name, used in the text a value without a print form shows.
   virtual const char* className() const = 0;
+  // Which value class this is. Operators and word/list primitives dispatch
+  // on it at every call, so it is one virtual call rather than a type test.
+  virtual ValueKind kind() const { return ValueKind::Other; }
 };
 
 // The value as its class; nullptr when it is of another class.

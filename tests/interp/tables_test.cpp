@@ -134,7 +134,7 @@ TEST_F(LocalFrames, ParametersTakeTheStackInOrderAndRestoreOuterBindings) {
   locals.popFrame();
   EXPECT_EQ(localValue(10), 1);
   locals.popFrame();
-  EXPECT_EQ(locals.findOrNull(10), nullptr);
+  EXPECT_EQ(locals.variable(10), nullptr);
   EXPECT_EQ(locals.frameCount(), 0u);
   EXPECT_EQ(locals.depth(), 0u);
 }
@@ -147,13 +147,13 @@ TEST_F(LocalFrames, LocalsNeedAFrameAndUnbindInAnyOrder) {
   locals.bindLocal(1, makeInt(3));
   EXPECT_EQ(localValue(1), 3);
   locals.unbindLocal(2);  // not the newest binding: cleared in place
-  EXPECT_EQ(locals.findOrNull(2), nullptr);
+  EXPECT_EQ(locals.variable(2), nullptr);
   locals.unbindLocal(1);  // the newest: the frame shrinks
   EXPECT_EQ(localValue(1), 1);
   locals.bindOrSetLocal(1, makeInt(5));
   EXPECT_EQ(localValue(1), 5);
   locals.popFrame();
-  EXPECT_EQ(locals.findOrNull(1), nullptr);
+  EXPECT_EQ(locals.variable(1), nullptr);
   EXPECT_EQ(locals.depth(), 0u);
 }
 
@@ -168,7 +168,7 @@ TEST_F(LocalFrames, TailCallsRebindWithoutGrowing) {
   EXPECT_EQ(locals.depth(), depth);
   EXPECT_EQ(localValue(20), 1000);
   locals.popFrame();
-  EXPECT_EQ(locals.findOrNull(20), nullptr);
+  EXPECT_EQ(locals.variable(20), nullptr);
 }
 
 TEST_F(LocalFrames, AnErasedLocalComesBackWhenTheFrameCloses) {

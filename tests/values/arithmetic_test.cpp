@@ -113,6 +113,13 @@ TEST(Arithmetic, NegationAbsAndRandomAtTheEdges) {
   EXPECT_NO_THROW(randomOf(*integer(INT32_MIN)));
 }
 
+TEST(Arithmetic, SeededRandomFollowsTheLinearCongruentialSequence) {
+  seedRandom(0);
+  std::vector<int32_t> draws;
+  for (int i = 0; i < 5; ++i) draws.push_back(randomOf(*integer(100))->asInteger());
+  EXPECT_EQ(draws, (std::vector<int32_t>{0, 3, 86, 20, 27}));
+}
+
 TEST(Arithmetic, SeededRandomRepeats) {
   seedRandom(7);
   std::vector<int32_t> first;

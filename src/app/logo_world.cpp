@@ -1,0 +1,22 @@
+// The Logo world of the console and the runtime.
+#include "app/logo_world.h"
+
+#include "interp/procedure_resolver.h"
+#include "interp/value_class_tables.h"
+#include "lang/dictionary.h"
+#include "lang/interface_dictionary.h"
+#include "prims/global_primitives.h"
+#include "values/pools.h"
+
+namespace lx {
+
+bool buildLogoWorld(const std::string& language) {
+  if (!selectLanguage(language)) return false;
+  selectInterfaceLanguage(currentLanguage());
+  initValuePools();
+  initValueClassTables();
+  registerGlobalPrimitives(globalProcedures());
+  return true;
+}
+
+}  // namespace lx

@@ -1,0 +1,13 @@
+// Building the Logo world the runtime runs code in: the language, the value
+// pools and class tables, and the main object's primitives.
+#pragma once
+
+#include <string>
+
+namespace lx {
+
+// Selects `language` (and its interface texts) and registers everything.
+// Answers false when the language has no dictionary.
+bool buildLogoWorld(const std::string& language);
+
+}  // namespace lx

@@ -1,0 +1,27 @@
+// Reading and setting variables along the local scope.
+#include "interp/variables.h"
+
+#include "interp/logo_exception.h"
+#include "interp/procedure_resolver.h"
+#include "interp/thread_state.h"
+#include "interp/var_tab.h"
+
+namespace lx {
+
+Value variableValue(NameCode name) {
+  if (const tLogoVarDesc* local = threadState().locals.variable(name)) {
+    if (!local->value) throw eLogoException::withName(erNoVal, name);
+    return local->value;
+  }
+  return globalVariables().value(name);
+}
+
+void setVariable(NameCode name, Value value) {
+  if (tLogoVarDesc* local = threadState().locals.variable(name)) {
+    local->value = storableValue(std::move(value));
+    return;
+  }
+  globalVariables().setValue(name, std::move(value));
+}
+
+}  // namespace lx

@@ -1,0 +1,94 @@
+// The console: collecting lines into instructions, the command line, and a
+// whole run with its output, its errors and the input that `readword` reads.
+#include "app/console.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "app/command_line.h"
+#include "app/console_lines.h"
+
+namespace lx {
+namespace {
+
+std::vector<ConsoleInstruction> instructionsOf(std::vector<std::string> lines) {
+  size_t at = 0;
+  ConsoleLines console([&]() -> std::optional<std::string> {
+    if (at == lines.size()) return std::nullopt;
+    return lines[at++];
+  });
+  std::vector<ConsoleInstruction> out;
+  while (auto instruction = console.next()) out.push_back(*instruction);
+  return out;
+}
+
+TEST(ConsoleLines, ContinuationsDefinitionsAndSkippedLines) {
+  const auto got = instructionsOf({"; a comment", "", "print 1 ~", "+ 2", "TO square :n", "output :n * :n",
+                                   "END", "   ", "print 3"});
+  ASSERT_EQ(got.size(), 3u);
+  EXPECT_EQ(got[0].text, "print 1  + 2");
+  EXPECT_EQ(got[0].firstLine, 3);
+  EXPECT_EQ(got[1].kind, ConsoleInstruction::Definition);
+  EXPECT_EQ(got[1].text, "TO square :n\r\noutput :n * :n\r\nEND");
+  EXPECT_EQ(got[2].text, "print 3");
+}
+
+TEST(ConsoleLines, AnUnfinishedDefinitionEndsWithTheScript) {
+  const auto got = instructionsOf({"to half", "print 1"});
+  ASSERT_EQ(got.size(), 1u);
+  EXPECT_EQ(got[0].text, "to half\r\nprint 1");
+}
+
+TEST(CommandLine, OptionsAndMistakes) {
+  const auto good = parseCommandLine({"--console", "script.lgo", "--lang", "slovak", "--seed", "42", "--run-ms", "500"});
+  EXPECT_TRUE(good.error.empty());
+  EXPECT_TRUE(good.line.console);
+  EXPECT_EQ(good.line.consoleFile, "script.lgo");
+  EXPECT_EQ(good.line.language, "slovak");
+  EXPECT_EQ(*good.line.seed, 42u);
+  EXPECT_EQ(*good.line.runMs, 500);
+  EXPECT_TRUE(parseCommandLine({"--console", "--headless"}).line.consoleFile.empty());
+  EXPECT_FALSE(parseCommandLine({"--seed", "x"}).error.empty());
+  EXPECT_FALSE(parseCommandLine({"--lang"}).error.empty());
+  EXPECT_FALSE(parseCommandLine({"--frobnicate"}).error.empty());
+}
+
+struct RunResult {
+  int status;
+  std::string out, err;
+};
+
+RunResult runScript(const std::string& script, const std::string& input = "", const std::string& language = "english") {
+  CommandLine options;
+  options.console = true;
+  options.language = language;
+  std::istringstream scriptStream(script), inputStream(input);
+  std::ostringstream out, err;
+  const int status = runConsole(options, scriptStream, &inputStream, out, err);
+  return {status, out.str(), err.str()};
+}
+
+TEST(Console, RunsLinesReportsErrorsAndGoesOn) {
+  const RunResult r = runScript("print 1 / 0\nprint \"after\nprint readword\nprint \"\xC5\xA1tart\n", "typed\n");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, "after\ntyped\n\xC5\xA1tart\n");
+  EXPECT_EQ(r.err.substr(0, r.err.find('\n')), "Error");
+  EXPECT_NE(r.err.find("zero"), std::string::npos);
+}
+
+TEST(Console, OutputOrStopOutsideAProcedureIsAnError) {
+  const RunResult r = runScript("output 3\nstop\nprint \"ok\n");
+  EXPECT_EQ(r.out, "ok\n");
+  EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n') >= 2, true);
+}
+
+TEST(Console, AnUnknownLanguageEndsWithAMessage) {
+  const RunResult r = runScript("print 1\n", "", "klingon");
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, "Language klingon not available\n");
+  EXPECT_EQ(r.out, "");
+}
+
+}  // namespace
+}  // namespace lx
