@@ -1,6 +1,8 @@
 // The Logo world of the console and the runtime.
 #include "app/logo_world.h"
 
+#include "app/path_primitives.h"
+#include "app/search_paths.h"
 #include "interp/procedure_resolver.h"
 #include "interp/value_class_tables.h"
 #include "lang/dictionary.h"
@@ -13,9 +15,11 @@ namespace lx {
 bool buildLogoWorld(const std::string& language) {
   if (!selectLanguage(language)) return false;
   selectInterfaceLanguage(currentLanguage());
+  initFilePaths();
   initValuePools();
   initValueClassTables();
   registerGlobalPrimitives(globalProcedures());
+  registerPathPrimitives(globalProcedures());
   return true;
 }
 

@@ -1,6 +1,7 @@
 // Workspace primitives for variables and procedures.
 #include "prims/variable_primitives.h"
 
+#include "interp/entry_saving.h"
 #include "interp/evaluator.h"
 #include "interp/logo_exception.h"
 #include "interp/primitive_descs.h"
@@ -8,6 +9,7 @@
 #include "interp/procedure_resolver.h"
 #include "interp/registry.h"
 #include "interp/variables.h"
+#include "prims/main_output.h"
 #include "values/arithmetic.h"
 #include "values/list_builder.h"
 #include "values/list_template.h"
@@ -187,6 +189,37 @@ Value doNotSave(const Value& input) {
   return forEachNamed(input, [](tTabDesc& desc) { desc.flags |= kNotSaved; });
 }
 
+// Writes a procedure's definition, or a variable's `make` line, to the
+// main object's output.
+void printOut(const tTabDesc& desc) {
+  if (desc.isVariable()) {
+    const std::string line = variableSaveLine(static_cast<const tLogoVarDesc&>(desc), SaveKind::Make);
+    if (!line.empty()) writeMainOutput(line + "\r\n");
+    return;
+  }
+  writeMainOutput(desc.definitionText() + "\r\n");
+}
+
+Value po(const Value& input) {
+  return forEachNamed(input, [](tTabDesc& desc) { printOut(desc); });
+}
+
+Value pps() {
+  procedures().forEach([](tTabDesc& d) {
+    if (!(d.flags & (kBuiltIn | kBuried))) printOut(d);
+  });
+  return nullptr;
+}
+
+Value printNames(const tLogoTab& table) {
+  const Value names = listedNames(table);
+  writeMainOutput(names->printText(0) + "\r\n");
+  return nullptr;
+}
+
+Value printProcedures() { return printNames(procedures()); }
+Value printVariables() { return printNames(globalVariables()); }
+
 Value doNotSaveAllVariables() {
   globalVariables().forEach([](tTabDesc& d) { d.flags |= kNotSaved; });
   return nullptr;
@@ -211,6 +244,10 @@ void registerVariablePrimitives(tLogoTab& table) {
   registerPrimitive<tMainPasProcDesc0p>(table, "names", false, names);
   registerPrimitive<tMainPasProcDesc0p>(table, "variables", false, names);
   registerPrimitive<tMainPasProcDesc1p>(table, "erase", false, erase);
+  registerPrimitive<tMainPasProcDesc1p>(table, "po", false, po);
+  registerPrimitive<tMainPasProcDesc0p>(table, "pps", false, pps);
+  registerPrimitive<tMainPasProcDesc0p>(table, ".procedures", false, printProcedures);
+  registerPrimitive<tMainPasProcDesc0p>(table, ".variables", false, printVariables);
   registerPrimitive<tMainPasProcDesc1p>(table, "bury", false, bury);
   registerPrimitive<tMainPasProcDesc1p>(table, "unbury", false, unbury);
   registerPrimitive<tMainPasProcDesc0p>(table, "buried", false, buried);
