@@ -11,12 +11,6 @@
 namespace lx {
 namespace {
 
-std::vector<Value> popAll(tLogoStack& stack, int count) {
-  std::vector<Value> inputs(static_cast<size_t>(count));
-  for (size_t i = inputs.size(); i-- > 0;) inputs[i] = stack.take();
-  return inputs;
-}
-
 // The folders a setpath input names: a word is one folder, a list several.
 std::vector<std::string> folders(const Value& input) {
   std::vector<std::string> entries;
@@ -29,7 +23,7 @@ std::vector<std::string> folders(const Value& input) {
 }
 
 Value setpath(tLogoStack& stack, int count) {
-  const std::vector<Value> inputs = popAll(stack, count);
+  const std::vector<Value> inputs = stack.takeInputs(count);
   if (count < 1) throw eLogoException::withPrim(erNotEnoughInputs, codeOfInternal("setpath"));
   if (count > 2) throw eLogoException::withPrim(erTooManyInputs, codeOfInternal("setpath"));
   if (count == 1)
@@ -40,7 +34,7 @@ Value setpath(tLogoStack& stack, int count) {
 }
 
 Value path(tLogoStack& stack, int count) {
-  const std::vector<Value> inputs = popAll(stack, count);
+  const std::vector<Value> inputs = stack.takeInputs(count);
   if (count > 1) throw eLogoException::withPrim(erTooManyInputs, codeOfInternal("path"));
   if (count == 0) return makeWord(pathOfProjects());
   if (const tLogoList* list = asList(*inputs[0])) {

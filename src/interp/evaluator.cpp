@@ -302,7 +302,11 @@ class Parser {
       state_.stopFlag = true;
       return true;
     }
-    invoke(call, [&] { desc.asCommand(count); });
+    invoke(call, [&] {
+      desc.asCommand(count);
+      // A tail call left by a call made as another object runs as that object.
+      if (call.prefixed && state_.tailCall) runTrampoline(state_);
+    });
     if (state_.tailCall) runTrampoline(state_);
     if (state_.stopFlag) return true;
     state_.stack.popNone();

@@ -38,8 +38,7 @@ tLogoProcDescV::tLogoProcDescV(NameCode name, NameCode param, uint32_t defaultIn
 
 void tLogoProcDescV::prepareInputs(int inputCount) {
   tLogoStack& stack = threadState().stack;
-  std::vector<Value> inputs(static_cast<size_t>(inputCount));
-  for (size_t i = inputs.size(); i-- > 0;) inputs[i] = stack.take();
+  std::vector<Value> inputs = stack.takeInputs(inputCount);
   ListBuilder all;
   for (Value& input : inputs) all.add(std::move(input));
   stack.push(all.finish());

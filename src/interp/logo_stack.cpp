@@ -33,6 +33,12 @@ Value tLogoStack::take() {
   return value;
 }
 
+std::vector<Value> tLogoStack::takeInputs(int count) {
+  std::vector<Value> inputs(count > 0 ? static_cast<size_t>(count) : 0);
+  for (size_t i = inputs.size(); i-- > 0;) inputs[i] = take();
+  return inputs;
+}
+
 void tLogoStack::popNone() {
   if (entries_.empty()) fault(erStackPopnil);
   if (entries_.back()) {

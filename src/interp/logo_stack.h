@@ -28,6 +28,9 @@ class tLogoStack {
   void popInto(Value& slot);
   // Removes the top entry and hands its reference to the caller (error 148).
   Value take();
+  // Removes the top `count` entries and hands them over, the deepest first:
+  // the inputs of a call in the order they were given.
+  std::vector<Value> takeInputs(int count);
   // The top entry must be none: error 146 when the stack is empty, error 2
   // (nothing says what to do with the value) when it holds a value.
   void popNone();

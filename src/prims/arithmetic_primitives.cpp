@@ -7,7 +7,6 @@
 #include "interp/logo_exception.h"
 #include "interp/primitive_descs.h"
 #include "interp/registry.h"
-#include "prims/popped_inputs.h"
 #include "values/arithmetic.h"
 #include "values/pools.h"
 #include "values/vector_arithmetic.h"
@@ -26,7 +25,7 @@ using ListStep = Value (*)(const tLogoList&, const tlogoobject&);
 // A list receiver combines the other inputs into itself one by one, as
 // vectors or point lists; a number receiver folds all inputs as numbers.
 Value manyInputs(tLogoStack& stack, int count, int32_t none, NumberFold numbers, ListStep lists) {
-  const std::vector<Value> inputs = poppedInputs(stack, count);
+  const std::vector<Value> inputs = stack.takeInputs(count);
   if (inputs.empty()) return makeInt(none);
   const Value& receiver = inputs.back();
   if (isNumberReceiver(*receiver)) return numbers(inputs);
@@ -45,7 +44,7 @@ Value productRoutine(tLogoStack& stack, int count) {
 
 // Every input is read as a 32-bit integer; the receiver must be a word.
 Value bitwise(tLogoStack& stack, int count, int32_t none, NumberFold combine) {
-  const std::vector<Value> inputs = poppedInputs(stack, count);
+  const std::vector<Value> inputs = stack.takeInputs(count);
   if (inputs.empty()) return makeInt(none);
   if (!inputs.back()->isWord()) throw eLogoException(erMinMax, INT32_MIN, INT32_MAX, inputs.back());
   return combine(inputs);

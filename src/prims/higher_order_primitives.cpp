@@ -100,14 +100,8 @@ class GivenProcedure {
 
 int applyNesting = 0, mapNesting = 0, filterNesting = 0, generateNesting = 0;
 
-std::vector<Value> popAll(tLogoStack& stack, int count) {
-  std::vector<Value> inputs(static_cast<size_t>(count));
-  for (size_t i = inputs.size(); i-- > 0;) inputs[i] = stack.take();
-  return inputs;
-}
-
 Value applyProcedure(tLogoStack& stack, int count, bool asFunction) {
-  std::vector<Value> inputs = popAll(stack, count);
+  std::vector<Value> inputs = stack.takeInputs(count);
   if (count < 2) throw eLogoException::withPrim(erNotEnoughInputs, codeOfInternal("apply"));
   if (count > 2) throw eLogoException::withPrim(erTooManyInputs, codeOfInternal("apply"));
   const tLogoList* list = asList(*inputs[1]);
@@ -133,7 +127,7 @@ std::vector<Value> itemsOf(const Value& data) {
 }
 
 Value mapProcedure(tLogoStack& stack, int count, bool asFunction) {
-  std::vector<Value> inputs = popAll(stack, count);
+  std::vector<Value> inputs = stack.takeInputs(count);
   if (count < 2) throw eLogoException::withPrim(erNotEnoughInputs, codeOfInternal("map"));
   std::vector<std::vector<Value>> data;
   for (size_t i = 1; i < inputs.size(); ++i) {

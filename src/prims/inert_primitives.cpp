@@ -14,8 +14,7 @@ enum class Answer { Nothing, EmptyList, False, Zero, Two, FirstInput, RefuseSavi
 
 template <Answer A>
 Value inert(tLogoStack& stack, int count) {
-  std::vector<Value> inputs(static_cast<size_t>(count));
-  for (size_t i = inputs.size(); i-- > 0;) inputs[i] = stack.take();
+  std::vector<Value> inputs = stack.takeInputs(count);
   switch (A) {
     case Answer::Nothing: return nullptr;
     case Answer::EmptyList: return tLogoList::empty();

@@ -5,7 +5,6 @@
 #include "interp/logo_exception.h"
 #include "interp/primitive_descs.h"
 #include "interp/registry.h"
-#include "prims/popped_inputs.h"
 #include "values/list.h"
 #include "values/pools.h"
 
@@ -24,7 +23,7 @@ bool truthOf(const Value& input) {
 // `and` and `or` look at their inputs from the first and stop at the first
 // one whose truth decides, so later list inputs never run.
 Value firstDeciding(tLogoStack& stack, int count, bool deciding) {
-  for (const Value& input : poppedInputs(stack, count))
+  for (const Value& input : stack.takeInputs(count))
     if (truthOf(input) == deciding) return makeBool(deciding);
   return makeBool(!deciding);
 }
@@ -38,13 +37,13 @@ Value orRoutine(tLogoStack& stack, int count) {
 
 Value xorRoutine(tLogoStack& stack, int count) {
   bool odd = false;
-  for (const Value& input : poppedInputs(stack, count)) odd ^= truthOf(input);
+  for (const Value& input : stack.takeInputs(count)) odd ^= truthOf(input);
   return makeBool(odd);
 }
 
 // Every input equals the first by the first input's own equality.
 Value equalRoutine(tLogoStack& stack, int count) {
-  const std::vector<Value> inputs = poppedInputs(stack, count);
+  const std::vector<Value> inputs = stack.takeInputs(count);
   for (size_t i = 1; i < inputs.size(); ++i)
     if (!inputs[0]->equals(*inputs[i])) return makeBool(false);
   return makeBool(true);

@@ -9,7 +9,6 @@
 #include "platform/clipboard.h"
 #include "prims/clipboard_output.h"
 #include "prims/main_output.h"
-#include "prims/popped_inputs.h"
 #include "values/pools.h"
 #include "values/printer.h"
 
@@ -37,25 +36,25 @@ std::string joined(const std::vector<Value>& inputs, TextForm form, std::string_
 // Every routine builds its whole text before writing, so an output stream
 // sees one write per call.
 Value typeRoutine(tLogoStack& stack, int count) {
-  const std::string text = joined(poppedInputs(stack, count), TextForm::Print, "");
+  const std::string text = joined(stack.takeInputs(count), TextForm::Print, "");
   if (!text.empty()) writeMainOutput(text);
   return nullptr;
 }
 
 Value printRoutine(tLogoStack& stack, int count) {
-  writeMainOutput(joined(poppedInputs(stack, count), TextForm::Print, " ") + std::string(kLineEnd));
+  writeMainOutput(joined(stack.takeInputs(count), TextForm::Print, " ") + std::string(kLineEnd));
   return nullptr;
 }
 
 Value showRoutine(tLogoStack& stack, int count) {
-  writeMainOutput(joined(poppedInputs(stack, count), TextForm::Show, " ") + std::string(kLineEnd));
+  writeMainOutput(joined(stack.takeInputs(count), TextForm::Show, " ") + std::string(kLineEnd));
   return nullptr;
 }
 
 // One line per word, one line per item of a list.
 Value printlineRoutine(tLogoStack& stack, int count) {
   std::string text;
-  for (const Value& input : poppedInputs(stack, count)) {
+  for (const Value& input : stack.takeInputs(count)) {
     if (const tLogoList* list = asList(*input))
       text += printLines(*list);
     else

@@ -41,8 +41,7 @@ Value thing(const Value& name) { return variableValue(variableName(name)); }
 
 // Each input a word or a list of words, each a new local without a value.
 Value localNames(tLogoStack& stack, int count) {
-  std::vector<Value> inputs(static_cast<size_t>(count));
-  for (size_t i = inputs.size(); i-- > 0;) inputs[i] = stack.take();
+  std::vector<Value> inputs = stack.takeInputs(count);
   tLogoLocaltab& locals = threadState().locals;
   for (const Value& input : inputs) {
     if (const tLogoList* names = asList(*input)) {
@@ -55,8 +54,7 @@ Value localNames(tLogoStack& stack, int count) {
 }
 
 Value letPairs(tLogoStack& stack, int count) {
-  std::vector<Value> inputs(static_cast<size_t>(count));
-  for (size_t i = inputs.size(); i-- > 0;) inputs[i] = stack.take();
+  std::vector<Value> inputs = stack.takeInputs(count);
   tLogoLocaltab& locals = threadState().locals;
   for (size_t i = 0; i < inputs.size(); ++i) {
     if (const tLogoList* pairs = asList(*inputs[i])) {

@@ -5,7 +5,6 @@
 
 #include "interp/primitive_descs.h"
 #include "interp/registry.h"
-#include "prims/popped_inputs.h"
 #include "values/list_builder.h"
 #include "values/pools.h"
 #include "values/reader.h"
@@ -16,7 +15,7 @@ namespace {
 // The characters of every input in order; a list input is error 8.
 Value wordRoutine(tLogoStack& stack, int count) {
   std::string text;
-  for (const Value& input : poppedInputs(stack, count)) text += input->wordText();
+  for (const Value& input : stack.takeInputs(count)) text += input->wordText();
   return makeWord(text);
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <type_traits>
 #include <utility>
 
 namespace lx {
@@ -23,6 +24,7 @@ class Ref {
   Ref(const Ref& other) : value_(other.value_) { addRef(value_); }
   Ref(Ref&& other) noexcept : value_(std::exchange(other.value_, nullptr)) {}
   template <class U>
+    requires std::is_convertible_v<U*, T*>
   Ref(const Ref<U>& other) : value_(other.get()) { addRef(value_); }
   ~Ref() { release(value_); }
 

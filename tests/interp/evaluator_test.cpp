@@ -21,8 +21,7 @@ namespace lx {
 namespace {
 
 Value sumInputs(tLogoStack& stack, int count) {
-  std::vector<Value> inputs(static_cast<size_t>(count));
-  for (size_t i = inputs.size(); i-- > 0;) inputs[i] = stack.take();
+  std::vector<Value> inputs = stack.takeInputs(count);
   return sumOf(inputs);
 }
 

@@ -20,8 +20,7 @@ namespace {
 LogoSession* current = nullptr;
 
 Value recordPrinted(tLogoStack& stack, int count) {
-  std::vector<Value> inputs(static_cast<size_t>(count));
-  for (size_t i = inputs.size(); i-- > 0;) inputs[i] = stack.take();
+  std::vector<Value> inputs = stack.takeInputs(count);
   std::string line;
   for (const Value& v : inputs) line += (line.empty() ? "" : " ") + v->printText(0);
   current->printed.push_back(line);
