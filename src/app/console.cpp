@@ -1,6 +1,7 @@
 // The console's run of a script.
 #include "app/console.h"
 
+#include <atomic>
 #include <istream>
 #include <ostream>
 
@@ -13,6 +14,8 @@
 #include "lang/dictionary.h"
 #include "platform/codepage.h"
 #include "platform/large_stack_thread.h"
+#include "platform/platform.h"
+#include "platform/ui_thread.h"
 #include "platform/message_box.h"
 #include "prims/main_output.h"
 #include "values/pools.h"
@@ -120,7 +123,19 @@ class Console {
 int runConsole(const CommandLine& options, std::istream& script, std::istream* input, std::ostream& out,
                std::ostream& err) {
   int status = 0;
-  runOnLargeStack([&] {
+  // This thread is the user-interface thread: it serves the platform (the
+  // clipboard, message boxes) while the Logo code runs on a thread of its own.
+  const bool ownPlatform = startedPlatform() == nullptr;
+  if (ownPlatform) startPlatform(BackendRequest::Headless);
+  std::atomic<bool> finished{false};
+  LargeStackThread logo([&] {
+    struct Finish {
+      std::atomic<bool>& flag;
+      ~Finish() {
+        flag = true;
+        uiThread().wake();
+      }
+    } finish{finished};
     setLogoProcessThread(true);
     setMessageBoxEcho(false);
     if (!buildLogoWorld(options.language)) {
@@ -138,6 +153,9 @@ int runConsole(const CommandLine& options, std::istream& script, std::istream* i
     while (std::optional<ConsoleInstruction> instruction = lines.next()) console.run(*instruction);
     setStandardDestination(nullptr);
   });
+  uiThread().runUntil([&] { return finished.load(); });
+  logo.join();
+  if (ownPlatform) stopPlatform();
   return status;
 }
 
