@@ -4,13 +4,13 @@
 #include "interp/evaluator.h"
 
 #include <gtest/gtest.h>
-#include <pthread.h>
 
 #include <functional>
 
 #include "interp/primitive_descs.h"
 #include "interp/procedure_resolver.h"
 #include "interp/registry.h"
+#include "platform/large_stack_thread.h"
 #include "support/logo_session.h"
 #include "values/arithmetic.h"
 #include "values/pools.h"
@@ -26,27 +26,6 @@ Value sumInputs(tLogoStack& stack, int count) {
 }
 
 Value nothing(const Value&) { return nullptr; }
-
-// Runs `work` on a thread with a large stack, as Logo processes run.
-void onLargeStack(const std::function<void()>& work) {
-  pthread_attr_t attributes;
-  pthread_attr_init(&attributes);
-  pthread_attr_setstacksize(&attributes, 512u << 20);
-  pthread_t thread;
-  auto* task = new std::function<void()>(work);
-  pthread_create(
-      &thread, &attributes,
-      [](void* arg) -> void* {
-        auto* fn = static_cast<std::function<void()>*>(arg);
-        setLogoProcessThread(true);
-        (*fn)();
-        delete fn;
-        return nullptr;
-      },
-      task);
-  pthread_join(thread, nullptr);
-  pthread_attr_destroy(&attributes);
-}
 
 class Evaluator : public ::testing::Test, public testing::LogoSession {
  protected:
@@ -129,7 +108,8 @@ TEST_F(Evaluator, TailCallsRunInConstantSpace) {
 
 TEST_F(Evaluator, DeepRecursionIsErrorOneNinetyFive) {
   errorConst code = erUnexpected;
-  onLargeStack([&] {
+  runOnLargeStack([&] {
+    setLogoProcessThread(true);
     testing::LogoSession session;
     session.define("down", {"n"}, "down :n + 1\nprint :n");
     code = session.errorOf("down 1");
