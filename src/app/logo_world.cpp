@@ -7,6 +7,8 @@
 #include "interp/value_class_tables.h"
 #include "lang/dictionary.h"
 #include "lang/interface_dictionary.h"
+#include "objects/object_primitives.h"
+#include "objects/object_world.h"
 #include "prims/global_primitives.h"
 #include "values/pools.h"
 
@@ -18,8 +20,11 @@ bool buildLogoWorld(const std::string& language) {
   initFilePaths();
   initValuePools();
   initValueClassTables();
-  registerGlobalPrimitives(globalProcedures());
-  registerPathPrimitives(globalProcedures());
+  startObjectModel([](tLogoTab& table) {
+    registerGlobalPrimitives(table);
+    registerPathPrimitives(table);
+    registerObjectPrimitives(table);
+  });
   return true;
 }
 

@@ -1,0 +1,191 @@
+// Containers: their named child objects, and making and erasing objects.
+#include "objects/container_object.h"
+
+#include "interp/logo_exception.h"
+#include "interp/thread_state.h"
+#include "objects/init_list.h"
+#include "objects/main_object.h"
+#include "objects/object_codes.h"
+#include "objects/object_world.h"
+#include "objects/property_table.h"
+#include "values/list.h"
+
+namespace lx {
+namespace {
+
+constexpr int kNameProperty = 0;
+constexpr int kDotNameProperty = 132;
+constexpr int kMyPlaceProperty = 171;
+
+// The class's own factory, or the nearest one along its first parents.
+tmultiobject::InstanceFactory factoryOf(tmultiobject& ofClass) {
+  for (tmultiobject* c = &ofClass; c; c = c->firstParent())
+    if (c->instanceFactory) return c->instanceFactory;
+  return nullptr;
+}
+
+tcontainerobject* nearestContainer(tmultiobject* start) {
+  for (tmultiobject* object = start; object; object = object->place.get())
+    if (tcontainerobject* container = object->asContainer()) return container;
+  return nullptr;
+}
+
+tmultiobject* nearestHolder(tmultiobject* start) {
+  for (tmultiobject* object = start; object; object = object->place.get())
+    if (object->canHoldControls()) return object;
+  return nullptr;
+}
+
+// A name given in an init list: a non-empty word, or none.
+std::string givenName(const tLogoList* initList, int propertyCode) {
+  if (!initList) return {};
+  const Value value = initListValue(*initList, propertyRow(propertyCode).nameCode);
+  return value && value->isWord() ? value->wordText() : std::string();
+}
+
+}  // namespace
+
+void tControlObject::rename(const std::string& newName) {
+  if (newName.empty() || newName == name) return;
+  if (!container) {
+    name = newName;
+    return;
+  }
+  if (container->child(codeOf(newName))) throw eLogoException::withWord(erObjNameDuplicate, newName);
+  const ObjectRef keep(this);
+  tcontainerobject* holder = container;
+  holder->removeChild(*this);
+  name = newName;
+  holder->enterChild(*this);
+}
+
+tmultiobject* tcontainerobject::objectByName(NameCode code) const {
+  return child(code);
+}
+
+tmultiobject* tcontainerobject::child(NameCode code) const {
+  tmultiobject* object = asObject(children->valueOrNull(code));
+  return object && object->alive() ? object : nullptr;
+}
+
+void tcontainerobject::enterChild(tmultiobject& object) {
+  const NameCode code = codeOf(object.name);
+  const ObjectRef keep(&object);
+  if (tmultiobject* old = child(code); old && old != &object) {
+    if (old->isBusy()) throw eLogoException::withWord(erEraseDesc, object.name);
+    destroyObject(*old);
+  }
+  children->setValue(code, Value(&object));
+  if (auto* control = dynamic_cast<tControlObject*>(&object)) control->container = this;
+}
+
+void tcontainerobject::removeChild(tmultiobject& object) {
+  const NameCode code = codeOf(object.name);
+  if (const tLogoVarDesc* entry = children->variable(code); entry && entry->value.get() == &object)
+    children->eraseEntry(code);
+}
+
+tmultiobject* tcontainerobject::placeForNewObject(const tLogoList* initList) const {
+  if (initList) {
+    if (const Value where = initListValue(*initList, propertyRow(kMyPlaceProperty).nameCode)) {
+      tmultiobject* object = asObject(where);
+      ObjectRef named;
+      if (!object) {
+        named = const_cast<tcontainerobject*>(this)->resolveObjectName(where->nameCode());
+        if (!named) throw eLogoException(erNoObject, where);
+        object = named.get();
+      }
+      if (tmultiobject* holder = nearestHolder(object)) return holder;
+      throw eLogoException(erInvalidParentAccpt, Value(object));
+    }
+  }
+  if (tmultiobject* holder = nearestHolder(&currentObject())) return holder;
+  return const_cast<tcontainerobject*>(this);
+}
+
+std::string tcontainerobject::nameForNewObject(tmultiobject& ofClass, const tLogoList* initList) const {
+  if (std::string name = givenName(initList, kNameProperty); !name.empty()) {
+    if (!acceptsName(name)) throw eLogoException::withWord(erInvalidObjName, name);
+    return name;
+  }
+  const std::string dotName = givenName(initList, kDotNameProperty);
+  if (!dotName.empty() && !child(codeOf(dotName)) && acceptsName(dotName)) return dotName;
+  std::string base;
+  uint64_t number = 0;
+  if (!dotName.empty()) {
+    size_t digits = dotName.size();
+    while (digits > 0 && dotName[digits - 1] >= '0' && dotName[digits - 1] <= '9') --digits;
+    base = dotName.substr(0, digits);
+    if (digits < dotName.size() && dotName.size() - digits < 10) number = std::stoull(dotName.substr(digits));
+  } else {
+    const Value prefix = ofClass.hasVariable(objectCodes().namePrefix)
+                             ? ofClass.valueOfVariable(objectCodes().namePrefix)
+                             : nullptr;
+    base = prefix && prefix->isWord() ? prefix->wordText() : std::string();
+  }
+  std::string name;
+  do {
+    name = base + std::to_string(++number);
+  } while (child(codeOf(name)) || !acceptsName(name));
+  return name;
+}
+
+ObjectRef tcontainerobject::makeObject(const Value& classAddress, const Value& initList, CreateMode mode) {
+  ObjectRef ofClass;
+  if (classAddress->isEmpty() && classAddress->isList()) {
+    ofClass = ObjectRef(mainObject());
+  } else if (tmultiobject* object = asObject(classAddress)) {
+    ofClass = ObjectRef(object);
+  } else {
+    const tLogoList* one = asList(*classAddress);
+    const Value name = one && one->count() == 1 ? one->element() : classAddress;
+    ofClass = resolveObjectName(name->nameCode());
+    if (!ofClass) throw eLogoException(erNoObject, name);
+  }
+  if (!ofClass->isControlObject()) throw eLogoException(erIvalidPrototype, Value(ofClass));
+  return makeInstance({ofClass}, std::string(), initList, mode);
+}
+
+ObjectRef tcontainerobject::makeInstance(const tlogoobjectlist& parents, std::string name,
+                                         const Value& initList, CreateMode mode) {
+  const tLogoList* list = initList ? asList(*initList) : nullptr;
+  tmultiobject& ofClass = parents.empty() ? *mainObject() : *parents.front();
+  tmultiobject* place = placeForNewObject(list);
+  if (name.empty()) name = nameForNewObject(ofClass, list);
+  const tmultiobject::InstanceFactory factory = factoryOf(ofClass);
+  const ObjectRef made = factory ? factory() : ObjectRef(new tControlObject);
+  try {
+    made->initInstance(place, name, initList, parents, mode);
+    tcontainerobject* holder = nearestContainer(place);
+    if (!holder) holder = this;
+    if (tmultiobject* old = holder->child(codeOf(name)); old && old->isBusy())
+      throw eLogoException::withWord(erEraseDesc, name);
+    holder->enterChild(*made);
+  } catch (...) {
+    destroyObject(*made);
+    throw;
+  }
+  made->runCreateHandlers();
+  made->afterCreateHandlers(mode);
+  return made;
+}
+
+tcontainerobject& containerOfCurrentObject() {
+  tcontainerobject* container = nearestContainer(&currentObject());
+  return container ? *container : *mainObject();
+}
+
+void eraseObjectNamed(tmultiobject& from, NameCode code) {
+  const ObjectRef object = from.resolveObjectName(code);
+  if (!object) throw eLogoException::withName(erNoObject, code);
+  if (object.get() == mainObject()) throw eLogoException::withName(erErasePersistent, code);
+  if (auto* control = dynamic_cast<tControlObject*>(object.get()); control && control->container) {
+    const tLogoVarDesc* entry = control->container->children->variable(codeOf(object->name));
+    if (entry && (entry->flags & kBuiltIn) && interpreterRunning())
+      throw eLogoException::withName(erErasePersistent, code);
+  }
+  if (object->isBusy()) throw eLogoException::withName(erEraseDesc, code);
+  destroyObject(*object);
+}
+
+}  // namespace lx

@@ -1,0 +1,187 @@
+// Making objects (as classes and as instances), their procedures and their
+// event handlers.
+#include "objects/multi_object.h"
+
+#include <algorithm>
+
+#include "interp/evaluator.h"
+#include "interp/logo_exception.h"
+#include "interp/thread_state.h"
+#include "objects/ask_object.h"
+#include "objects/init_list.h"
+#include "objects/main_object.h"
+#include "objects/object_codes.h"
+#include "objects/object_registry.h"
+#include "objects/object_scope.h"
+#include "objects/pending_load_values.h"
+#include "objects/property_declaration.h"
+#include "objects/property_table.h"
+
+namespace lx {
+
+namespace {
+
+constexpr int kShownProperty = 10;
+constexpr int kKeyMenuProperty = 176;
+
+}  // namespace
+
+tmultiobject* asObject(const Value& value) {
+  return dynamic_cast<tmultiobject*>(value.get());
+}
+
+tmultiobject::tmultiobject() = default;
+
+tmultiobject::~tmultiobject() = default;
+
+Value tmultiobject::copy() const {
+  return Value(const_cast<tmultiobject*>(this));
+}
+
+void tmultiobject::makeTables() {
+  procedures = std::make_unique<tLogoTab>("commandsLabel");
+  variables = std::make_unique<tObjectVarTab>();
+  events = std::make_unique<tLogoEventTab>();
+}
+
+void tmultiobject::init(const std::string& givenName, const tlogoobjectlist& given, bool noParent) {
+  allowAccessors = true;
+  needsPlace = true;
+  makeTables();
+  procedures->ownerObject = this;
+  variables->ownerObject = this;
+  events->ownerObject = this;
+  methods = procedures.get();
+  declareMembers();
+
+  tlogoobjectlist chosen = given;
+  if (chosen.empty() && !noParent) chosen.push_back(ObjectRef(mainObject()));
+  for (const ObjectRef& parent : chosen) {
+    if (!parent || !parent->alive()) throw eLogoException(erNoObject, Value(parent));
+    if (std::find(parents.begin(), parents.end(), parent) != parents.end()) continue;
+    parents.push_back(parent);
+    parent->addHeir(*this);
+  }
+  firstParentCount = parents.size();
+
+  name = givenName.empty() ? nextUnnamedObjectName() : givenName;
+  if (name.empty()) throw eLogoException(erEmptyObjName);
+  rebuildChains();
+  if (hasThreadState()) threadState().lastObject = Value(this);
+  if (moveParams.empty() && firstParent()) moveParams = firstParent()->moveParams;
+  linkObject(*this);
+  constructed_ = kind == ObjectKind::Class;
+}
+
+void tmultiobject::initInstance(tmultiobject* newPlace, const std::string& givenName, const Value& initList,
+                                const tlogoobjectlist& given, CreateMode mode) {
+  kind = ObjectKind::Instance;
+  init(givenName, given);
+  runClassInit();
+  declareProperty(*this, kKeyMenuProperty, nullptr, nullptr, DeclaredOn::Object);
+  if (needsPlace) {
+    if (!newPlace) throw eLogoException::withName(erNoMyplace, objectCodes().myPlace);
+    setPlace(newPlace);
+  }
+
+  ThreadState& state = threadState();
+  ObjectFrameScope frame(state, Value(this));
+  const NameCode initListCode = objectCodes().initList;
+  state.locals.bindLocal(initListCode, initList ? initList : Value(tLogoList::empty()));
+  const Value shown = pendingLoadValues().peek(kShownProperty);
+  cursorDefault = shown && shown->isBool() && !shown->asBool() ? 0 : 1;
+  if (mode == CreateMode::RunCreate) {
+    if (auto* create = dynamic_cast<tProcDesc*>(findProcedure(objectCodes().create)))
+      callDescriptor(*create, 0, false);
+  } else {
+    takeLoadValues();
+  }
+  applyLoadValues();
+  // The `create` procedure may have taken keys out of the list.
+  const tLogoVarDesc* bound = state.locals.variable(initListCode);
+  if (const Value list = bound ? bound->value : nullptr; list && list->isList())
+    applyInitList(*this, static_cast<const tLogoList&>(*list));
+  copyFirstParentVariables();
+  afterCreate();
+  constructed_ = true;
+}
+
+void tmultiobject::applyLoadValues() {
+  PendingLoadValues& pending = pendingLoadValues();
+  if (pending.empty()) return;
+  if (Value keyMenu = pending.take(kKeyMenuProperty))
+    setOwnVariable(propertyRow(kKeyMenuProperty).nameCode, keyMenu);
+  for (int code : moveParams)
+    if (Value value = pending.take(code)) setOwnVariable(propertyRow(code).nameCode, value);
+}
+
+void tmultiobject::addPage(tmultiobject&) {
+  throw eLogoException(erInsertAsPage);
+}
+
+bool tmultiobject::isBusy() const {
+  bool busy = false;
+  procedures->forEach([&](tTabDesc& desc) { busy = busy || !desc.mayErase(); });
+  return busy;
+}
+
+const std::vector<tLogoTab*>& tmultiobject::chainFor(NameCode code) const {
+  return usesOwnProcedureChain(code) ? ownProcedureChain : procedureChain;
+}
+
+tTabDesc* tmultiobject::findProcedure(NameCode code) const {
+  for (tLogoTab* table : chainFor(code))
+    if (tTabDesc* found = table->findOrNull(code)) return found;
+  return nullptr;
+}
+
+Value tmultiobject::eventHandler(NameCode code) const {
+  for (tLogoEventTab* table : eventChain)
+    if (Value handler = table->valueOrNull(code)) return handler;
+  return nullptr;
+}
+
+Value tmultiobject::ownEventHandler(NameCode code) const {
+  return events->valueOrNull(code);
+}
+
+void tmultiobject::setEventHandler(NameCode code, Value handler) {
+  events->setValue(code, std::move(handler));
+}
+
+void tmultiobject::removeEventHandler(NameCode code) {
+  events->eraseEntry(code);
+}
+
+void tmultiobject::runCreateHandlers() {
+  const NameCode onCreate = eventCode(EventId::onCreate);
+  // A handler may change the chains: collect the handlers first.
+  std::vector<Value> handlers;
+  for (tLogoEventTab* table : eventChain)
+    if (Value handler = table->valueOrNull(onCreate); handler && !handler->isEmpty())
+      handlers.push_back(handler);
+  ThreadState& state = threadState();
+  for (size_t i = handlers.size(); i-- > 0;) {
+    ObjectFrameScope frame(state, Value(this));
+    runTopLevelList(state, *handlers[i]);
+  }
+}
+
+Value tmultiobject::storedProperty(int propertyCode) const {
+  const auto found = storedProperties_.find(propertyCode);
+  return found == storedProperties_.end() ? nullptr : found->second;
+}
+
+void tmultiobject::setStoredProperty(int propertyCode, Value value) {
+  storedProperties_[propertyCode] = storableValue(std::move(value));
+}
+
+tmultiobject& currentObject() {
+  ThreadState& state = threadState();
+  if (tmultiobject* object = asObject(state.currentObject)) return *object;
+  if (const auto* asked = dynamic_cast<const tAskObject*>(state.currentObject.get()))
+    if (tmultiobject* first = asked->firstAlive()) return *first;
+  return *mainObject();
+}
+
+}  // namespace lx

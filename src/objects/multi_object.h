@@ -1,0 +1,247 @@
+// tmultiobject: a Logo object. Every object is at once a class and an
+// instance: it owns procedures, variables and event handlers, and inherits
+// from an ordered list of parents through four precomputed lookup chains.
+//
+// Ownership. Objects are Logo values, kept alive by counted references. The
+// graph holds counted references both ways (parents, heirs, place,
+// ancestors), so an object lives until it is destroyed explicitly (erased,
+// or together with its first parent or place), which cuts every link; after
+// that it is dead: values that still name it keep the record, with empty
+// tables. The tables in the chains belong to this object or to one of its
+// `ancestors`, which the object holds, so no chain outlives its tables.
+#pragma once
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "interp/logo_tab.h"
+#include "interp/var_tab.h"
+#include "values/value.h"
+
+namespace lx {
+
+class tmultiobject;
+class tcontainerobject;
+using ObjectRef = Ref<tmultiobject>;
+// An ordered list of objects, each held by a counted reference.
+using tlogoobjectlist = std::vector<ObjectRef>;
+
+// The object of a value, or nullptr when it is no object.
+tmultiobject* asObject(const Value& value);
+
+// How an object is made: made by `new` and its kin (an instance), or by
+// `newclass` and at start-up (a class).
+enum class ObjectKind : uint8_t { Class, Instance };
+
+// How an instance is set up after its init list is bound: by running the
+// `create` procedure, or (the container's loading mode) by taking its
+// property values out of the pending load values.
+enum class CreateMode : uint8_t { RunCreate, TakeLoadValues };
+
+// The own variable table of an object. Its entries remember whether they
+// were made `common` (shared by every heir) rather than own (copied into
+// every heir).
+class tObjectVarDesc : public tLogoVarDesc {
+ public:
+  using tLogoVarDesc::tLogoVarDesc;
+  bool common = false;
+};
+
+class tObjectVarTab : public tLogoVarTab {
+ protected:
+  std::unique_ptr<tLogoVarDesc> makeEntry(NameCode code, Value value) const override {
+    return std::make_unique<tObjectVarDesc>(code, std::move(value));
+  }
+};
+
+class tmultiobject : public tlogoobject {
+ public:
+  tmultiobject();
+  ~tmultiobject() override;
+
+  Value copy() const override;  // objects are never copied: the object itself
+  std::string printText(int = -1) const override { return name; }
+  std::string showText(int level = -1) const override { return printText(level); }
+  const char* className() const override { return "tmultiobject"; }
+
+  // --- Making objects (multi_object.cpp) ---
+
+  // The first constructor: makes the tables, takes `parents` in order (none:
+  // the main object alone; `noParent`: none at all, for the main object
+  // itself), names the object (an empty name gets the next "object" name),
+  // builds the chains and enters the object in the list of all objects.
+  void init(const std::string& givenName, const tlogoobjectlist& parents, bool noParent = false);
+  // The second constructor: `init`, the class variables, the place, then
+  // the `create` procedure with the local `initList` bound, and the init
+  // list applied pairwise.
+  void initInstance(tmultiobject* newPlace, const std::string& givenName, const Value& initList,
+                    const tlogoobjectlist& parents, CreateMode mode = CreateMode::RunCreate);
+
+  // --- Hooks that kinds of objects override ---
+
+  // Fills the tables of a new object: commands, declared properties.
+  virtual void declareMembers() {}
+  virtual void takeLoadValues() {}
+  virtual void beforeFree() {}
+  virtual void afterCreate() {}
+  // Called by the container after the `onCreate` handlers ran.
+  virtual void afterCreateHandlers(CreateMode) {}
+  // What the `create` primitive does for this object.
+  virtual void createHook() {}
+  // A named child object (containers), or nullptr.
+  virtual tmultiobject* objectByName(NameCode) const { return nullptr; }
+  virtual bool isControlObject() const { return false; }
+  virtual bool canHoldControls() const { return false; }
+  virtual tcontainerobject* asContainer() { return nullptr; }
+  virtual bool isWindow() const { return false; }
+  virtual bool isPage() const { return false; }
+  virtual bool hasPageWho() const { return false; }
+  // Windows take pages; every other object refuses (error 122).
+  virtual void addPage(tmultiobject& page);
+  virtual void rename(const std::string&) {}
+  // Whether a procedure of this object's own is running now (busy objects
+  // are neither erased nor replaced).
+  virtual bool isBusy() const;
+
+  // --- Parents, heirs, place and the chains (object_chains.cpp) ---
+
+  void setPlace(tmultiobject* newPlace);
+  // Adds a behaviour (nothing when already a parent); error 184 leaves the
+  // parents as they were. With `runEvent`, the behaviour's variables are
+  // copied in and its `onAddBehaviour` handler runs.
+  void addParent(tmultiobject& parent, bool runEvent);
+  // Removes a behaviour (error 134 for a founding parent).
+  void removeParent(tmultiobject& parent, bool runEvent);
+  // Builds the four chains again, and those of every heir (error 184 when
+  // this object is being rebuilt already: inheritance in a circle).
+  void rebuildChains();
+  void addHeir(tmultiobject& heir);
+  void removeHeir(tmultiobject& heir);
+  // Behaviours: the parents after the founding ones.
+  tlogoobjectlist behaviours() const;
+  bool inheritsFrom(const tmultiobject& other) const;
+
+  // --- Procedures ---
+
+  // The procedure `code` along the procedure chain (or the own-procedure
+  // chain for the occasions), or nullptr.
+  tTabDesc* findProcedure(NameCode code) const;
+  // The chain that `code` is looked up in.
+  const std::vector<tLogoTab*>& chainFor(NameCode code) const;
+
+  // --- Variables (object_variables.cpp) ---
+
+  // The value along the variable chain, properties read through their
+  // getters (error 126 when no table has the variable).
+  Value valueOfVariable(NameCode code);
+  // Creates or sets an own variable; a new one gets its accessor
+  // procedures and is given to every heir that does not own it yet.
+  void setOwnVariable(NameCode code, Value value);
+  // The same, for a `common` variable: it stays here, heirs find it.
+  void setOwnVariableNoPropagate(NameCode code, Value value);
+  // Sets the variable where the chain has it (error 126 when none has it).
+  void setVariable(NameCode code, Value value);
+  tLogoVarDesc* findVariable(NameCode code) const;  // error 24 when absent
+  tLogoVarDesc* findVariableOrNull(NameCode code) const;
+  tmultiobject* ownerOfVariable(NameCode code);  // error 50 when none
+  bool hasVariable(NameCode code) const { return findVariableOrNull(code) != nullptr; }
+  // Removes an own variable with its accessors (error 183 for a property).
+  void eraseVariable(NameCode code);
+  // Copies in the own variables of the classes this object was made from.
+  void runClassInit();
+  // Values of declared properties that have no getter and setter of their
+  // own yet (until their kind of object provides them); none when unset.
+  Value storedProperty(int propertyCode) const;
+  void setStoredProperty(int propertyCode, Value value);
+
+  // --- Events ---
+
+  // The handler along the event chain, or none.
+  Value eventHandler(NameCode code) const;
+  Value ownEventHandler(NameCode code) const;
+  void setEventHandler(NameCode code, Value handler);
+  void removeEventHandler(NameCode code);  // error 155 when there is none
+  // Runs `onCreate` of every table of the event chain, the most basic first.
+  void runCreateHandlers();
+
+  // --- Names (object_names.cpp) ---
+
+  // The object that `code` names as seen from here: a named child of this
+  // object or of an ancestor, or one of the pseudo-names; nullptr when none.
+  // Pseudo-names whose object is missing raise their errors.
+  ObjectRef resolveObjectName(NameCode code);
+
+  // --- State ---
+
+  bool alive() const { return alive_; }
+  // Made completely: a class after `init`, an instance after `initInstance`.
+  bool constructed() const { return constructed_; }
+  bool isInstance() const { return kind == ObjectKind::Instance; }
+  tmultiobject* firstParent() const { return parents.empty() ? nullptr : parents.front().get(); }
+
+  std::string name;
+  ObjectKind kind = ObjectKind::Class;
+  bool needsPlace = true;       // an instance must be given a place
+  bool allowAccessors = true;   // new variables get getter and setter procedures
+  bool hasClassInit = false;    // own variables are copied into every new heir
+  uint8_t cursorDefault = 1;    // `shown` at creation
+  int32_t saveNumber = 0;       // "#n" while a project is saved
+  size_t firstParentCount = 0;  // founding parents; the rest of `parents` are behaviours
+
+  tlogoobjectlist parents;
+  tlogoobjectlist heirs;      // objects naming this one as a parent or as their place
+  tlogoobjectlist ancestors;  // every object reachable through parents and place, once
+  ObjectRef place;            // the containing object (`myPlace`)
+  // Property codes to apply again after creation (inherited from the first
+  // parent when the object has none).
+  std::vector<int> moveParams;
+  // Makes the objects of this class (prototypes install one); null: an
+  // instance is a plain control object, or what the class's own first
+  // parent makes.
+  using InstanceFactory = ObjectRef (*)();
+  InstanceFactory instanceFactory = nullptr;
+
+  // Own tables. The procedure table is also the object's method table.
+  std::unique_ptr<tLogoTab> procedures;
+  std::unique_ptr<tLogoVarTab> variables;
+  std::unique_ptr<tLogoEventTab> events;
+
+  // The linearised lookup chains: own table first.
+  std::vector<tLogoVarTab*> variableChain;
+  std::vector<tLogoTab*> procedureChain;
+  std::vector<tLogoEventTab*> eventChain;
+  std::vector<tLogoTab*> ownProcedureChain;  // own and founding parents only
+
+  // Links of the list of all objects, in creation order (object_registry.h).
+  tmultiobject* prevObject = nullptr;
+  tmultiobject* nextObject = nullptr;
+
+ protected:
+  // Makes the own tables; the main object makes the global ones instead.
+  virtual void makeTables();
+
+ private:
+  friend void destroyObject(tmultiobject& object);
+
+  void applyLoadValues();
+  void copyFirstParentVariables();
+  void setOwnVariableWith(NameCode code, Value value, bool propagate);
+  void addAccessors(NameCode code);
+
+  bool alive_ = true;
+  bool constructed_ = false;
+  bool rebuilding_ = false;  // set while the chains of this object and its heirs are rebuilt
+  std::map<int, Value> storedProperties_;
+};
+
+// Destroys the object (erasing): runs its `destroy` procedure, destroys the
+// heirs whose first parent or place it is, leaves every list and table.
+void destroyObject(tmultiobject& object);
+
+// The object Logo code runs as on this thread: the current object, the
+// first object of an object list, or the main object.
+tmultiobject& currentObject();
+
+}  // namespace lx

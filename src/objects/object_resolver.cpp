@@ -1,0 +1,91 @@
+// Finding procedures and objects for the evaluator.
+#include "objects/object_resolver.h"
+
+#include <algorithm>
+
+#include "interp/logo_exception.h"
+#include "interp/logo_proc_desc.h"
+#include "interp/thread_state.h"
+#include "objects/ask_object.h"
+#include "objects/main_object.h"
+#include "objects/object_codes.h"
+
+namespace lx {
+
+tmultiobject& lookupObject(const Value& from) {
+  tmultiobject* object = asObject(from);
+  if (const auto* asked = dynamic_cast<const tAskObject*>(from.get())) object = asked->firstAlive();
+  if (!object) object = mainObject();
+  if (!object->alive()) throw eLogoException(erNoObject, Value(object));
+  return *object;
+}
+
+tTabDesc* ObjectResolver::findProcedure(const Value& object, NameCode code) {
+  if (auto* asked = dynamic_cast<tAskObject*>(object.get())) return asked->procedure(code);
+  return lookupObject(object).findProcedure(code);
+}
+
+Value ObjectResolver::findObject(const Value& from, NameCode code) {
+  ObjectRef found = lookupObject(from).resolveObjectName(code);
+  if (!found) throw eLogoException::withName(erNoObject, code);
+  return Value(found.get());
+}
+
+tTabDesc* ObjectResolver::findInherited(const Value& context, NameCode code) {
+  if (!context) throw eLogoException(erUsual);
+  tmultiobject* object = nullptr;
+  const tLogoTab* after = nullptr;
+  if (const auto* call = dynamic_cast<const tCallContext*>(context.get())) {
+    object = call->object.get();
+    after = call->table;
+  } else {
+    object = &lookupObject(context);
+    after = object->procedures.get();
+  }
+  const std::vector<tLogoTab*>& chain = object->chainFor(code);
+  auto start = std::find(chain.begin(), chain.end(), after);
+  start = start == chain.end() ? chain.begin() + 1 : start + 1;
+  for (auto it = start; it < chain.end(); ++it)
+    if (tTabDesc* found = (*it)->findOrNull(code)) return found;
+  return nullptr;
+}
+
+tTabDesc* ObjectResolver::defaultAction(const Value& from, NameCode code, Value& object) {
+  tmultiobject& self = lookupObject(from);
+  tmultiobject* named = self.objectByName(code);
+  if (!named && hasThreadState()) {
+    for (const Value& listed : threadState().objectList) {
+      if (tmultiobject* holder = asObject(listed); holder && holder->alive())
+        named = holder->objectByName(code);
+      if (named) break;
+    }
+  }
+  if (!named && code == objectCodes().receiver) named = &self;
+  if (!named || !named->alive()) return nullptr;
+  tTabDesc* action = named->findProcedure(objectCodes().defaultAction);
+  if (!action) return nullptr;
+  object = Value(named);
+  return action;
+}
+
+Value ObjectResolver::contextOf(const Value& context, const tTabDesc& found) {
+  const tLogoTab* table = found.table;
+  if (!table) return context;
+  // Nothing is inherited past the main object: its procedures (the global
+  // ones, most calls) need no more context than that.
+  if (table->ownerObject == mainObject()) return Value(mainObject());
+  tmultiobject* object = nullptr;
+  if (const auto* call = dynamic_cast<const tCallContext*>(context.get()))
+    object = call->object.get();
+  else if (const auto* asked = dynamic_cast<const tAskObject*>(context.get()))
+    object = asked->firstAlive();
+  else
+    object = asObject(context);
+  if (!object) object = mainObject();
+  // Only a procedure written in Logo can run "usual'", and one of the
+  // object's own table needs no more than the object.
+  if (table == object->procedures.get() || !dynamic_cast<const tLogoProcDesc*>(&found)) return Value(object);
+  return Value(new tCallContext(ObjectRef(object), table));
+}
+
+}  // namespace lx

@@ -1,0 +1,91 @@
+// The running object world.
+#include "objects/object_world.h"
+
+#include "interp/error_messages.h"
+#include "interp/procedure_resolver.h"
+#include "lang/dictionary.h"
+#include "objects/object_codes.h"
+#include "objects/object_registry.h"
+#include "objects/object_resolver.h"
+#include "objects/property_table.h"
+#include "values/pools.h"
+
+namespace lx {
+namespace {
+
+struct World {
+  Ref<tMainLogoObject> main;
+  ObjectRef mainWindow;
+  ObjectRef activeToolButton;
+  bool running = false;
+};
+
+World& world() {
+  static World w;
+  return w;
+}
+
+std::string ownerName(const tlogoobject* owner) {
+  const auto* object = dynamic_cast<const tmultiobject*>(owner);
+  return !object || object == mainObject() ? std::string() : object->name;
+}
+
+}  // namespace
+
+tMainLogoObject* mainObject() {
+  return world().main.get();
+}
+
+tMainLogoObject& startObjectModel(const PrimitiveRegistration& registerPrimitives) {
+  stopObjectModel();
+  internObjectCodes();
+  fillPropertyTable();
+  World& w = world();
+  w.main = Ref<tMainLogoObject>(new tMainLogoObject);
+  tMainLogoObject& main = *w.main;
+  main.init(localEntry("class", "main"), {}, true);
+  main.needsPlace = false;
+  main.globals().setValue(objectCodes().childDestination, makeInt(0));
+  if (registerPrimitives) registerPrimitives(*main.procedures);
+  main.globals().setValue(objectCodes().namePrefix, makeWord(localEntry("prefix", "main")));
+  main.globals().setValue(objectCodes().fileName, makeWord(""));
+  installGlobalTables(main.procedures.get(), &main.globals());
+  installProcedureResolver(std::make_unique<ObjectResolver>());
+  setOwnerNamer(ownerName);
+  w.running = true;
+  return main;
+}
+
+void stopObjectModel() {
+  World& w = world();
+  if (!w.main) return;
+  w.running = false;
+  w.mainWindow = nullptr;
+  w.activeToolButton = nullptr;
+  // The newest objects first: heirs go before the classes they come from.
+  while (tmultiobject* last = lastListedObject()) destroyObject(*last);
+  installProcedureResolver(nullptr);
+  installGlobalTables(nullptr, nullptr);
+  setOwnerNamer(nullptr);
+  w.main = nullptr;
+  resetObjectRegistry();
+}
+
+bool interpreterRunning() {
+  return world().running;
+}
+
+tmultiobject* mainWindowObject() {
+  return world().mainWindow.get();
+}
+void setMainWindowObject(tmultiobject* window) {
+  world().mainWindow = ObjectRef(window);
+}
+tmultiobject* activeToolButton() {
+  return world().activeToolButton.get();
+}
+void setActiveToolButton(tmultiobject* button) {
+  world().activeToolButton = ObjectRef(button);
+}
+
+}  // namespace lx

@@ -1,0 +1,124 @@
+// Property descriptors, their commands, and declaring them on a class.
+#include "objects/property_declaration.h"
+
+#include "interp/logo_exception.h"
+#include "interp/thread_state.h"
+#include "objects/property_table.h"
+#include "objects/protected_call.h"
+#include "values/list.h"
+
+namespace lx {
+
+Value tPropertyVarDesc::read(tmultiobject& object) const {
+  if (!getter) {
+    Value kept = object.storedProperty(propertyCode);
+    return kept ? kept : Value(tLogoList::empty());
+  }
+  Value result;
+  runProtected([&] { result = getter(object, propertyCode); });
+  return result;
+}
+
+void tPropertyVarDesc::write(tmultiobject& object, const Value& value) const {
+  if (!setter) {
+    object.setStoredProperty(propertyCode, value);
+    return;
+  }
+  runProtected([&] { setter(object, propertyCode, value); });
+}
+
+Value tPseudoVarDesc::currentValue() const {
+  tmultiobject* owner = table ? dynamic_cast<tmultiobject*>(table->ownerObject) : nullptr;
+  return owner ? read(*owner) : nullptr;
+}
+
+namespace {
+
+// The object a property command works on: the current object, or the
+// nearest object on its place chain that has the property (a turtle that
+// asks for `bgcolour` gets its page's).
+tmultiobject& holderOf(int propertyCode) {
+  tmultiobject* object = &currentObject();
+  while (object && !propertyOf(*object, propertyCode)) object = object->place.get();
+  if (!object) throw eLogoException(erNoProperty);
+  return *object;
+}
+
+}  // namespace
+
+void tPropertyGetCommand::execute(int) {
+  tLogoStack& stack = threadState().stack;
+  tmultiobject& holder = holderOf(propertyCode);
+  stack.push(readProperty(holder, propertyCode));
+}
+
+void tPseudoVarObjCommand::execute(int) {
+  tLogoStack& stack = threadState().stack;
+  const Value value = stack.take();
+  tmultiobject& self = holderOf(propertyCode);
+  // A property set by Logo code is saved with the project.
+  if (auto* own = self.variables->variable(propertyRow(propertyCode).nameCode))
+    own->flags &= ~kNotSavedUntilSet;
+  writeProperty(self, propertyCode, value);
+  stack.pushNone();
+}
+
+namespace {
+
+template <class Command>
+void addCommands(tLogoTab& table, const std::vector<NameCode>& codes, int propertyCode) {
+  for (NameCode code : codes) {
+    auto command = std::make_unique<Command>(code, propertyCode);
+    command->flags |= kBuiltIn;
+    table.add(std::move(command));
+  }
+}
+
+void declare(tmultiobject& owner, int propertyCode, PropertyGetter getter, PropertySetter setter,
+             DeclaredOn on, uint8_t flags, bool withSetters) {
+  const PropertyRow& row = propertyRow(propertyCode);
+  if (!row.assigned()) throw eLogoException(erNoProperty);
+  std::unique_ptr<tPropertyVarDesc> desc;
+  if (on == DeclaredOn::Prototype)
+    desc = std::make_unique<tPseudoVarPrototype>(row.nameCode, propertyCode, getter, setter);
+  else
+    desc = std::make_unique<tPseudoVarDesc>(row.nameCode, propertyCode, getter, setter);
+  desc->flags = flags | kBuiltIn;
+  owner.variables->add(std::move(desc));
+  addCommands<tPropertyGetCommand>(*owner.procedures, propertyGetterCodes(propertyCode), propertyCode);
+  if (withSetters)
+    addCommands<tPseudoVarObjCommand>(*owner.procedures, propertySetterCodes(propertyCode), propertyCode);
+}
+
+}  // namespace
+
+void declareProperty(tmultiobject& owner, int propertyCode, PropertyGetter getter, PropertySetter setter,
+                     DeclaredOn on, uint8_t flags) {
+  declare(owner, propertyCode, getter, setter, on, flags, true);
+}
+
+void declareReadOnlyProperty(tmultiobject& owner, int propertyCode, PropertyGetter getter,
+                             PropertySetter setter, DeclaredOn on, uint8_t flags) {
+  declare(owner, propertyCode, getter, setter, on, flags, false);
+}
+
+tPropertyVarDesc* propertyOf(const tmultiobject& object, int propertyCode) {
+  const PropertyRow& row = propertyRow(propertyCode);
+  if (!row.assigned()) return nullptr;
+  auto* desc = dynamic_cast<tPropertyVarDesc*>(object.findVariableOrNull(row.nameCode));
+  return desc && desc->propertyCode == propertyCode ? desc : nullptr;
+}
+
+Value readProperty(tmultiobject& object, int propertyCode) {
+  const tPropertyVarDesc* desc = propertyOf(object, propertyCode);
+  if (!desc) throw eLogoException(erNoProperty);
+  return desc->read(object);
+}
+
+void writeProperty(tmultiobject& object, int propertyCode, const Value& value) {
+  const tPropertyVarDesc* desc = propertyOf(object, propertyCode);
+  if (!desc) throw eLogoException(erNoProperty);
+  desc->write(object, value);
+}
+
+}  // namespace lx

@@ -1,0 +1,81 @@
+// Declaring properties on a class: the variable descriptor that stands for
+// the property in the object's variable table, and the getter and setter
+// commands under every localized name of the property. Reading and writing
+// a property goes through the getter and setter routines of its kind of
+// object; a property whose kind has none yet keeps its value in the object.
+#pragma once
+
+#include "interp/proc_desc.h"
+#include "objects/multi_object.h"
+
+namespace lx {
+
+using PropertyGetter = Value (*)(tmultiobject& object, int propertyCode);
+using PropertySetter = void (*)(tmultiobject& object, int propertyCode, const Value& value);
+
+// A property as a variable: its code and the routines that read and write
+// it on an object.
+class tPropertyVarDesc : public tLogoVarDesc {
+ public:
+  tPropertyVarDesc(NameCode name, int propertyCode, PropertyGetter getter, PropertySetter setter)
+      : tLogoVarDesc(name, nullptr), propertyCode(propertyCode), getter(getter), setter(setter) {}
+  // Getters and setters touch controls: they run as protected work.
+  Value read(tmultiobject& object) const;
+  void write(tmultiobject& object, const Value& value) const;
+
+  int propertyCode;
+  PropertyGetter getter;  // none: the value is kept in the object
+  PropertySetter setter;
+};
+
+// Declared on a prototype: every object made from it has the property.
+class tPseudoVarPrototype : public tPropertyVarDesc {
+ public:
+  using tPropertyVarDesc::tPropertyVarDesc;
+  Value currentValue() const override { return nullptr; }  // it has no object of its own
+};
+
+// Declared on one object (every instance has its own key menu).
+class tPseudoVarDesc : public tPropertyVarDesc {
+ public:
+  using tPropertyVarDesc::tPropertyVarDesc;
+  Value currentValue() const override;
+};
+
+// The getter command of a property.
+class tPropertyGetCommand : public tProcDesc {
+ public:
+  tPropertyGetCommand(NameCode name, int propertyCode)
+      : tProcDesc(name, 0, false, false), propertyCode(propertyCode) {}
+  void execute(int inputCount) override;
+  int propertyCode;
+};
+
+// The setter command of a property: marks the property as set (to be saved)
+// on the object, then writes it.
+class tPseudoVarObjCommand : public tProcDesc {
+ public:
+  tPseudoVarObjCommand(NameCode name, int propertyCode)
+      : tProcDesc(name, 1, false, false), propertyCode(propertyCode) {}
+  void execute(int inputCount) override;
+  int propertyCode;
+};
+
+enum class DeclaredOn : uint8_t { Prototype, Object };
+
+// Adds the property to `owner`'s tables: a getter under each of its names,
+// a setter under each set-name, and its variable descriptor with `flags`.
+void declareProperty(tmultiobject& owner, int propertyCode, PropertyGetter getter, PropertySetter setter,
+                     DeclaredOn on, uint8_t flags = kNotSavedUntilSet);
+// The same without set-commands (the setter still serves loading and `set`).
+void declareReadOnlyProperty(tmultiobject& owner, int propertyCode, PropertyGetter getter,
+                             PropertySetter setter, DeclaredOn on, uint8_t flags = kNotSavedUntilSet);
+
+// The descriptor of property `propertyCode` along the object's variable
+// chain, or nullptr when the object has no such property.
+tPropertyVarDesc* propertyOf(const tmultiobject& object, int propertyCode);
+// Reads and writes a property of an object (error 45 when it has none).
+Value readProperty(tmultiobject& object, int propertyCode);
+void writeProperty(tmultiobject& object, int propertyCode, const Value& value);
+
+}  // namespace lx

@@ -1,0 +1,92 @@
+// Events: handlers set, found along the event chain, run here or raised as
+// processes of their own.
+#include "objects/events.h"
+
+#include <gtest/gtest.h>
+
+#include "interp/thread_state.h"
+#include "object_test_world.h"
+#include "objects/object_codes.h"
+#include "platform/message_box.h"
+
+namespace lx {
+namespace {
+
+using Names = std::vector<std::string>;
+
+class Events : public testing::ObjectTest {
+ protected:
+  Events() {
+    logo.run(R"(newclass [] "button [event'onClick [(print "class.click myname)]]
+                new "button [name ok]
+                new "button [name cancel event'onClick [(print "own.click myname)]])");
+    setMessageBoxEcho(false);
+    clearShownMessages();
+  }
+  ~Events() override { setMessageBoxEcho(true); }
+};
+
+TEST_F(Events, EventNamesAreInternedTogether) {
+  const ObjectCodes& codes = objectCodes();
+  EXPECT_TRUE(isEventCode(codeOf("onClick")));
+  EXPECT_TRUE(isEventCode(codeOf("ONERASE")));
+  EXPECT_FALSE(isEventCode(codeOf("print")));
+  EXPECT_EQ(codes.mouseButtonEvents[0], codeOf("onLeftDown"));
+  EXPECT_EQ(codes.mouseButtonEvents[5], codeOf("onMiddleUp"));
+  EXPECT_EQ(eventCode(EventId::onErase), codeOf("onErase"));
+}
+
+TEST_F(Events, HandlersAreFoundAlongTheChain) {
+  logo.run(R"(ask "ok [runevent "onClick print event? "onClick print myevent? "onClick]
+              ask "cancel [runevent "onClick print myevent? "onClick print events])");
+  EXPECT_EQ(take(), (Names{"class.click ok", "true", "false", "own.click cancel", "true", "onClick"}));
+  logo.run("ask \"cancel [eraseevent \"onClick runevent \"onClick print event \"onClick]");
+  EXPECT_EQ(take(), (Names{"class.click cancel", "( print \"class.click myname )"}));
+}
+
+TEST_F(Events, UnknownEventsAndMissingHandlers) {
+  EXPECT_EQ(logo.errorOf("ask \"ok [setevent \"onNothing [print 1]]"), erUnDefEvenet);
+  EXPECT_EQ(logo.errorOf("ask \"ok [eraseevent \"onClick]"), erUnDefEvenet);  // the class has it, not ok
+  EXPECT_EQ(logo.errorOf("print event \"onPush"), erUnDefEvenet);
+  logo.run(
+      "print event? \"onPush runevent \"onPush ask \"ok [setevent \"onPush [print \"pushed] runevent "
+      "\"onpush]");
+  EXPECT_EQ(take(), (Names{"false", "pushed"}));
+}
+
+TEST_F(Events, StopInAHandlerEndsTheHandlerOnly) {
+  logo.define("click.and.go.on", {}, "runevent \"onChange\nprint \"after");
+  logo.run(R"(ask "ok [setevent "onChange [print "in stop print "notreached]]
+              ok'click.and.go.on)");
+  EXPECT_EQ(take(), (Names{"in", "after"}));
+}
+
+TEST_F(Events, RaisedEventsRunAsTheirObjectAndReportTheirErrors) {
+  tmultiobject& ok = *object("ok");
+  std::vector<std::string> completed;
+  EXPECT_TRUE(raiseEvent(&ok, codeOf("onClick"), [&](tmultiobject* o) { completed.push_back(o->name); }));
+  EXPECT_FALSE(
+      raiseEvent(&ok, codeOf("onPush"), [&](tmultiobject* o) { completed.push_back("none " + o->name); }));
+  EXPECT_EQ(take(), Names{"class.click ok"});
+  EXPECT_EQ(completed, (Names{"ok", "none ok"}));
+  EXPECT_EQ(eventProcessName(&ok, codeOf("onClick")), "@okonClick");
+  EXPECT_EQ(eventProcessName(nullptr, codeOf("onLoad")), "@nilonLoad");
+
+  logo.run("ask \"ok [setevent \"onPush [print \"before nosuchprocedure]]");
+  EXPECT_TRUE(raiseEventAndWait(&ok, codeOf("onPush")));
+  EXPECT_EQ(take(), Names{"before"});
+  ASSERT_EQ(shownMessages().size(), 1u);
+  // The raiser's own state is untouched.
+  EXPECT_EQ(threadState().currentObject.get(), nullptr);
+  EXPECT_TRUE(threadState().objectStack.empty());
+}
+
+TEST_F(Events, RunningHereLetsErrorsThrough) {
+  logo.run("ask \"ok [setevent \"onPush [nosuchprocedure]]");
+  EXPECT_EQ(logo.errorOf("ask \"ok [runevent \"onPush]"), erDoNotKnowHowTo);
+  EXPECT_THROW(runEventHere(*object("ok"), codeOf("onPush")), eLogoException);
+  EXPECT_TRUE(threadState().objectStack.empty());
+}
+
+}  // namespace
+}  // namespace lx
