@@ -2,13 +2,13 @@
 // current object back, `tell` sets the object list, and commands that the
 // told objects' class provides reach every one of them.
 #include <gtest/gtest.h>
-#include <pthread.h>
 
 #include <functional>
 
 #include "interp/thread_state.h"
 #include "object_test_world.h"
 #include "objects/multi_object.h"
+#include "platform/large_stack_thread.h"
 #include "values/pools.h"
 
 namespace lx {
@@ -16,25 +16,12 @@ namespace {
 
 using Names = std::vector<std::string>;
 
-// Runs `work` on a thread with a large stack, as Logo processes run.
+// Runs `work` as a Logo process would: on a thread with a large stack.
 void onLargeStack(const std::function<void()>& work) {
-  pthread_attr_t attributes;
-  pthread_attr_init(&attributes);
-  pthread_attr_setstacksize(&attributes, 512u << 20);
-  pthread_t thread;
-  auto* task = new std::function<void()>(work);
-  pthread_create(
-      &thread, &attributes,
-      [](void* arg) -> void* {
-        auto* fn = static_cast<std::function<void()>*>(arg);
-        setLogoProcessThread(true);
-        (*fn)();
-        delete fn;
-        return nullptr;
-      },
-      task);
-  pthread_join(thread, nullptr);
-  pthread_attr_destroy(&attributes);
+  runOnLargeStack([&] {
+    setLogoProcessThread(true);
+    work();
+  });
 }
 
 class Addressing : public testing::ObjectTest {
