@@ -3,6 +3,8 @@
 // pool), and structural equality.
 #include <gtest/gtest.h>
 
+#include "destruction_probe.h"
+
 #include "interp/logo_stack.h"
 #include "list_test_support.h"
 #include "values/cell_pool.h"
@@ -19,17 +21,6 @@ uint64_t liveCells() {
   const CellPoolStats stats = cellPoolStats();
   return stats.allocations - stats.frees;
 }
-
-// Counts its destruction, to see an element go with its last list.
-class Probe : public tLogoString {
- public:
-  explicit Probe(int* destroyed) : tLogoString("probe"), destroyed_(destroyed) {}
-  ~Probe() override { ++*destroyed_; }
-  void dispose() override { delete this; }
-
- private:
-  int* destroyed_;
-};
 
 TEST(ListCells, EmptyListIsOneCellAndNeverPartOfAnother) {
   const Ref<tLogoList> empty = tLogoList::empty();
@@ -86,7 +77,7 @@ TEST(ListDisposal, CellsAndElementsGoWithTheLastHolder) {
   const uint64_t before = liveCells();
   int destroyed = 0;
   {
-    const Value probe(new Probe(&destroyed));
+    const Value probe(new testing::DestructionProbe(&destroyed));
     Ref<tLogoList> list = read("a [b [c]] d");
     list = tLogoList::cons(probe, list);
     const Value tail = listButfirst(*list);

@@ -2,6 +2,8 @@
 // twice, pooled instances come back clean.
 #include <gtest/gtest.h>
 
+#include "destruction_probe.h"
+
 #include <thread>
 
 #include "values/pools.h"
@@ -9,21 +11,10 @@
 namespace lx {
 namespace {
 
-// Counts destructions to see exactly when a value goes.
-class Probe : public tLogoString {
- public:
-  explicit Probe(int* destroyed) : tLogoString("probe"), destroyed_(destroyed) {}
-  ~Probe() override { ++*destroyed_; }
-  void dispose() override { delete this; }
-
- private:
-  int* destroyed_;
-};
-
 TEST(ReferenceCounting, LastHolderFreesTheValue) {
   int destroyed = 0;
   {
-    Value a(new Probe(&destroyed));
+    Value a(new testing::DestructionProbe(&destroyed));
     EXPECT_EQ(a->refCount, 1);
     {
       Value b = a;
