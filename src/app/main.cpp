@@ -4,6 +4,7 @@
 
 #include "app/command_line.h"
 #include "app/console.h"
+#include "app/stand_alone.h"
 
 int main(int argc, char** argv) {
   const lx::ParsedCommandLine parsed = lx::parseCommandLine({argv + 1, argv + argc});
@@ -21,6 +22,7 @@ int main(int argc, char** argv) {
     }
     return lx::runConsole(line, script, &std::cin, std::cout, std::cerr);
   }
-  std::cerr << "lumaxis: playing projects is not built yet; use --console\n" << lx::usageText();
+  if (line.playFile.empty()) return lx::startWithoutConsole(line);
+  std::cerr << "lumaxis: playing project files is not built yet; use --console\n" << lx::usageText();
   return 2;
 }

@@ -19,6 +19,12 @@ std::filesystem::path& storedDirectory() {
 
 const std::filesystem::path& programDirectory() { return storedDirectory(); }
 
+std::filesystem::path programFile() {
+  std::error_code ec;
+  auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+  return ec ? std::filesystem::path("/proc/self/exe") : exe;
+}
+
 void setProgramDirectory(std::filesystem::path folder) { storedDirectory() = std::move(folder); }
 
 }  // namespace lx

@@ -8,6 +8,8 @@ namespace lx {
 
 // The folder of the running executable. Tests may point it elsewhere.
 const std::filesystem::path& programDirectory();
+// The running executable itself ("/proc/self/exe" when it cannot be named).
+std::filesystem::path programFile();
 void setProgramDirectory(std::filesystem::path folder);
 
 }  // namespace lx
