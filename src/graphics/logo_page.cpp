@@ -40,6 +40,24 @@ void tlogopage::removePane(tlogopane& pane) {
   panes_.erase(std::remove(panes_.begin(), panes_.end(), &pane), panes_.end());
 }
 
+void tlogopage::paneToFront(tlogopane& pane) {
+  {
+    auto drawing = surface()->lockDrawing();
+    panes_.erase(std::remove(panes_.begin(), panes_.end(), &pane), panes_.end());
+    panes_.push_back(&pane);
+  }
+  if (pane.surface()) pane.surface()->invalidateAll();
+}
+
+void tlogopage::paneToBack(tlogopane& pane) {
+  {
+    auto drawing = surface()->lockDrawing();
+    panes_.erase(std::remove(panes_.begin(), panes_.end(), &pane), panes_.end());
+    panes_.insert(panes_.begin(), &pane);
+  }
+  if (pane.surface()) pane.surface()->invalidateAll();
+}
+
 void tlogopage::paintPanes(cairo_t* canvas) {
   for (tlogopane* pane : panes_) {
     tgrScreen* screen = pane->surface();

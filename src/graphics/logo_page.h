@@ -31,6 +31,9 @@ class tlogopage : public tcontainerobject, public tSurfaceOwner {
   // surface's drawing lock).
   void addPane(tlogopane& pane);
   void removePane(tlogopane& pane);
+  // Draws the pane above (after) or below (before) the other panes.
+  void paneToFront(tlogopane& pane);
+  void paneToBack(tlogopane& pane);
 
  private:
   void paintPanes(cairo_t* canvas);

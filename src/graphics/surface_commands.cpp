@@ -136,7 +136,26 @@ Value setMousePos(tmultiobject& self, tLogoStack& stack, int) {
   return nullptr;
 }
 
+template <bool front>
+Value paneOrder(tmultiobject& self, tLogoStack&, int) {
+  auto* pane = dynamic_cast<tlogopane*>(&self);
+  if (!pane) throw eLogoException(erInitPane);
+  if (tlogopage* page = pane->page()) {
+    if (front) {
+      page->paneToFront(*pane);
+    } else {
+      page->paneToBack(*pane);
+    }
+  }
+  return nullptr;
+}
+
 }  // namespace
+
+void declarePaneCommands(tmultiobject& prototype) {
+  declareCommand(prototype, "tofront", 0, paneOrder<true>);
+  declareCommand(prototype, "toback", 0, paneOrder<false>);
+}
 
 void declareSurfaceCommands(tmultiobject& prototype) {
   declareCommand(prototype, "clearscreen", 0, clearScreen);
