@@ -37,6 +37,7 @@ class tlogopage : public tcontainerobject, public tSurfaceOwner {
 
  private:
   void paintPanes(cairo_t* canvas);
+  SurfaceMouse::Child paneAt(int x, int y);
   std::vector<tlogopane*> panes_;
 };
 

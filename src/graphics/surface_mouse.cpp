@@ -42,9 +42,33 @@ void SurfaceMouse::onInput(const InputEvent& event) {
   if (!mouse) return;
   if (mode() != MouseMode::Normal) {
     drawingMouse(*mouse);
-  } else {
+  } else if (!passedToChild(*mouse)) {
     normalMouse(*mouse);
   }
+}
+
+bool SurfaceMouse::passedToChild(const MouseEvent& event) {
+  std::shared_ptr<PlatformWindow> child = pressedChild_.lock();
+  PixelPoint position = pressedChildPosition_;
+  if (!child && childFinder_) {
+    const Child found = childFinder_(event.x, event.y);
+    if (found.window) {
+      child = found.window->shared_from_this();
+      position = found.position;
+    }
+  }
+  if (!child) return false;
+  if (event.action == MouseAction::Down) {
+    pressedChild_ = child;
+    pressedChildPosition_ = position;
+  }
+  if (event.action == MouseAction::Up && surface_.window().mouseState().buttons == kNoButtons)
+    pressedChild_.reset();
+  MouseEvent inChild = event;
+  inChild.x -= position.x;
+  inChild.y -= position.y;
+  child->deliverNow(inChild);
+  return true;
 }
 
 // --- Dispatch to graphics and the owner ---

@@ -138,6 +138,19 @@ TEST_F(PageMouse, WhatNoGraphicTakesRaisesThePagesEvents) {
   EXPECT_EQ(take(), (Names{"down", "up", "click"}));
 }
 
+TEST_F(PageMouse, TheMouseOverAPaneIsThePanes) {
+  runAs("page1",
+        "new \"Pane [name p1 apos [100 100]] ask \"p1 [setevent \"onLeftDown [print \"pane] "
+        "setevent \"onLeftUp [print mousepos]] setevent \"onLeftDown [print \"page]");
+  queue(MouseAction::Down, 110, 120, MouseButton::Left);
+  // The release outside the pane still belongs to the pane that took the press.
+  queue(MouseAction::Up, 250, 120, MouseButton::Left);
+  queue(MouseAction::Down, 5, 5, MouseButton::Left);
+  deliver();
+  // The pane's origin is its centre (50, 50): pixel (150, 20) of the pane.
+  EXPECT_EQ(take(), (Names{"pane", "100 30", "page"}));
+}
+
 TEST_F(PageMouse, MouseStateReportsButtonsKeysAndThePageCoordinates) {
   queue(MouseAction::Move, 400, 240, MouseButton::None, kShift | kCtrl);
   queue(MouseAction::Down, 400, 240, MouseButton::Right, kShift | kCtrl);
