@@ -97,13 +97,18 @@ class SurfaceMouse {
   PixelPoint pressedChildPosition_;
   bool editMode_ = false;
 
-  mutable std::mutex mutex_;  // guards the drawing state below
-  std::condition_variable ended_;
-  MouseMode mode_ = MouseMode::Normal;
-  bool buttonDown_ = false;
-  PixelPoint dragStart_;
-  PixelPoint dragEnd_;
-  std::vector<PixelPoint> freehand_;
+  // The drawing in progress. A process waiting for its end holds it too, so
+  // the wait ends safely when the surface goes away meanwhile.
+  struct Drawing {
+    mutable std::mutex mutex;  // guards the fields below
+    std::condition_variable ended;
+    MouseMode mode = MouseMode::Normal;
+    bool buttonDown = false;
+    PixelPoint start;
+    PixelPoint end;
+    std::vector<PixelPoint> freehand;
+  };
+  std::shared_ptr<Drawing> drawing_ = std::make_shared<Drawing>();
   TimerId sprayTimer_ = 0;
 };
 

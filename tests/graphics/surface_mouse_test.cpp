@@ -81,6 +81,13 @@ TEST_F(PageMouse, ARightPressCancelsAndTheOutputIsEmpty) {
   EXPECT_EQ(take(), Names{""});
 }
 
+TEST_F(PageMouse, ADrawingEndsWhenItsPageIsErasedMeanwhile) {
+  uiThread().post([this] { destroyObject(*object("page1")); });
+  runAs("page1", "print bgflexibleline");
+  EXPECT_EQ(take(), Names{""});
+  EXPECT_EQ(object("page1"), nullptr);
+}
+
 TEST_F(PageMouse, FreehandDrawsThePathTheMouseTook) {
   queue(MouseAction::Down, 10, 10, MouseButton::Left);
   queue(MouseAction::Move, 50, 10);
