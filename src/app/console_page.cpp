@@ -36,8 +36,7 @@ void forgetConsolePage() {
 
 bool writeConsoleScreenshot(const std::filesystem::path& file, std::string& error) {
   tmultiobject* page = consolePage().get();
-  if (page && !page->alive()) page = nullptr;
-  tgrScreen* surface = page ? surfaceOf(*page) : nullptr;
+  tgrScreen* surface = page && page->alive() ? surfaceOf(*page) : nullptr;
   if (!surface) {
     error = "there is no page to take a picture of";
     return false;
