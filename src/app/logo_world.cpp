@@ -2,12 +2,14 @@
 #include "app/logo_world.h"
 
 #include "app/path_primitives.h"
+#include "app/project_primitives.h"
 #include "app/search_paths.h"
 #include "interp/procedure_resolver.h"
 #include "interp/value_class_tables.h"
 #include "lang/dictionary.h"
 #include "lang/interface_dictionary.h"
 #include "objects/object_primitives.h"
+#include "objects/object_registry.h"
 #include "objects/object_world.h"
 #include "prims/global_primitives.h"
 #include "values/pools.h"
@@ -23,8 +25,10 @@ bool buildLogoWorld(const std::string& language) {
   startObjectModel([](tLogoTab& table) {
     registerGlobalPrimitives(table);
     registerPathPrimitives(table);
+    registerProjectPrimitives(table);
     registerObjectPrimitives(table);
   });
+  markSystemObjectsMade();
   return true;
 }
 
