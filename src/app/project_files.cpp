@@ -89,6 +89,12 @@ std::string saveProject(const ProjectSaveRequest& request) {
 
 OpenedProject openProject(const std::string& name) {
   const ResolvedPath resolved = resolvePath(fkProject, name, rfMustExist);
+  if (resolved.isClipboard) {
+    // What `save` puts on the clipboard: project text, names for numbers.
+    OpenedProject fromClipboard;
+    fromClipboard.contents.text = clipboardText();
+    return fromClipboard;
+  }
   std::ifstream in(resolved.path, std::ios::binary);
   std::error_code error;
   if (!in || fs::is_directory(resolved.path, error))

@@ -28,7 +28,8 @@ struct OpenedProject {
 };
 
 // Resolves `name` as a project file and reads it (error 186 with the name
-// when there is no such file; the container's own errors otherwise).
+// when there is no such file; the container's own errors otherwise). The
+// clipboard's name gives the clipboard's text.
 OpenedProject openProject(const std::string& name);
 
 // Whether a file name asks for the text alone: extension ".LXT" or ".TXT".

@@ -52,7 +52,7 @@ void checkLanguage(const ProjectFileContents& contents) {
 std::string loadNamedProject(const std::string& name, const Value& values, unsigned options) {
   OpenedProject opened = openProject(name);
   checkLanguage(opened.contents);
-  setProjectDirectory(opened.path.parent_path());
+  if (!opened.path.empty()) setProjectDirectory(opened.path.parent_path());
   ProjectLoad load;
   load.text = std::move(opened.contents.text);
   load.images = std::move(opened.contents.images);
