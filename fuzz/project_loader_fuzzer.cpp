@@ -25,6 +25,7 @@
 #include "lang/interface_dictionary.h"
 #include "lang/project_file_reader.h"
 #include "objects/main_object.h"
+#include "objects/name_codes.h"
 #include "objects/object_primitives.h"
 #include "objects/object_registry.h"
 #include "objects/object_world.h"
@@ -37,6 +38,10 @@ namespace {
 using namespace lx;
 
 constexpr int kYieldBudget = 20000;
+// Every name ever read stays interned, and tables are indexed by name code,
+// so a long session makes every new table span more codes: the world is
+// built afresh, names and all, now and then.
+constexpr int kRunsPerWorld = 1000;
 constexpr int kDepthBudget = 200;
 int yieldsLeft = 0;
 
@@ -69,6 +74,14 @@ void loadText(const std::string& text) {
   }
 }
 
+void buildWorld() {
+  stopObjectModel();
+  initNameCodes();
+  initValueClassTables();
+  startObjectModel(registerFuzzWorld);
+  markSystemObjectsMade();
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
@@ -78,10 +91,8 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
   initValuePools();
   initCellPool();
   setLogoProcessThread(true);
-  initValueClassTables();
   initFilePaths();
-  startObjectModel(registerFuzzWorld);
-  markSystemObjectsMade();
+  buildWorld();
   setYieldHook([](ThreadState& state) {
     if (--yieldsLeft < 0 || state.runDepth > kDepthBudget) throw eLogoException(erStackOverflow);
   });
@@ -90,6 +101,8 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static ScopedThreadState state;
+  static int runs = 0;
+  if (++runs % kRunsPerWorld == 0) buildWorld();
   const std::string bytes(reinterpret_cast<const char*>(data), size);
   walkContainer(bytes);
   ProjectFileContents contents;

@@ -52,9 +52,14 @@ class ProjectTest : public ::testing::Test {
       registerObjectPrimitives(table);
       registerProjectPrimitives(table);
     });
-    markSystemObjectsMade();
     logo.emplace();
+    buildSystemObjects();
+    markSystemObjectsMade();
   }
+
+  // Objects the world makes for itself, before the project's (prototypes,
+  // the main window); each test fixture may add its own.
+  virtual void buildSystemObjects() {}
 
   void run(const std::string& text) { logo->run(text); }
   errorConst errorOf(const std::string& text) { return logo->errorOf(text); }
