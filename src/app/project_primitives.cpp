@@ -1,6 +1,7 @@
 // Saving and loading projects from Logo code.
 #include "app/project_primitives.h"
 
+#include "app/project_file_queries.h"
 #include "app/project_files.h"
 #include "app/project_loader.h"
 #include "app/project_reset.h"
@@ -186,6 +187,7 @@ void registerProjectPrimitives(tLogoTab& table) {
   registerPrimitive<tMainPasProcDesc1p>(table, ".setsaveoptions", false, setSaveOptions);
   registerPrimitive<tMainPasProcDesc1p>(table, ".setloadimage", false, setLoadImage);
   registerPrimitive<tMainPasProcDesc1p>(table, ".setstate.", false, setState);
+  registerFileQueryPrimitives(table);
 }
 
 }  // namespace lx
