@@ -2,6 +2,7 @@
 #include "app/logo_world.h"
 
 #include "app/path_primitives.h"
+#include "app/project_primitives.h"
 #include "app/search_paths.h"
 #include "graphics/graphics_classes.h"
 #include "interp/procedure_resolver.h"
@@ -9,6 +10,7 @@
 #include "lang/dictionary.h"
 #include "lang/interface_dictionary.h"
 #include "objects/object_primitives.h"
+#include "objects/object_registry.h"
 #include "objects/object_world.h"
 #include "prims/global_primitives.h"
 #include "values/pools.h"
@@ -24,9 +26,11 @@ bool buildLogoWorld(const std::string& language) {
   tMainLogoObject& main = startObjectModel([](tLogoTab& table) {
     registerGlobalPrimitives(table);
     registerPathPrimitives(table);
+    registerProjectPrimitives(table);
     registerObjectPrimitives(table);
   });
   registerGraphicsClasses(main);
+  markSystemObjectsMade();
   return true;
 }
 

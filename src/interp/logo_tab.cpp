@@ -50,6 +50,11 @@ void tLogoTab::growToCover(NameCode code) {
 tTabDesc* tLogoTab::add(std::unique_ptr<tTabDesc> desc) {
   const NameCode code = desc->name;
   if (code < 1) throw eLogoException(erInternLogoTab);
+  // "#n" stands for an object of a project being loaded; its code lies far
+  // above every interned name, and a table indexed up to it would need
+  // gigabytes (project text may well write `make "#5 1`).
+  if (isObjectNumberCode(code))
+    throw eLogoException::withWord(erWrongVarName, "#" + std::to_string(objectNumberOf(code)));
   growToCover(code);
   std::unique_ptr<tTabDesc>& slot = entries_[code - low_];
   if (slot) {

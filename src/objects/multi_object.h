@@ -13,6 +13,7 @@
 
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -155,6 +156,10 @@ class tmultiobject : public tlogoobject {
   // own yet (until their kind of object provides them); none when unset.
   Value storedProperty(int propertyCode) const;
   void setStoredProperty(int propertyCode, Value value);
+  // Properties given a value on this object: a property whose descriptor
+  // is saved only once set is saved with the objects that set it.
+  void notePropertySet(int propertyCode) { setProperties_.insert(propertyCode); }
+  bool propertyWasSet(int propertyCode) const { return setProperties_.count(propertyCode) != 0; }
 
   // --- Events ---
 
@@ -217,6 +222,7 @@ class tmultiobject : public tlogoobject {
   // Links of the list of all objects, in creation order (object_registry.h).
   tmultiobject* prevObject = nullptr;
   tmultiobject* nextObject = nullptr;
+  uint64_t creationSerial = 0;  // order of creation, from 1; 0 while unlisted
 
  protected:
   // Makes the own tables; the main object makes the global ones instead.
@@ -234,6 +240,7 @@ class tmultiobject : public tlogoobject {
   bool constructed_ = false;
   bool rebuilding_ = false;  // set while the chains of this object and its heirs are rebuilt
   std::map<int, Value> storedProperties_;
+  std::set<int> setProperties_;
 };
 
 // Destroys the object (erasing): runs its `destroy` procedure, destroys the

@@ -94,9 +94,10 @@ void destroyObject(tmultiobject& object) {
   object.eventChain.clear();
   object.ownProcedureChain.clear();
   object.storedProperties_.clear();
-  clearTable(*object.procedures);
-  clearTable(*object.variables);
-  clearTable(*object.events);
+  // An object whose making failed early has no tables yet.
+  if (object.procedures) clearTable(*object.procedures);
+  if (object.variables) clearTable(*object.variables);
+  if (object.events) clearTable(*object.events);
   if (tcontainerobject* container = object.asContainer()) {
     const tlogoobjectlist children = [&] {
       tlogoobjectlist all;

@@ -18,6 +18,8 @@ struct Registry {
   int loadNesting = 0;
   tmultiobject* anchor = nullptr;  // last in the list when the outermost load began
   uint32_t unnamedCount = 0;
+  uint64_t serial = 0;            // creation serial of the newest object
+  uint64_t lastSystemSerial = 0;  // the newest object made while the world was built
 };
 
 Registry& registry() {
@@ -31,6 +33,7 @@ void linkObject(tmultiobject& object) {
   Registry& r = registry();
   assert(!object.prevObject && !object.nextObject && r.first != &object);
   addRef(&object);
+  object.creationSerial = ++r.serial;
   object.prevObject = r.last;
   if (r.last)
     r.last->nextObject = &object;
@@ -87,6 +90,14 @@ tmultiobject* objectNumbered(uint32_t n) {
   tmultiobject* object = r.anchor ? r.anchor->nextObject : r.first;
   for (uint32_t i = 1; object && i < n; ++i) object = object->nextObject;
   return object;
+}
+
+void markSystemObjectsMade() {
+  registry().lastSystemSerial = registry().serial;
+}
+
+bool isSystemObject(const tmultiobject& object) {
+  return object.creationSerial <= registry().lastSystemSerial;
 }
 
 std::string nextUnnamedObjectName() {

@@ -27,6 +27,12 @@ bool projectLoadRunning();
 // The object numbered n (1-based) of the running load; nullptr past the end.
 tmultiobject* objectNumbered(uint32_t n);
 
+// Objects made while the world is built (the main object, the prototypes,
+// the main window) are the system's own, not the project's: a save does not
+// write them. The world marks the end of its building once.
+void markSystemObjectsMade();
+bool isSystemObject(const tmultiobject& object);
+
 // The name of the next object made without one: the `strings` entry
 // `Object` of the interface dictionary, as a format, with a running count
 // from 0 (error 125 when the entry is missing).

@@ -45,14 +45,16 @@ tMainLogoObject& startObjectModel(const PrimitiveRegistration& registerPrimitive
   tMainLogoObject& main = *w.main;
   main.init(localEntry("class", "main"), {}, true);
   main.needsPlace = false;
-  main.globals().setValue(objectCodes().childDestination, makeInt(0));
+  main.globals().setValue(objectCodes().childDestination, makeInt(0), kBuiltIn);
   if (registerPrimitives) registerPrimitives(*main.procedures);
-  main.globals().setValue(objectCodes().namePrefix, makeWord(localEntry("prefix", "main")));
-  main.globals().setValue(objectCodes().fileName, makeWord(""));
+  // The system's own variables: kept by a reset, not saved with a project.
+  main.globals().setValue(objectCodes().namePrefix, makeWord(localEntry("prefix", "main")), kBuiltIn);
+  main.globals().setValue(objectCodes().fileName, makeWord(""), kBuiltIn);
   installGlobalTables(main.procedures.get(), &main.globals());
   installProcedureResolver(std::make_unique<ObjectResolver>());
   setOwnerNamer(ownerName);
   w.running = true;
+  markSystemObjectsMade();
   return main;
 }
 

@@ -20,11 +20,11 @@ Value tPropertyVarDesc::read(tmultiobject& object) const {
 }
 
 void tPropertyVarDesc::write(tmultiobject& object, const Value& value) const {
-  if (!setter) {
+  if (setter)
+    runProtected([&] { setter(object, propertyCode, value); });
+  else
     object.setStoredProperty(propertyCode, value);
-    return;
-  }
-  runProtected([&] { setter(object, propertyCode, value); });
+  object.notePropertySet(propertyCode);
 }
 
 Value tPseudoVarDesc::currentValue() const {

@@ -1,0 +1,42 @@
+// Loading a project: running its text instruction by instruction as the
+// main object, with the `#n` names counting from the objects the load
+// makes, the pending load values waiting for the objects that take them,
+// and `onLoad` and `onShowPage` raised once the outermost load is over.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "lang/container_reader.h"
+#include "values/value.h"
+
+namespace lx {
+
+struct ProjectLoad {
+  std::string text;
+  // Image chunks of the container as stored, in chunk order; they replace
+  // the images of the project loaded before when the text came from a
+  // container (plain text has no images of its own).
+  std::vector<RawChunk> images;
+  bool fromContainer = false;
+  // [name value name value ...]: property values for the objects the load
+  // makes (a name that is not a word is error 10); none for no values.
+  Value propertyValues;
+  // Run during start-up: every instruction passes through the dictionary's
+  // line translation first.
+  bool startup = false;
+  // Report an instruction's error and go on with the next one, instead of
+  // stopping the load there.
+  bool ignoreErrors = false;
+};
+
+// Runs the project text. An error in an instruction stops the load there
+// (objects made so far remain) and is passed on.
+void loadProjectText(const ProjectLoad& load);
+
+// The image chunks of the project loaded last, as stored, in chunk order:
+// kept so that the images can be decoded, and saved again, later.
+const std::vector<RawChunk>& loadedProjectImages();
+void forgetLoadedProjectImages();
+
+}  // namespace lx

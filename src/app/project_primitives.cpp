@@ -1,0 +1,193 @@
+// Saving and loading projects from Logo code.
+#include "app/project_primitives.h"
+
+#include "app/project_file_queries.h"
+#include "app/project_files.h"
+#include "app/project_loader.h"
+#include "app/project_reset.h"
+#include "app/project_save_options.h"
+#include "app/search_paths.h"
+#include "interp/logo_exception.h"
+#include "interp/primitive_descs.h"
+#include "interp/registry.h"
+#include "lang/dictionary.h"
+#include "objects/init_list.h"
+#include "objects/main_object.h"
+#include "objects/object_codes.h"
+#include "objects/object_scope.h"
+#include "objects/object_world.h"
+#include "values/pools.h"
+
+namespace lx {
+namespace {
+
+struct ProjectState {
+  bool startupPhase = false;
+  bool startupRun = false;
+  std::string loadImageFile;  // named by `.setloadimage`
+};
+
+ProjectState& projectState() {
+  static ProjectState state;
+  return state;
+}
+
+std::vector<std::string> objectNames(const Value& input) {
+  std::vector<std::string> names;
+  if (const tLogoList* list = asList(*input)) {
+    for (const Value& name : *list) names.push_back(name->wordText());
+  } else {
+    names.push_back(input->wordText());
+  }
+  return names;
+}
+
+// Error 171 for a container in another language, outside start-up.
+void checkLanguage(const ProjectFileContents& contents) {
+  if (!contents.isContainer || projectState().startupPhase) return;
+  const std::string language = contents.language.empty() ? std::string("english") : contents.language;
+  if (!isCurrentLanguage(language)) throw eLogoException::withWord(erUnsupportedLanguage, language);
+}
+
+// Opens, checks and loads a project into the current world.
+std::string loadNamedProject(const std::string& name, const Value& values, unsigned options) {
+  OpenedProject opened = openProject(name);
+  checkLanguage(opened.contents);
+  if (!opened.path.empty()) setProjectDirectory(opened.path.parent_path());
+  ProjectLoad load;
+  load.text = std::move(opened.contents.text);
+  load.images = std::move(opened.contents.images);
+  load.fromContainer = opened.contents.isContainer;
+  load.propertyValues = values;
+  load.startup = projectState().startupPhase;
+  load.ignoreErrors = (options & loIgnoreErrors) != 0;
+  loadProjectText(load);
+  return opened.path.string();
+}
+
+void recordFileName(const std::string& path) {
+  mainObject()->globals().setValue(objectCodes().fileName, makeWord(path));
+}
+
+Value saveWith(tLogoStack& stack, int count, bool recordName) {
+  const std::vector<Value> inputs = stack.takeInputs(count);
+  if (count < 1) throw eLogoException(erNotEnoughInputs);
+  if (count > 2) throw eLogoException(erTooManyInputs);
+  ProjectSaveRequest request;
+  request.name = inputs[0]->wordText();
+  if (count == 2) request.objects = objectNames(inputs[1]);
+  request.options = projectSaveOptions();
+  const std::string written = saveProject(request);
+  if (recordName && count == 1) recordFileName(written);
+  return nullptr;
+}
+
+Value save(tLogoStack& stack, int count) {
+  return saveWith(stack, count, true);
+}
+
+Value dotSave(tLogoStack& stack, int count) {
+  return saveWith(stack, count, false);
+}
+
+// load name, or (load name values).
+Value load(tLogoStack& stack, int count) {
+  const std::vector<Value> inputs = stack.takeInputs(count);
+  if (count < 1) throw eLogoException(erNotEnoughInputs);
+  if (count > 2) throw eLogoException(erTooManyInputs);
+  loadNamedProject(inputs[0]->wordText(), count == 2 ? inputs[1] : nullptr, 0);
+  return nullptr;
+}
+
+// .load name, or .load [name values].
+Value dotLoad(const Value& input) {
+  const tLogoList* list = asList(*input);
+  if (!list) {
+    loadNamedProject(input->wordText(), nullptr, 0);
+    return nullptr;
+  }
+  if (list->isEmpty()) return nullptr;
+  auto it = list->begin();
+  const Value name = *it;
+  const Value values = ++it == list->end() ? nullptr : *it;
+  loadNamedProject(name->wordText(), values, 0);
+  return nullptr;
+}
+
+// loadproject name, or loadproject [name [options]].
+Value loadproject(const Value& input) {
+  std::string name;
+  unsigned options = 0;  // the main object's default load options
+  if (const tLogoList* list = asList(*input)) {
+    if (list->isEmpty()) return nullptr;
+    auto it = list->begin();
+    name = (*it)->wordText();
+    if (++it != list->end()) options = loadOptionsOf(*it);
+  } else {
+    name = input->wordText();
+  }
+  if (options & loStartup) projectState().startupRun = true;
+  if (options & loErased) {
+    const OpenedProject probe = openProject(name);
+    if (probe.contents.isContainer) {
+      const std::string language = probe.contents.language.empty() ? "english" : probe.contents.language;
+      // Another language needs the runtime started again, which this
+      // system does not do: the project cannot be loaded here.
+      if (!isCurrentLanguage(language)) throw eLogoException::withWord(erUnsupportedLanguage, language);
+    }
+    resetProjectWorld();
+  }
+  recordFileName(loadNamedProject(name, nullptr, options));
+  return nullptr;
+}
+
+Value setSaveOptions(const Value& words) {
+  setProjectSaveOptions(saveOptionsOf(words));
+  return nullptr;
+}
+
+Value setLoadImage(const Value& name) {
+  projectState().loadImageFile = name->wordText();
+  return nullptr;
+}
+
+// .setstate. list: applies the list pair by pair to the object that runs it
+// (prefixed: "#1'.setstate. [..."), or, run by the main object, to the main
+// window (the block that saves it has no prefix).
+Value setState(const Value& list) {
+  const tLogoList* pairs = asList(*list);
+  if (!pairs) throw eLogoException(erExpectList, list);
+  tmultiobject* target = &currentObject();
+  if (target == mainObject() && mainWindowObject()) target = mainWindowObject();
+  ObjectFrameScope frame(threadState(), Value(target));
+  applyInitList(*target, *pairs);
+  return nullptr;
+}
+
+}  // namespace
+
+bool startupPhase() {
+  return projectState().startupPhase;
+}
+
+void setStartupPhase(bool on) {
+  projectState().startupPhase = on;
+}
+
+bool startupRunRequested() {
+  return projectState().startupRun;
+}
+
+void registerProjectPrimitives(tLogoTab& table) {
+  registerPrimitive<tMainPasProcDesc>(table, "save", false, 1u, save);
+  registerPrimitive<tMainPasProcDesc>(table, ".save", false, 1u, dotSave);
+  registerPrimitive<tMainPasProcDesc>(table, "load", false, 1u, load);
+  registerPrimitive<tMainPasProcDesc1p>(table, ".load", false, dotLoad);
+  registerPrimitive<tMainPasProcDesc1p>(table, "loadproject", false, loadproject);
+  registerPrimitive<tMainPasProcDesc1p>(table, ".setsaveoptions", false, setSaveOptions);
+  registerPrimitive<tMainPasProcDesc1p>(table, ".setloadimage", false, setLoadImage);
+  registerPrimitive<tMainPasProcDesc1p>(table, ".setstate.", false, setState);
+  registerFileQueryPrimitives(table);
+}
+
+}  // namespace lx

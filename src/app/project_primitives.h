@@ -1,0 +1,20 @@
+// The primitives that save and load projects: `save`, `.save`, `load`,
+// `.load`, `loadproject`, `.setsaveoptions`, `.setloadimage`, and
+// `.setstate.`, with which saved text sets an existing object's entries.
+#pragma once
+
+#include "interp/logo_tab.h"
+
+namespace lx {
+
+void registerProjectPrimitives(tLogoTab& table);
+
+// Start-up: while true, projects of another language load (the dictionary
+// follows them) and instructions pass through the line translation.
+bool startupPhase();
+void setStartupPhase(bool on);
+// Set by `loadproject` with the option `startup`: the project's start-up
+// procedure is to run once it is loaded.
+bool startupRunRequested();
+
+}  // namespace lx

@@ -1,0 +1,168 @@
+// Loading project text and files: "#n" names, the values given to the
+// loader, errors that stop a load, the start-up call, other languages, and
+// damaged or hostile files.
+#include "app/project_loader.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "app/project_reset.h"
+#include "lang/container_stream.h"
+#include "lang/container_writer.h"
+#include "lang/project_file_writer.h"
+#include "objects/property_declaration.h"
+#include "project_world.h"
+#include "values/reader.h"
+
+namespace lx::testing {
+namespace {
+
+constexpr int kKeyMenuProperty = 176;
+
+class ProjectLoader : public ProjectTest {
+ protected:
+  void load(const std::string& text, Value values = nullptr) {
+    ProjectLoad request;
+    request.text = text;
+    request.propertyValues = std::move(values);
+    loadProjectText(request);
+  }
+  errorConst loadError(const std::string& text) {
+    try {
+      load(text);
+    } catch (const eLogoException& e) {
+      return e.code;
+    }
+    return erUnexpected;
+  }
+  void writeBytes(const std::string& name, const std::string& bytes) {
+    std::ofstream(file(name), std::ios::binary) << bytes;
+  }
+  std::string container(std::string_view language, const std::string& text) {
+    std::stringstream io(std::ios::in | std::ios::out | std::ios::binary);
+    const std::streamoff start = beginProjectFile(io, language);
+    io << text;
+    endTextChunk(io, start, false);
+    return io.str();
+  }
+};
+
+TEST_F(ProjectLoader, NumbersNameTheObjectsThisLoadMade) {
+  run("newclass [] \"before []");
+  load(
+      ".new. \"main [132 a]\n\n#1'.new. \"main [132 b]\n\nnewclass \"#1 \"c []\n\nprint (list #1'myname "
+      "#2'myname #3'myname)\n");
+  EXPECT_EQ(take(), std::vector<std::string>{"a b c"});
+  EXPECT_EQ(object("c")->firstParent(), object("a"));
+  // Past the objects of the load: error 133.
+  EXPECT_EQ(loadError("print #4'myname"), erMisspaced);
+}
+
+TEST_F(ProjectLoader, AnErrorStopsTheLoadAndKeepsWhatWasMade) {
+  EXPECT_EQ(loadError("new \"main [name first]\n\nnosuchcommand\n\nnew \"main [name second]\n"),
+            erDoNotKnowHowTo);
+  EXPECT_NE(object("first"), nullptr);
+  EXPECT_EQ(object("second"), nullptr);
+  // A definition whose title is no title is error 123... and a bad byte 60.
+  EXPECT_EQ(loadError("print 1\x01\n"), erLumaxisProject);
+}
+
+TEST_F(ProjectLoader, TheStartupCallIsLeftForTheStartup) {
+  EXPECT_EQ(loadError("print 1\n\nmain'launch [startup]\n\nmain'launch [startup] print 9\n\nprint 2\n"),
+            erDoNotKnowHowTo);
+  EXPECT_EQ(take(), (std::vector<std::string>{"1"}));
+  // The second call had more than one character after it and was run: it
+  // failed, as `launch` with no such procedure does, and stopped the load.
+}
+
+TEST_F(ProjectLoader, GivenValuesGoToTheObjectsThatTakeThem) {
+  load("new \"main [name one]\n\nnew \"main [name two]\n", readList("KEYMENU [a b]"));
+  EXPECT_EQ(readProperty(*object("one"), kKeyMenuProperty)->showText(), "[a b]");
+  EXPECT_NE(readProperty(*object("two"), kKeyMenuProperty)->showText(), "[a b]");
+  try {
+    load("print 1", readList("[not a word] 1"));
+    ADD_FAILURE() << "a list as a name was taken";
+  } catch (const eLogoException& e) {
+    EXPECT_EQ(e.code, erBadStructure);
+  }
+}
+
+TEST_F(ProjectLoader, OnLoadRunsForEveryObjectOfTheOutermostLoad) {
+  load("newclass [] \"k [setting'onLoad [print myname]]\n\nnew \"k [name x]\n\nnew \"k [name y]\n");
+  EXPECT_EQ(take(), (std::vector<std::string>{"k", "x", "y"}));
+}
+
+TEST_F(ProjectLoader, AProjectInAnotherLanguageIsRefusedWithError171) {
+  writeBytes("sk.lxp", container("slovak", "print 1\r\n"));
+  EXPECT_EQ(errorOf("load \"sk"), erUnsupportedLanguage);
+  EXPECT_TRUE(take().empty());
+  writeBytes("en.lxp", container("english", "print 2\r\n"));
+  run("load \"en");
+  EXPECT_EQ(take(), std::vector<std::string>{"2"});
+  EXPECT_EQ(errorOf("load \"missing"), erNoEmbeddedFileEXE);
+}
+
+TEST_F(ProjectLoader, DamagedAndHostileFilesFailCleanly) {
+  const std::string good = container("english", "print 1\r\n");
+  // Truncated anywhere inside the header or the chunk.
+  for (size_t size = 9; size < good.size(); ++size) {
+    writeBytes("cut.lxp", good.substr(0, size));
+    try {
+      run("load \"cut");
+    } catch (const eLogoBase&) {
+      continue;
+    }
+    EXPECT_LE(size, 9u) << "a truncated container loaded at size " << size;
+  }
+  // A chunk count far beyond the chunks, a length past the end, no text.
+  std::string huge = good;
+  huge[5] = '\xFF', huge[6] = '\xFF', huge[7] = '\xFF', huge[8] = '\x7F';
+  writeBytes("huge.lxp", huge);
+  EXPECT_THROW(run("load \"huge"), eLogoBase);
+  std::string longChunk = good;
+  longChunk[13] = '\x7F';
+  writeBytes("long.lxp", longChunk);
+  EXPECT_THROW(run("load \"long"), eLogoBase);
+  writeBytes("none.lxp", std::string("LGF04\0\0\0\0", 9));
+  EXPECT_EQ(errorOf("load \"none"), erLumaxisProject);
+  // A class whose name is refused before it was made at all.
+  EXPECT_EQ(loadError("newclass [] [a b] []"), erExpectWord);
+  // "#n" names no variable: no table is stretched up to its code.
+  EXPECT_EQ(loadError("make \"#5 1"), erWrongVarName);
+  writeBytes("new.lxp", "LGF06");
+  EXPECT_EQ(errorOf("load \"new"), erImageFileVersionPlugin);
+}
+
+TEST_F(ProjectLoader, AProjectThatLoadsItselfStopsWithAnError) {
+  writeBytes("self.lxt", "make \"n :n + 1\r\n\r\nload \"self.lxt\r\n");
+  run("make \"n 0");
+  EXPECT_EQ(errorOf("load \"self.lxt"), erStackOverflow);
+  run("print :n");
+  EXPECT_EQ(take(), std::vector<std::string>{"64"});
+  EXPECT_FALSE(projectLoadRunning());
+}
+
+TEST_F(ProjectLoader, CompressedTextLoadsLikePlainText) {
+  std::stringstream io(std::ios::in | std::ios::out | std::ios::binary);
+  writeEmptyContainer(io, 4);
+  appendTextChunk(io, "print 3\r\n", 1);
+  writeBytes("z.lxp", io.str());
+  run("load \"z");
+  EXPECT_EQ(take(), std::vector<std::string>{"3"});
+}
+
+TEST_F(ProjectLoader, LoadprojectOptionsAndTheErasedWorld) {
+  writeBytes("p.lxt", "new \"main [name fresh]\r\n");
+  run("new \"main [name old] make \"g 1");
+  EXPECT_EQ(errorOf("loadproject [p.lxt [fast]]"), erBadValue);
+  run("loadproject [p.lxt [erased]]");
+  EXPECT_EQ(object("old"), nullptr);
+  EXPECT_NE(object("fresh"), nullptr);
+  EXPECT_EQ(errorOf("print :g"), erNoVal);
+  run("loadproject []");
+}
+
+}  // namespace
+}  // namespace lx::testing
