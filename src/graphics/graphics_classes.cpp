@@ -1,0 +1,13 @@
+// The graphics classes of the object world.
+#include "graphics/graphics_classes.h"
+
+#include "graphics/page_prototype.h"
+
+namespace lx {
+
+void registerGraphicsClasses(tMainLogoObject& main) {
+  registerClass<tPagePrototype>(main, "Page", "page");
+  registerClass<tPanePrototype>(main, "Pane", "pane");
+}
+
+}  // namespace lx

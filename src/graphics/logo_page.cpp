@@ -1,0 +1,98 @@
+// Pages and panes: their surfaces, and panes shown on their pages.
+#include "graphics/logo_page.h"
+
+#include <algorithm>
+
+#include "interp/logo_exception.h"
+
+namespace lx {
+
+void tlogopage::prepare() {
+  makeSurface(*this, erInitPage, "page");
+  surface()->setChildPainter([this](cairo_t* canvas, const PixelRect&) { paintPanes(canvas); });
+}
+
+// Painting starts when the page is complete (it has no page switching yet
+// to wait for).
+void tlogopage::afterCreate() {
+  tcontainerobject::afterCreate();
+  if (tgrScreen* screen = surface()) screen->enablePainting();
+}
+
+void tlogopage::beforeFree() {
+  if (tgrScreen* screen = surface()) {
+    auto drawing = screen->lockDrawing();
+    for (tlogopane* pane : panes_) pane->detachFromPage();
+    panes_.clear();
+  }
+  dropSurface();
+  tcontainerobject::beforeFree();
+}
+
+void tlogopage::addPane(tlogopane& pane) {
+  auto drawing = surface()->lockDrawing();
+  panes_.push_back(&pane);
+}
+
+void tlogopage::removePane(tlogopane& pane) {
+  if (!surface()) return;
+  auto drawing = surface()->lockDrawing();
+  panes_.erase(std::remove(panes_.begin(), panes_.end(), &pane), panes_.end());
+}
+
+void tlogopage::paintPanes(cairo_t* canvas) {
+  for (tlogopane* pane : panes_) {
+    tgrScreen* screen = pane->surface();
+    if (screen && screen->paintingEnabled()) screen->paintInto(canvas, pane->position());
+  }
+}
+
+void tlogopane::prepare() {
+  makeSurface(*this, erInitPane, "pane");
+}
+
+void tlogopane::afterCreate() {
+  tcontainingcontrol::afterCreate();
+  for (tmultiobject* at = place.get(); at; at = at->place.get()) {
+    if (auto* holder = dynamic_cast<tlogopage*>(at); holder && holder->surface()) {
+      page_ = holder;
+      break;
+    }
+  }
+  if (page_) page_->addPane(*this);
+  if (tgrScreen* screen = surface()) {
+    if (page_) screen->setParent(page_->surface(), position_);
+    screen->enablePainting();
+  }
+}
+
+void tlogopane::beforeFree() {
+  if (page_) page_->removePane(*this);
+  page_ = nullptr;
+  dropSurface();
+  tcontainingcontrol::beforeFree();
+}
+
+void tlogopane::detachFromPage() {
+  page_ = nullptr;
+  if (tgrScreen* screen = surface()) screen->setParent(nullptr, position_);
+}
+
+void tlogopane::moveTo(PixelPoint position) {
+  position_ = position;
+  tgrScreen* screen = surface();
+  if (!screen) return;
+  screen->setParent(page_ ? page_->surface() : nullptr, position_);
+}
+
+tmultiobject& surfaceObjectOf(tmultiobject& object) {
+  for (tmultiobject* at = &object; at; at = at->place.get())
+    if (surfaceOf(*at)) return *at;
+  throw eLogoException(erInitPage);
+}
+
+tgrScreen& drawingSurfaceOf(tmultiobject& object) {
+  return *surfaceOf(surfaceObjectOf(object));
+}
+
+}  // namespace lx

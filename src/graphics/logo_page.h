@@ -1,0 +1,68 @@
+// Pages and panes as Logo objects. A page (`tlogopage`) is the container
+// on which a project's turtles and controls live; a pane (`tlogopane`) is a
+// smaller drawing area placed on a page as a control. Each owns a drawing
+// surface; a pane's surface is shown on its page's.
+#pragma once
+
+#include <vector>
+
+#include "graphics/surface_owner.h"
+#include "objects/container_object.h"
+
+namespace lx {
+
+class tlogopane;
+
+class tlogopage : public tcontainerobject, public tSurfaceOwner {
+ public:
+  static constexpr PixelPoint kDefaultSize{796, 499};
+
+  const char* className() const override { return "tlogopage"; }
+  bool isPage() const override { return true; }
+  bool hasPageWho() const override { return true; }
+  void afterCreate() override;
+  void beforeFree() override;
+  PixelPoint defaultSize() const override { return kDefaultSize; }
+
+  // Makes the page's surface; the page's class calls it before the page
+  // takes its properties.
+  void prepare();
+  // The panes shown on this page, drawn in this order (under the page
+  // surface's drawing lock).
+  void addPane(tlogopane& pane);
+  void removePane(tlogopane& pane);
+
+ private:
+  void paintPanes(cairo_t* canvas);
+  std::vector<tlogopane*> panes_;
+};
+
+class tlogopane : public tcontainingcontrol, public tSurfaceOwner {
+ public:
+  static constexpr PixelPoint kDefaultSize{100, 100};
+
+  const char* className() const override { return "tlogopane"; }
+  void afterCreate() override;
+  void beforeFree() override;
+  PixelPoint defaultSize() const override { return kDefaultSize; }
+
+  void prepare();
+  // The pixel position of the pane's upper-left corner on its page.
+  PixelPoint position() const { return position_; }
+  void moveTo(PixelPoint position);
+  tlogopage* page() const { return page_; }
+  // The page goes away before its panes: stop showing on it.
+  void detachFromPage();
+
+ private:
+  PixelPoint position_;
+  tlogopage* page_ = nullptr;
+};
+
+// The surface that drawing commands of `object` work on: its own, or that of
+// the nearest page or pane on its place chain (error 87 when there is none).
+tgrScreen& drawingSurfaceOf(tmultiobject& object);
+// The page or pane object that owns that surface.
+tmultiobject& surfaceObjectOf(tmultiobject& object);
+
+}  // namespace lx

@@ -1,0 +1,163 @@
+// Routines of the page and pane commands.
+#include "graphics/surface_commands.h"
+
+#include <algorithm>
+
+#include "graphics/colour_value.h"
+#include "graphics/graphic_order.h"
+#include "graphics/logo_page.h"
+#include "graphics/rect_list.h"
+#include "graphics/surface_properties.h"
+#include "graphics/undo_bitmap.h"
+#include "interp/logo_exception.h"
+#include "objects/object_accessors.h"
+#include "platform/platform.h"
+#include "values/list.h"
+#include "values/list_builder.h"
+#include "values/pools.h"
+
+namespace lx {
+namespace {
+
+Value clearScreen(tmultiobject& self, tLogoStack&, int) {
+  tmultiobject& owner = surfaceObjectOf(self);
+  tgrScreen& surface = *surfaceOf(owner);
+  for (tSurfaceGraphic* graphic : surface.graphics().snapshot()) graphic->goHome();
+  cleanDrawing(owner);
+  return nullptr;
+}
+
+Value cleanBgPicture(tmultiobject& self, tLogoStack&, int) {
+  cleanDrawing(surfaceObjectOf(self));
+  return nullptr;
+}
+
+Value dotColourAt(tmultiobject& self, tLogoStack& stack, int) {
+  const tgrScreen& surface = drawingSurfaceOf(self);
+  const PixelPoint at = roundedPixel(surface.toPixel(pointOf(stack.take())));
+  return colourValue(surface.pixelAt(at.x, at.y));
+}
+
+Value upperLeft(tmultiobject& self, tLogoStack&, int) {
+  return pointValue(drawingSurfaceOf(self).upperLeft());
+}
+
+Value saveForUndo(tmultiobject& self, tLogoStack&, int) {
+  undoBitmap().saveforundo(drawingSurfaceOf(self));
+  return nullptr;
+}
+
+Value undoDrawing(tmultiobject&, tLogoStack&, int) {
+  undoBitmap().doUndo();
+  return nullptr;
+}
+
+// The system writes no files and does not print.
+Value saveBgPicture(tmultiobject&, tLogoStack& stack, int) {
+  throw eLogoException(erNoSave, stack.take());
+}
+
+Value printMe(tmultiobject&, tLogoStack&, int) {
+  throw eLogoException(erNoPrint);
+}
+
+Value loadBgPicture(tmultiobject& self, tLogoStack& stack, int) {
+  loadBackgroundPicture(surfaceObjectOf(self), stack.take());
+  return nullptr;
+}
+
+Value namesOf(const std::vector<tmultiobject*>& objects) {
+  ListBuilder names;
+  for (tmultiobject* object : objects) names.add(makeWord(object->name));
+  return names.finish();
+}
+
+Value allTurtles(tmultiobject& self, tLogoStack&, int) {
+  return namesOf(turtleObjectsOf(drawingSurfaceOf(self)));
+}
+
+// Objects of a class (or its heirs) that this page holds.
+Value allOfPage(tmultiobject& self, tLogoStack& stack, int) {
+  const Value classAddress = stack.take();
+  tmultiobject& owner = surfaceObjectOf(self);
+  const ObjectRef ofClass = asObject(classAddress) ? ObjectRef(asObject(classAddress))
+                                                   : owner.resolveObjectName(classAddress->nameCode());
+  if (!ofClass) throw eLogoException(erNoObject, classAddress);
+  std::vector<tmultiobject*> found;
+  if (tcontainerobject* container = owner.asContainer()) {
+    container->children->forEach([&](tTabDesc& desc) {
+      tmultiobject* child = asObject(static_cast<tLogoVarDesc&>(desc).value);
+      if (child && child != ofClass.get() && child->inheritsFrom(*ofClass)) found.push_back(child);
+    });
+  }
+  return namesOf(found);
+}
+
+Value reorderTurtles(tmultiobject& self, tLogoStack& stack, int) {
+  reorderGraphics(drawingSurfaceOf(self), stack.take());
+  return nullptr;
+}
+
+Value overlappedPos(tmultiobject& self, tLogoStack& stack, int) {
+  const tgrScreen& surface = drawingSurfaceOf(self);
+  const PixelPoint at = roundedPixel(surface.toPixel(pointOf(stack.take())));
+  return namesOf(turtleObjectsAt(surface, at));
+}
+
+// Ctrl 1 + Shift 2, as `mousestate` reports the keys.
+int keysOf(Modifiers modifiers) {
+  return ((modifiers & kCtrl) ? 1 : 0) + ((modifiers & kShift) ? 2 : 0);
+}
+
+Value mousePagePosition(const tgrScreen& surface, const MouseState& mouse) {
+  return pointValue(surface.toPage({static_cast<long double>(mouse.x), static_cast<long double>(mouse.y)}));
+}
+
+Value mouseState(tmultiobject& self, tLogoStack&, int) {
+  const tgrScreen& surface = drawingSurfaceOf(self);
+  const MouseState mouse = surface.window().mouseState();
+  ListBuilder state;
+  state.add(makeInt(mouse.buttons));
+  state.add(makeInt(keysOf(mouse.modifiers)));
+  state.add(mousePagePosition(surface, mouse));
+  return state.finish();
+}
+
+Value mousePos(tmultiobject& self, tLogoStack&, int) {
+  const tgrScreen& surface = drawingSurfaceOf(self);
+  return mousePagePosition(surface, surface.window().mouseState());
+}
+
+// Protected: moving the pointer is the interface thread's.
+Value setMousePos(tmultiobject& self, tLogoStack& stack, int) {
+  tgrScreen& surface = drawingSurfaceOf(self);
+  const PixelPoint at = roundedPixel(surface.toPixel(pointOf(stack.take())));
+  surface.window().setMousePosition(at.x, at.y);
+  return nullptr;
+}
+
+}  // namespace
+
+void declareSurfaceCommands(tmultiobject& prototype) {
+  declareCommand(prototype, "clearscreen", 0, clearScreen);
+  declareCommand(prototype, "cleanbgpicture", 0, cleanBgPicture);
+  declareCommand(prototype, "dotcolourat", 1, dotColourAt);
+  declareCommand(prototype, "upperleft", 0, upperLeft);
+  declareCommand<tProtectedObjProcDesc>(prototype, "saveforundo", 0, saveForUndo);
+  declareCommand(prototype, "savebgpicture", 1, saveBgPicture);
+  declareCommand<tProtectedObjProcDesc>(prototype, "loadbgpicture", 1, loadBgPicture);
+  declareCommand(prototype, "allturtles", 0, allTurtles);
+  declareCommand(prototype, "allof_page", 1, allOfPage);
+  declareCommand(prototype, "reorder", 1, reorderTurtles);
+  declareCommand(prototype, "overlappedpos", 1, overlappedPos);
+  declareCommand(prototype, "mousestate", 0, mouseState);
+  declareCommand(prototype, "mousepos", 0, mousePos);
+  declareCommand<tProtectedObjProcDesc>(prototype, "setmousepos", 1, setMousePos);
+}
+
+void declarePageCommands(tmultiobject& prototype) {
+  declareCommand(prototype, "printme", 0, printMe);
+  declareCommand(prototype, "undodrawing", 0, undoDrawing);
+}
+
+}  // namespace lx

@@ -1,0 +1,176 @@
+// Property getters and setters of pages and panes.
+#include "graphics/surface_properties.h"
+
+#include "graphics/colour_value.h"
+#include "graphics/global_setting.h"
+#include "graphics/logo_page.h"
+#include "graphics/picture_source.h"
+#include "graphics/rect_list.h"
+#include "interp/logo_exception.h"
+#include "objects/events.h"
+#include "objects/object_codes.h"
+#include "objects/property_declaration.h"
+#include "values/any_word.h"
+#include "values/list.h"
+#include "values/list_builder.h"
+#include "values/pools.h"
+#include "values/random.h"
+
+namespace lx {
+namespace {
+
+enum : int {
+  kSize = 5,
+  kWidth = 6,
+  kHeight = 7,
+  kOrigin = 34,
+  kBgLineColour = 35,
+  kBgLineWidth = 36,
+  kBgPicture = 37,
+  kBgColour = 39,
+  kVoiceMenu = 61,
+  kBgLinePattern = 123,
+};
+
+constexpr int kLargestWidth = 10000;
+constexpr int kLargestSize = 1 << 14;
+
+tgrScreen& ownSurface(tmultiobject& object) {
+  tgrScreen* surface = surfaceOf(object);
+  if (!surface) throw eLogoException(dynamic_cast<tlogopane*>(&object) ? erInitPane : erInitPage);
+  return *surface;
+}
+
+bool isAny(const Value& value) {
+  return value->isWord() && !value->isNumber() && isTheAnyWord(value->wordText());
+}
+
+Value bgColourOf(tmultiobject& object, int) {
+  return colourValue(ownSurface(object).backgroundColour());
+}
+
+void setBgColour(tmultiobject& object, int, const Value& value) {
+  const Rgb colour = colourOf(value);
+  ownSurface(object).setBackgroundColour(colour);
+  cleanDrawing(object);
+}
+
+Value lineColourOf(tmultiobject& object, int) {
+  return colourValue(ownSurface(object).linePen().colour);
+}
+
+void setLineColour(tmultiobject& object, int, const Value& value) {
+  ownSurface(object).setLineColour(colourOf(value));
+}
+
+Value lineWidthOf(tmultiobject& object, int) {
+  return makeInt(ownSurface(object).linePen().width);
+}
+
+void setLineWidth(tmultiobject& object, int, const Value& value) {
+  const int width = isAny(value) ? anyInRange("anypenwidth", 1, 20) : value->asIntegerIn(0, kLargestWidth);
+  ownSurface(object).setLineWidth(width);
+}
+
+Value linePatternOf(tmultiobject& object, int) {
+  return makeInt(penPatternIndex(ownSurface(object).linePen().style));
+}
+
+void setLinePattern(tmultiobject& object, int, const Value& value) {
+  const int index =
+      isAny(value) ? static_cast<int>(randomBelow(6)) : value->asIntegerIn(0, kPenPatternCount - 1);
+  ownSurface(object).setLinePattern(index);
+}
+
+Value originOf(tmultiobject& object, int) {
+  return pointValue(asPointF(ownSurface(object).origin()));
+}
+
+void setOrigin(tmultiobject& object, int, const Value& value) {
+  ownSurface(object).setOrigin(pixelPointOf(value));
+}
+
+Value storedOrEmpty(tmultiobject& object, int code) {
+  Value kept = object.storedProperty(code);
+  return kept ? kept : Value(tLogoList::empty());
+}
+
+void setVoiceMenu(tmultiobject& object, int code, const Value& value) {
+  if (!value->isList()) throw eLogoException(erExpectList, value);
+  object.setStoredProperty(code, value);
+}
+
+void setBgPicture(tmultiobject& object, int code, const Value& value) {
+  loadBackgroundPicture(object, value);
+  object.setStoredProperty(code, value);
+}
+
+Value sizeOf(tmultiobject& object, int code) {
+  const tgrScreen& surface = ownSurface(object);
+  if (code == kWidth) return makeInt(surface.width());
+  if (code == kHeight) return makeInt(surface.height());
+  ListBuilder size;
+  size.add(makeInt(surface.width()));
+  size.add(makeInt(surface.height()));
+  return size.finish();
+}
+
+void setSize(tmultiobject& object, int code, const Value& value) {
+  tSurfaceOwner* owner = surfaceOwnerOf(object);
+  const tgrScreen& surface = ownSurface(object);
+  int width = surface.width();
+  int height = surface.height();
+  if (code == kWidth) {
+    width = value->asIntegerIn(1, kLargestSize);
+  } else if (code == kHeight) {
+    height = value->asIntegerIn(1, kLargestSize);
+  } else {
+    const tLogoList* list = asList(*value);
+    if (!list || list->count() != 2 || !list->element()->isNumber() || !list->rest()->element()->isNumber())
+      throw eLogoException(erExpectedXY, value);
+    width = list->element()->asIntegerIn(1, kLargestSize);
+    height = list->rest()->element()->asIntegerIn(1, kLargestSize);
+  }
+  owner->resizeSurface(width, height);
+}
+
+}  // namespace
+
+void cleanDrawing(tmultiobject& owner) {
+  ownSurface(owner).clean();
+  raiseEvent(&owner, eventCode(EventId::onClean));
+}
+
+void loadBackgroundPicture(tmultiobject& owner, const Value& picture) {
+  PixelBuffer source = pictureOf(picture);
+  tgrScreen& surface = ownSurface(owner);
+  if (source.width() != surface.width() || source.height() != surface.height())
+    surfaceOwnerOf(owner)->resizeSurface(source.width(), source.height());
+  {
+    auto drawing = surface.lockDrawing();
+    PixelBuffer& bitmap = surface.bitmap();
+    bitmap.flush();
+    bitmap.fill(kWhite);
+    bitmap.copyFrom(source, source.bounds());
+    bitmap.markDirty();
+  }
+  surface.invalidateAll();
+}
+
+void declareSurfaceProperties(tmultiobject& prototype) {
+  declareProperty(prototype, kSize, sizeOf, setSize, DeclaredOn::Prototype);
+  declareProperty(prototype, kWidth, sizeOf, setSize, DeclaredOn::Prototype);
+  declareProperty(prototype, kHeight, sizeOf, setSize, DeclaredOn::Prototype);
+  declareProperty(prototype, kBgColour, bgColourOf, setBgColour, DeclaredOn::Prototype);
+  declareProperty(prototype, kBgLineColour, lineColourOf, setLineColour, DeclaredOn::Prototype);
+  declareProperty(prototype, kBgLineWidth, lineWidthOf, setLineWidth, DeclaredOn::Prototype);
+  declareProperty(prototype, kBgLinePattern, linePatternOf, setLinePattern, DeclaredOn::Prototype);
+  declareProperty(prototype, kBgPicture, storedOrEmpty, setBgPicture, DeclaredOn::Prototype);
+  declareProperty(prototype, kOrigin, originOf, setOrigin, DeclaredOn::Prototype);
+}
+
+void declarePageProperties(tmultiobject& prototype) {
+  declareProperty(prototype, kVoiceMenu, storedOrEmpty, setVoiceMenu, DeclaredOn::Prototype);
+}
+
+}  // namespace lx
