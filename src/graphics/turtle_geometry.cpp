@@ -1,7 +1,6 @@
 // Headings, steps and bearings of the turtle.
 #include "graphics/turtle_geometry.h"
 
-#include <climits>
 #include <cmath>
 #include <numbers>
 
@@ -28,7 +27,7 @@ long double directionOf(long double heading) {
   return (90 - heading) * kDegree;
 }
 
-RealPoint stepAlong(RealPoint from, long double heading, long double distance) {
+PointF stepAlong(PointF from, long double heading, long double distance) {
   // Quarter turns are exact, so that squares close on whole pixels.
   long double c = std::cos(directionOf(heading));
   long double s = std::sin(directionOf(heading));
@@ -44,15 +43,8 @@ long double bearingOf(long double dx, long double dy) {
   return dx >= 0 ? 180 - std::atan(-dx / dy) * toDegrees : 180 + std::atan(dx / dy) * toDegrees;
 }
 
-long double bearingBetween(RealPoint from, RealPoint to) {
+long double bearingBetween(PointF from, PointF to) {
   return bearingOf(to.x - from.x, from.y - to.y);
-}
-
-int roundToPixel(long double value) {
-  if (std::isnan(value)) return 0;
-  if (value >= INT_MAX) return INT_MAX;
-  if (value <= INT_MIN) return INT_MIN;
-  return static_cast<int>(std::lround(value));
 }
 
 }  // namespace lx

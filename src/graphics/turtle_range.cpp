@@ -14,7 +14,7 @@ long double clampBetween(long double v, long double a, long double b) {
 // The point of the segment from `s` to `c` where x (or y, when `alongX` is
 // false) equals `edge`. The other coordinate is held between the segment's
 // ends, so rounding never pushes it across the edge it was clipped from.
-RealPoint crossing(RealPoint s, RealPoint c, long double edge, bool alongX) {
+PointF crossing(PointF s, PointF c, long double edge, bool alongX) {
   if (alongX) {
     const long double t = (edge - s.x) / (c.x - s.x);
     return {edge, clampBetween(s.y + t * (c.y - s.y), s.y, c.y)};
@@ -26,9 +26,9 @@ RealPoint crossing(RealPoint s, RealPoint c, long double edge, bool alongX) {
 // Where the segment from `s` (inside the box) toward `t` leaves the box:
 // the far end is cut at the first edge it violates — left, right, top,
 // bottom — until it lies inside.
-RealPoint clipToBox(RealPoint s, RealPoint t, const RangeBox& box) {
-  RealPoint c = t;
-  for (int round = 0; round < 4 && !box.contains(c); ++round) {
+PointF clipToBox(PointF s, PointF t, const SurfaceRange& box) {
+  PointF c = t;
+  for (int round = 0; round < 4 && !rangeContains(box, c); ++round) {
     if (c.x < box.xmin)
       c = crossing(s, c, box.xmin, true);
     else if (c.x > box.xmax)
@@ -38,12 +38,12 @@ RealPoint clipToBox(RealPoint s, RealPoint t, const RangeBox& box) {
     else
       c = crossing(s, c, box.ymax, false);
   }
-  return box.clamp(c);
+  return clampToRange(box, c);
 }
 
 // 0 = (xmin, ymin), 1 = (xmax, ymin), 2 = (xmax, ymax), 3 = (xmin, ymax);
 // -1 when the point is no corner.
-int cornerOf(RealPoint p, const RangeBox& box) {
+int cornerOf(PointF p, const SurfaceRange& box) {
   const bool left = p.x == box.xmin, right = p.x == box.xmax;
   const bool top = p.y == box.ymin, bottom = p.y == box.ymax;
   if (top && left) return 0;
@@ -53,7 +53,7 @@ int cornerOf(RealPoint p, const RangeBox& box) {
   return -1;
 }
 
-RealPoint corner(int k, const RangeBox& box) {
+PointF corner(int k, const SurfaceRange& box) {
   switch (k) {
     case 0: return {box.xmin, box.ymin};
     case 1: return {box.xmax, box.ymin};
@@ -65,11 +65,11 @@ RealPoint corner(int k, const RangeBox& box) {
 // Moves the exit point `c` to where the path comes back in, and shifts the
 // target with it: the pen jumps to the opposite edge while the target moves
 // by the range's size less two pixels, so travel is kept modulo that size.
-void wrapAround(RealPoint& c, RealPoint& t, const RangeBox& box) {
+void wrapAround(PointF& c, PointF& t, const SurfaceRange& box) {
   const long double shiftX = box.xmax - box.xmin - 1;
   const long double shiftY = box.ymax - box.ymin - 1;
   if (const int k = cornerOf(c, box); k >= 0) {
-    const RealPoint next = corner((k + 1) % 4, box);
+    const PointF next = corner((k + 1) % 4, box);
     t.x += next.x - c.x;
     t.y += next.y - c.y;
     c = next;
@@ -89,7 +89,7 @@ void wrapAround(RealPoint& c, RealPoint& t, const RangeBox& box) {
 }
 
 // Reflects the target in the wall (or both walls of a corner) at `c`.
-void reflect(RealPoint c, RealPoint& t, const RangeBox& box) {
+void reflect(PointF c, PointF& t, const SurfaceRange& box) {
   if (c.x == box.xmin)
     t.x = 2 * box.xmin - t.x;
   else if (c.x == box.xmax)
@@ -104,7 +104,7 @@ void reflect(RealPoint c, RealPoint& t, const RangeBox& box) {
 // that one crossing applies.
 long double wrapped(long double v, long double lo, long double hi) {
   const long double period = hi - lo - 1;
-  if (period <= 0 || (v >= lo && v <= hi)) return std::clamp(v, lo, hi);
+  if (period <= 0 || (v >= lo && v <= hi)) return std::clamp(v, lo, std::max(lo, hi));
   long double r = std::fmod(v - lo, period);
   if (r < 0) r += period;
   return lo + r;
@@ -113,20 +113,20 @@ long double wrapped(long double v, long double lo, long double hi) {
 // Where endless bouncing of one coordinate ends: folded between the walls.
 long double folded(long double v, long double lo, long double hi) {
   const long double width = hi - lo;
-  if (width <= 0 || (v >= lo && v <= hi)) return std::clamp(v, lo, hi);
+  if (width <= 0 || (v >= lo && v <= hi)) return std::clamp(v, lo, std::max(lo, hi));
   long double r = std::fmod(v - lo, 2 * width);
   if (r < 0) r += 2 * width;
   return lo + (r > width ? 2 * width - r : r);
 }
 
-void traceWrap(TracedPath& path, RealPoint s, RealPoint t, const RangeBox& box) {
-  while (!box.contains(t)) {
+void traceWrap(TracedPath& path, PointF s, PointF t, const SurfaceRange& box) {
+  while (!rangeContains(box, t)) {
     if (path.segments.size() >= kMaxPathSegments) {
       t = {wrapped(t.x, box.xmin, box.xmax), wrapped(t.y, box.ymin, box.ymax)};
-      path.end = path.aim = box.clamp(t);
+      path.end = path.aim = clampToRange(box, t);
       return;
     }
-    RealPoint c = clipToBox(s, t, box);
+    PointF c = clipToBox(s, t, box);
     path.segments.push_back({s, c});
     wrapAround(c, t, box);
     s = c;
@@ -135,15 +135,15 @@ void traceWrap(TracedPath& path, RealPoint s, RealPoint t, const RangeBox& box) 
   path.end = path.aim = t;
 }
 
-void traceBounce(TracedPath& path, RealPoint s, RealPoint t, const RangeBox& box) {
-  RealPoint aim = t;
-  while (!box.contains(t)) {
+void traceBounce(TracedPath& path, PointF s, PointF t, const SurfaceRange& box) {
+  PointF aim = t;
+  while (!rangeContains(box, t)) {
     if (path.segments.size() >= kMaxPathSegments) {
-      t = box.clamp({folded(t.x, box.xmin, box.xmax), folded(t.y, box.ymin, box.ymax)});
+      t = clampToRange(box, {folded(t.x, box.xmin, box.xmax), folded(t.y, box.ymin, box.ymax)});
       s = aim = t;
       break;
     }
-    const RealPoint c = clipToBox(s, t, box);
+    const PointF c = clipToBox(s, t, box);
     path.segments.push_back({s, c});
     reflect(c, t, box);
     s = aim = c;
@@ -154,21 +154,22 @@ void traceBounce(TracedPath& path, RealPoint s, RealPoint t, const RangeBox& box
   path.bounced = !(aim == t);
 }
 
-bool finite(RealPoint p) {
+bool finite(PointF p) {
   return std::isfinite(p.x) && std::isfinite(p.y);
 }
 
 }  // namespace
 
-RealPoint RangeBox::clamp(RealPoint p) const {
-  return {std::clamp(p.x, xmin, std::max(xmin, xmax)), std::clamp(p.y, ymin, std::max(ymin, ymax))};
+PointF clampToRange(const SurfaceRange& box, PointF p) {
+  return {std::clamp(p.x, box.xmin, std::max(box.xmin, box.xmax)),
+          std::clamp(p.y, box.ymin, std::max(box.ymin, box.ymax))};
 }
 
-RangeBox rangeBoxOf(long double x, long double y, long double width, long double height) {
+SurfaceRange rangeOfRect(long double x, long double y, long double width, long double height) {
   return {x, x + width - 1, y, y + height - 1};
 }
 
-TracedPath tracePath(RealPoint start, RealPoint target, const RangeBox& box, RangeStyle style) {
+TracedPath tracePath(PointF start, PointF target, const SurfaceRange& box, RangeStyle style) {
   TracedPath path;
   path.end = path.aim = start;
   if (!finite(start) || !finite(target)) return path;
@@ -177,10 +178,10 @@ TracedPath tracePath(RealPoint start, RealPoint target, const RangeBox& box, Ran
     path.end = path.aim = target;
     return path;
   }
-  start = box.clamp(start);
+  start = clampToRange(box, start);
   switch (style) {
     case RangeStyle::Fence:
-      target = box.clamp(target);
+      target = clampToRange(box, target);
       path.segments.push_back({start, target});
       path.end = path.aim = target;
       break;

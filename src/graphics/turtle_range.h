@@ -13,38 +13,32 @@ namespace lx {
 
 enum class RangeStyle : uint8_t { Wrap = 0, Window = 1, Fence = 2, Bounce = 3 };
 
-// A boundary in pixels, both ends inclusive: a range rectangle of width w
-// starting at x has xmin = x and xmax = x + w − 1.
-struct RangeBox {
-  long double xmin = 0;
-  long double xmax = 0;
-  long double ymin = 0;
-  long double ymax = 0;
-
-  bool contains(RealPoint p) const { return p.x >= xmin && p.x <= xmax && p.y >= ymin && p.y <= ymax; }
-  RealPoint clamp(RealPoint p) const;
-  bool operator==(const RangeBox&) const = default;
-};
-
-// The box of a rectangle of pixels given by its upper-left corner and size.
-RangeBox rangeBoxOf(long double x, long double y, long double width, long double height);
+// Ranges are boundaries in pixels with both ends inclusive: a range
+// rectangle of width w starting at x has xmin = x and xmax = x + w − 1.
+inline bool rangeContains(const SurfaceRange& box, PointF p) {
+  return p.x >= box.xmin && p.x <= box.xmax && p.y >= box.ymin && p.y <= box.ymax;
+}
+// The point with each coordinate held between the range's ends.
+PointF clampToRange(const SurfaceRange& box, PointF p);
+// The range of a rectangle of pixels given by its upper-left corner and size.
+SurfaceRange rangeOfRect(long double x, long double y, long double width, long double height);
 
 struct PathSegment {
-  RealPoint from;
-  RealPoint to;
+  PointF from;
+  PointF to;
 };
 
 struct TracedPath {
   std::vector<PathSegment> segments;  // what the pen draws, in order
-  RealPoint end;                      // where the turtle ends
+  PointF end;                      // where the turtle ends
   // Bounce: the last point the path reflected at, or the end when nothing
   // reflected; the heading after a bounce points from the end away from it.
-  RealPoint aim;
+  PointF aim;
   bool bounced = false;  // the end differs from `aim`
 };
 
 // The path from `start` toward `target` within `box` in `style`.
-TracedPath tracePath(RealPoint start, RealPoint target, const RangeBox& box, RangeStyle style);
+TracedPath tracePath(PointF start, PointF target, const SurfaceRange& box, RangeStyle style);
 
 // The heading a turtle takes after a bounce: from the end of the path
 // along the last reflected segment.

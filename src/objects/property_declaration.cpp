@@ -14,6 +14,7 @@ Value tPropertyVarDesc::read(tmultiobject& object) const {
     Value kept = object.storedProperty(propertyCode);
     return kept ? kept : Value(tLogoList::empty());
   }
+  if (!onUiThread) return getter(object, propertyCode);
   Value result;
   runProtected([&] { result = getter(object, propertyCode); });
   return result;
@@ -22,6 +23,10 @@ Value tPropertyVarDesc::read(tmultiobject& object) const {
 void tPropertyVarDesc::write(tmultiobject& object, const Value& value) const {
   if (!setter) {
     object.setStoredProperty(propertyCode, value);
+    return;
+  }
+  if (!onUiThread) {
+    setter(object, propertyCode, value);
     return;
   }
   runProtected([&] { setter(object, propertyCode, value); });
@@ -100,6 +105,12 @@ void declareProperty(tmultiobject& owner, int propertyCode, PropertyGetter gette
 void declareReadOnlyProperty(tmultiobject& owner, int propertyCode, PropertyGetter getter,
                              PropertySetter setter, DeclaredOn on, uint8_t flags) {
   declare(owner, propertyCode, getter, setter, on, flags, false);
+}
+
+void runPropertyInProcess(tmultiobject& owner, int propertyCode) {
+  const PropertyRow& row = propertyRow(propertyCode);
+  if (auto* desc = dynamic_cast<tPropertyVarDesc*>(owner.variables->variable(row.nameCode)))
+    desc->onUiThread = false;
 }
 
 tPropertyVarDesc* propertyOf(const tmultiobject& object, int propertyCode) {

@@ -1,7 +1,6 @@
-// Headings, steps, bearings and the two coordinate systems of the turtle.
+// Headings, steps and bearings of the turtle.
 #include <gtest/gtest.h>
 
-#include <climits>
 #include <cmath>
 #include <limits>
 
@@ -23,11 +22,11 @@ TEST(TurtleGeometry, HeadingsAreBroughtIntoOneTurn) {
 
 TEST(TurtleGeometry, StepsFollowTheCompass) {
   // Pixel y grows downwards: heading 0 moves up the screen.
-  EXPECT_EQ(stepAlong({0, 0}, 0, 100), (RealPoint{0, -100}));
-  EXPECT_EQ(stepAlong({0, 0}, 90, 100), (RealPoint{100, 0}));
-  EXPECT_EQ(stepAlong({0, 0}, 180, 100), (RealPoint{0, 100}));
-  EXPECT_EQ(stepAlong({5, 5}, 270, -5), (RealPoint{10, 5}));
-  const RealPoint diagonal = stepAlong({0, 0}, 45, 10);
+  EXPECT_EQ(stepAlong({0, 0}, 0, 100), (PointF{0, -100}));
+  EXPECT_EQ(stepAlong({0, 0}, 90, 100), (PointF{100, 0}));
+  EXPECT_EQ(stepAlong({0, 0}, 180, 100), (PointF{0, 100}));
+  EXPECT_EQ(stepAlong({5, 5}, 270, -5), (PointF{10, 5}));
+  const PointF diagonal = stepAlong({0, 0}, 45, 10);
   EXPECT_NEAR(static_cast<double>(diagonal.x), 7.0710678, 1e-6);
   EXPECT_NEAR(static_cast<double>(diagonal.y), -7.0710678, 1e-6);
 }
@@ -45,23 +44,6 @@ TEST(TurtleGeometry, BearingsOfEveryQuadrant) {
   // Pixel points: the point above is straight ahead of heading 0.
   EXPECT_EQ(bearingBetween({10, 10}, {10, 0}), 0);
   EXPECT_EQ(bearingBetween({10, 10}, {20, 10}), 90);
-}
-
-TEST(TurtleGeometry, PageAndPixelCoordinates) {
-  const PageFrame frame{398, 249};
-  EXPECT_EQ(frame.toPixel({0, 0}), (RealPoint{398, 249}));
-  EXPECT_EQ(frame.toPixel({0, 100}), (RealPoint{398, 149}));
-  EXPECT_EQ(frame.toPage({0, 0}), (RealPoint{-398, 249}));
-  EXPECT_EQ(frame.toPage(frame.toPixel({-3.5L, 7})), (RealPoint{-3.5L, 7}));
-}
-
-TEST(TurtleGeometry, RoundingToPixels) {
-  EXPECT_EQ(roundToPixel(2.5L), 3);
-  EXPECT_EQ(roundToPixel(-2.5L), -3);
-  EXPECT_EQ(roundToPixel(2.49L), 2);
-  EXPECT_EQ(roundToPixel(1e30L), INT_MAX);
-  EXPECT_EQ(roundToPixel(-1e30L), INT_MIN);
-  EXPECT_EQ(roundToPixel(std::numeric_limits<long double>::quiet_NaN()), 0);
 }
 
 }  // namespace

@@ -11,23 +11,23 @@ namespace lx {
 namespace {
 
 // A page of 796 × 499 pixels.
-const RangeBox kPage = rangeBoxOf(0, 0, 796, 499);
-const RealPoint kCentre{398, 249};
+const SurfaceRange kPage = rangeOfRect(0, 0, 796, 499);
+const PointF kCentre{398, 249};
 
-TracedPath east(RealPoint from, long double distance, RangeStyle style) {
+TracedPath east(PointF from, long double distance, RangeStyle style) {
   return tracePath(from, stepAlong(from, 90, distance), kPage, style);
 }
 
-void expectNear(RealPoint actual, RealPoint expected) {
+void expectNear(PointF actual, PointF expected) {
   EXPECT_NEAR(static_cast<double>(actual.x), static_cast<double>(expected.x), 1e-9);
   EXPECT_NEAR(static_cast<double>(actual.y), static_cast<double>(expected.y), 1e-9);
 }
 
 TEST(TurtleRange, BoxesIncludeBothEnds) {
-  EXPECT_EQ(kPage, (RangeBox{0, 795, 0, 498}));
-  EXPECT_TRUE(kPage.contains({795, 498}));
-  EXPECT_FALSE(kPage.contains({795.5L, 0}));
-  EXPECT_EQ(kPage.clamp({-5, 1000}), (RealPoint{0, 498}));
+  EXPECT_EQ(kPage, (SurfaceRange{0, 795, 0, 498}));
+  EXPECT_TRUE(rangeContains(kPage, {795, 498}));
+  EXPECT_FALSE(rangeContains(kPage, {795.5L, 0}));
+  EXPECT_EQ(clampToRange(kPage, {-5, 1000}), (PointF{0, 498}));
 }
 
 TEST(TurtleRange, WrapKeepsTravelModuloTheRangeLessTwoPixels) {
@@ -88,7 +88,7 @@ TEST(TurtleRange, BounceReflectsAndTurnsAwayFromTheWall) {
   expectNear(path.aim, {795, 249});
   EXPECT_NEAR(static_cast<double>(headingAfterBounce(path)), 270, 1e-9);
 
-  const RealPoint start{100, 100};
+  const PointF start{100, 100};
   const TracedPath top = tracePath(start, stepAlong(start, 45, 200), kPage, RangeStyle::Bounce);
   expectNear(top.aim, {200, 0});
   EXPECT_NEAR(static_cast<double>(headingAfterBounce(top)), 135, 1e-9);
@@ -111,11 +111,11 @@ TEST(TurtleRange, EndlessPathsEndInsideTheRange) {
   for (RangeStyle style : {RangeStyle::Wrap, RangeStyle::Bounce}) {
     const TracedPath far = tracePath(kCentre, stepAlong(kCentre, 33, 1e12L), kPage, style);
     EXPECT_LE(far.segments.size(), kMaxPathSegments + 1);
-    EXPECT_TRUE(kPage.contains(far.end));
+    EXPECT_TRUE(rangeContains(kPage, far.end));
     // A range too narrow to wrap in.
-    const RangeBox narrow = rangeBoxOf(10, 10, 2, 50);
+    const SurfaceRange narrow = rangeOfRect(10, 10, 2, 50);
     const TracedPath stuck = tracePath({10, 20}, {500, 20}, narrow, style);
-    EXPECT_TRUE(narrow.contains(stuck.end));
+    EXPECT_TRUE(rangeContains(narrow, stuck.end));
   }
   const TracedPath nowhere =
       tracePath(kCentre, {std::numeric_limits<long double>::infinity(), 0}, kPage, RangeStyle::Wrap);

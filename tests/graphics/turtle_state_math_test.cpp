@@ -1,11 +1,11 @@
-// Pen and fill pattern tables, hatches, the ranges of `any`, overlap of
-// shape rectangles and font values.
+// Hatches of fill patterns, random positions, overlap of shape rectangles
+// and font values.
 #include <gtest/gtest.h>
 
 #include "graphics/turtle_any.h"
 #include "graphics/turtle_font.h"
 #include "graphics/turtle_overlap.h"
-#include "graphics/turtle_pen.h"
+#include "graphics/pen_pattern.h"
 #include "interp/logo_exception.h"
 #include "values/pools.h"
 #include "values/reader.h"
@@ -16,30 +16,20 @@ namespace {
 
 Value read1(const char* text) { return readList(text)->element(); }
 
-TEST(TurtlePen, PatternsReadBackAsTheHighestNumberOfTheirStyle) {
-  for (int i = 0; i <= kLastPenPattern; ++i)
-    EXPECT_EQ(patternOfLineStyle(lineStyleOfPattern(i)), i) << i;
-  for (int i = 0; i <= kLastFillPattern; ++i)
-    EXPECT_EQ(patternOfBrushStyle(brushStyleOfPattern(i)), i) << i;
-  EXPECT_EQ(lineStyleOfPattern(6), LineStyle::Clear);
-  EXPECT_EQ(brushStyleOfPattern(7), BrushStyle::Clear);
-  EXPECT_EQ(lineStyleOfPattern(99), LineStyle::InsideFrame);
-}
-
 TEST(TurtlePen, HatchesRepeatEveryEightPixels) {
   int covered[8] = {};
   for (int y = 0; y < 16; ++y)
     for (int x = 0; x < 16; ++x)
-      for (int style = 0; style <= kLastFillPattern; ++style)
-        if (brushCovers(brushStyleOfPattern(style), x, y)) ++covered[style];
+      for (int style = 0; style < kFillPatternCount; ++style)
+        if (brushCovers(fillStyleOf(style), x, y)) ++covered[style];
   EXPECT_EQ(covered[0], 256);  // solid
   EXPECT_EQ(covered[7], 0);    // clear
   EXPECT_EQ(covered[5], 32);   // one row in eight
   EXPECT_EQ(covered[6], 32);   // one column in eight
   EXPECT_EQ(covered[1], 32);   // one diagonal per eight-pixel cell
   EXPECT_EQ(covered[2], 60);   // a row and a column, sharing a pixel per cell
-  EXPECT_TRUE(brushCovers(BrushStyle::BackwardDiagonal, 7, 0));
-  EXPECT_TRUE(brushCovers(BrushStyle::ForwardDiagonal, 3, 3));
+  EXPECT_TRUE(brushCovers(FillStyle::BDiagonal, 7, 0));
+  EXPECT_TRUE(brushCovers(FillStyle::FDiagonal, 3, 3));
 }
 
 class TurtleAny : public ::testing::Test {
@@ -49,34 +39,6 @@ class TurtleAny : public ::testing::Test {
     seedRandom(11);
   }
 };
-
-TEST_F(TurtleAny, SettingsChangeTheBounds) {
-  const AnyBounds defaults{1, 100};
-  EXPECT_EQ(anyBoundsFrom(nullptr, defaults).hi, 100);
-  EXPECT_EQ(anyBoundsFrom(makeInt(-30).get(), defaults).hi, 30);
-  EXPECT_EQ(anyBoundsFrom(makeInt(-30).get(), defaults).lo, 1);
-  const AnyBounds swapped = anyBoundsFrom(read1("[50 -20]").get(), defaults);
-  EXPECT_EQ(swapped.lo, 20);
-  EXPECT_EQ(swapped.hi, 50);
-  EXPECT_EQ(anyBoundsFrom(read1("[a b]").get(), defaults).hi, 100);
-  // A number below the default lower bound swaps the two.
-  const AnyBounds low = anyBoundsFrom(makeInt(0).get(), defaults);
-  EXPECT_EQ(low.lo, 0);
-  EXPECT_EQ(low.hi, 1);
-}
-
-TEST_F(TurtleAny, DrawsStayWithinTheBounds) {
-  bool sawLow = false, sawHigh = false;
-  for (int i = 0; i < 2000; ++i) {
-    const int64_t v = drawWithin({3, 7});
-    EXPECT_GE(v, 3);
-    EXPECT_LE(v, 7);
-    sawLow |= v == 3;
-    sawHigh |= v == 7;
-  }
-  EXPECT_TRUE(sawLow && sawHigh);
-  EXPECT_EQ(drawWithin({5, 5}), 5);
-}
 
 TEST_F(TurtleAny, RandomCoordinatesKeepTheirMargin) {
   for (int i = 0; i < 500; ++i) {
