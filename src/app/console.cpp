@@ -6,17 +6,19 @@
 #include <ostream>
 
 #include "app/console_lines.h"
+#include "app/console_page.h"
 #include "app/logo_world.h"
 #include "interp/error_sink.h"
 #include "interp/evaluator.h"
 #include "interp/procedure_definition.h"
 #include "interp/procedure_resolver.h"
 #include "lang/dictionary.h"
+#include "objects/object_scope.h"
 #include "platform/codepage.h"
 #include "platform/large_stack_thread.h"
+#include "platform/message_box.h"
 #include "platform/platform.h"
 #include "platform/ui_thread.h"
-#include "platform/message_box.h"
 #include "prims/main_output.h"
 #include "values/pools.h"
 #include "values/random.h"
@@ -84,6 +86,10 @@ class Console {
       if (instruction.kind == ConsoleInstruction::Definition) {
         defineProcedure(globalProcedures(), procedureFromText(instruction.text));
       } else {
+        // Lines run as the console's page, so its drawing commands are at hand.
+        tmultiobject* target = consoleTarget();
+        std::optional<CurrentObjectScope> asTarget;
+        if (target) asTarget.emplace(state, Value(target));
         runValue(*readList(instruction.text));
         if (state.stopFlag) throw exitOutsideProcedure(state);
       }
@@ -149,8 +155,21 @@ int runConsole(const CommandLine& options, std::istream& script, std::istream* i
     setStandardDestination(std::make_shared<ConsoleDestination>(out, input ? separateInput : scriptLines));
     ScopedThreadState state;
     Console console(err);
+    try {
+      makeConsolePage();
+    } catch (const std::exception& error) {
+      err << "lumaxis: the console page cannot be made: " << error.what() << "\n";
+    }
     ConsoleLines lines([&] { return scriptLines.next(); });
     while (std::optional<ConsoleInstruction> instruction = lines.next()) console.run(*instruction);
+    if (!options.screenshot.empty()) {
+      std::string problem;
+      if (!writeConsoleScreenshot(options.screenshot, problem)) {
+        err << "lumaxis: cannot write " << options.screenshot << ": " << problem << "\n";
+        status = 1;
+      }
+    }
+    forgetConsolePage();
     setStandardDestination(nullptr);
   });
   uiThread().runUntil([&] { return finished.load(); });

@@ -3,6 +3,7 @@
 
 #include "app/path_primitives.h"
 #include "app/search_paths.h"
+#include "graphics/graphics_classes.h"
 #include "interp/procedure_resolver.h"
 #include "interp/value_class_tables.h"
 #include "lang/dictionary.h"
@@ -20,11 +21,12 @@ bool buildLogoWorld(const std::string& language) {
   initFilePaths();
   initValuePools();
   initValueClassTables();
-  startObjectModel([](tLogoTab& table) {
+  tMainLogoObject& main = startObjectModel([](tLogoTab& table) {
     registerGlobalPrimitives(table);
     registerPathPrimitives(table);
     registerObjectPrimitives(table);
   });
+  registerGraphicsClasses(main);
   return true;
 }
 

@@ -51,14 +51,16 @@ void tlogopane::prepare() {
   makeSurface(*this, erInitPane, "pane");
 }
 
+tlogopage* tlogopane::page() const {
+  if (page_ || created) return page_;
+  for (tmultiobject* at = place.get(); at; at = at->place.get())
+    if (auto* holder = dynamic_cast<tlogopage*>(at); holder && holder->surface()) return holder;
+  return nullptr;
+}
+
 void tlogopane::afterCreate() {
+  page_ = page();
   tcontainingcontrol::afterCreate();
-  for (tmultiobject* at = place.get(); at; at = at->place.get()) {
-    if (auto* holder = dynamic_cast<tlogopage*>(at); holder && holder->surface()) {
-      page_ = holder;
-      break;
-    }
-  }
   if (page_) page_->addPane(*this);
   if (tgrScreen* screen = surface()) {
     if (page_) screen->setParent(page_->surface(), position_);

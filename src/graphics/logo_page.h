@@ -50,7 +50,9 @@ class tlogopane : public tcontainingcontrol, public tSurfaceOwner {
   // The pixel position of the pane's upper-left corner on its page.
   PixelPoint position() const { return position_; }
   void moveTo(PixelPoint position);
-  tlogopage* page() const { return page_; }
+  // The page the pane is shown on; while the pane is being made, the
+  // nearest page on its place chain.
+  tlogopage* page() const;
   // The page goes away before its panes: stop showing on it.
   void detachFromPage();
 

@@ -61,6 +61,7 @@ tPanePrototype::tPanePrototype() {
 void tPanePrototype::declareMembers() {
   tLogoFinalControlPrototype::declareMembers();
   declareSurfaceProperties(*this);
+  declarePaneProperties(*this);
   declareBackgroundCommands(*this);
   declareSurfaceCommands(*this);
   setSavePicture(*this, true);

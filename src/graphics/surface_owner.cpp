@@ -1,6 +1,7 @@
 // The window and surface of a page or pane.
 #include "graphics/surface_owner.h"
 
+#include "graphics/mouse_events.h"
 #include "interp/logo_exception.h"
 #include "objects/multi_object.h"
 #include "platform/platform.h"
@@ -20,6 +21,7 @@ void tSurfaceOwner::makeSurface(tmultiobject& owner, errorConst failure, const c
     surface_ = std::make_unique<tgrScreen>(window_);
     surface_->setOwner(&owner);
     mouse_ = std::make_unique<SurfaceMouse>(*surface_, backend->uiThread());
+    mouse_->setOwnerHandler([&owner](const GraphicMouse& event) { raiseMouseEvent(owner, event); });
   });
 }
 

@@ -20,6 +20,8 @@ namespace lx {
 namespace {
 
 enum : int {
+  kAPos = 1,
+  kPos = 4,
   kSize = 5,
   kWidth = 6,
   kHeight = 7,
@@ -132,6 +134,35 @@ void setSize(tmultiobject& object, int code, const Value& value) {
     height = list->rest()->element()->asIntegerIn(1, kLargestSize);
   }
   owner->resizeSurface(width, height);
+  // The size an object is made with decides where its origin starts.
+  if (auto* control = dynamic_cast<tControlObject*>(&object); control && !control->created)
+    ownSurface(object).setOrigin({width / 2, height / 2});
+}
+
+// A pane's place on its page: `aPos` in pixels of the page, `pos` in the
+// page's coordinates; both name the pane's upper-left corner.
+Value paneAPosOf(tmultiobject& object, int) {
+  auto* pane = dynamic_cast<tlogopane*>(&object);
+  if (!pane) throw eLogoException(erInitPane);
+  return pointValue(asPointF(pane->position()));
+}
+
+Value panePosOf(tmultiobject& object, int code) {
+  auto* pane = dynamic_cast<tlogopane*>(&object);
+  if (!pane || !pane->page()) return paneAPosOf(object, code);
+  return pointValue(pane->page()->surface()->toPage(asPointF(pane->position())));
+}
+
+void setPaneAPos(tmultiobject& object, int, const Value& value) {
+  auto* pane = dynamic_cast<tlogopane*>(&object);
+  if (!pane) throw eLogoException(erInitPane);
+  pane->moveTo(pixelPointOf(value));
+}
+
+void setPanePos(tmultiobject& object, int code, const Value& value) {
+  auto* pane = dynamic_cast<tlogopane*>(&object);
+  if (!pane || !pane->page()) return setPaneAPos(object, code, value);
+  pane->moveTo(roundedPixel(pane->page()->surface()->toPixel(pointOf(value))));
 }
 
 }  // namespace
@@ -167,6 +198,11 @@ void declareSurfaceProperties(tmultiobject& prototype) {
   declareProperty(prototype, kBgLinePattern, linePatternOf, setLinePattern, DeclaredOn::Prototype);
   declareProperty(prototype, kBgPicture, storedOrEmpty, setBgPicture, DeclaredOn::Prototype);
   declareProperty(prototype, kOrigin, originOf, setOrigin, DeclaredOn::Prototype);
+}
+
+void declarePaneProperties(tmultiobject& prototype) {
+  declareProperty(prototype, kAPos, paneAPosOf, setPaneAPos, DeclaredOn::Prototype);
+  declareProperty(prototype, kPos, panePosOf, setPanePos, DeclaredOn::Prototype);
 }
 
 void declarePageProperties(tmultiobject& prototype) {

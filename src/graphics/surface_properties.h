@@ -10,6 +10,8 @@ namespace lx {
 
 // Declares the properties that pages and panes share on a prototype.
 void declareSurfaceProperties(tmultiobject& prototype);
+// A pane's own: its place on the page (`aPos`, `pos`).
+void declarePaneProperties(tmultiobject& prototype);
 // A page's own: `voiceMenu`.
 void declarePageProperties(tmultiobject& prototype);
 

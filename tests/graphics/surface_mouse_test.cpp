@@ -1,0 +1,158 @@
+// The mouse on a page: interactive drawings driven by injected input, and
+// presses, moves and clicks dispatched to the graphic under the pointer or
+// to the page's own events.
+#include <gtest/gtest.h>
+
+#include "fake_graphic.h"
+#include "page_test_world.h"
+#include "platform/message_box.h"
+
+namespace lx {
+namespace {
+
+using Names = std::vector<std::string>;
+using testing::FakeGraphic;
+
+class PageMouse : public testing::PageTest {
+ protected:
+  PageMouse() {
+    logo.run("new \"Page []");
+    window = &surfaceNamed("page1").window();
+  }
+
+  void queue(MouseAction action, int x, int y, MouseButton button = MouseButton::None,
+             Modifiers modifiers = kNoModifiers) {
+    window->queueInput(MouseEvent{action, x, y, button, 1, modifiers});
+  }
+  // Delivers what is queued now.
+  void deliver() { uiThread().runPending(); }
+  // A press, a drag and a release with the left button.
+  void drag(PixelPoint from, PixelPoint to, Modifiers modifiers = kNoModifiers) {
+    queue(MouseAction::Down, from.x, from.y, MouseButton::Left);
+    queue(MouseAction::Move, (from.x + to.x) / 2, (from.y + to.y) / 2, MouseButton::None, modifiers);
+    queue(MouseAction::Move, to.x, to.y, MouseButton::None, modifiers);
+    queue(MouseAction::Up, to.x, to.y, MouseButton::Left, modifiers);
+  }
+
+  PlatformWindow* window = nullptr;
+};
+
+TEST_F(PageMouse, AFlexibleLineOutputsItsEndsAndIsDrawn) {
+  drag({10, 20}, {110, 20});
+  runAs("page1", "print bgflexibleline");
+  EXPECT_EQ(take(), Names{"[10 20] [110 20]"});
+  EXPECT_EQ(surfaceNamed("page1").pixelAt(60, 20), 0u);
+}
+
+TEST_F(PageMouse, ShiftSnapsALineAtThirtyDegreesToTheDiagonal) {
+  // 60 right and 35 up is about 30 degrees: the line becomes a 45-degree
+  // diagonal with legs of round(sqrt((60^2 + 35^2) / 2)) = 49.
+  drag({100, 100}, {160, 65}, kShift);
+  runAs("page1", "print bgflexibleline");
+  EXPECT_EQ(take(), Names{"[100 100] [149 51]"});
+  drag({100, 100}, {160, 110}, kShift);
+  runAs("page1", "print bgflexibleline");
+  EXPECT_EQ(take(), Names{"[100 100] [160 100]"});
+  drag({100, 100}, {104, 160}, kShift);
+  runAs("page1", "print bgflexibleline");
+  EXPECT_EQ(take(), Names{"[100 100] [100 160]"});
+}
+
+TEST_F(PageMouse, RectanglesComeOutWithTheirUpperLeftCornerAndPositiveSizes) {
+  drag({80, 90}, {30, 40});
+  runAs("page1", "setbglinecolour 12 print bgflexiblefilledrectangle");
+  EXPECT_EQ(take(), Names{"30 40 50 50"});
+  EXPECT_EQ(surfaceNamed("page1").pixelAt(55, 65), rgb(255, 0, 0));
+  drag({10, 10}, {20, 30});
+  runAs("page1", "print bgflexibleellipse");
+  EXPECT_EQ(take(), Names{"[10 10] [20 30]"});
+}
+
+TEST_F(PageMouse, ARightPressCancelsAndTheOutputIsEmpty) {
+  queue(MouseAction::Down, 10, 10, MouseButton::Left);
+  queue(MouseAction::Move, 50, 50);
+  queue(MouseAction::Down, 50, 50, MouseButton::Right);
+  runAs("page1", "print bgflexiblerectangle");
+  EXPECT_EQ(take(), Names{""});
+  EXPECT_EQ(surfaceNamed("page1").pixelAt(30, 10), kWhite);
+  // A drawing of no extent outputs the empty list too.
+  drag({5, 5}, {5, 5});
+  runAs("page1", "print bgflexibleline");
+  EXPECT_EQ(take(), Names{""});
+}
+
+TEST_F(PageMouse, FreehandDrawsThePathTheMouseTook) {
+  queue(MouseAction::Down, 10, 10, MouseButton::Left);
+  queue(MouseAction::Move, 50, 10);
+  queue(MouseAction::Move, 50, 50);
+  queue(MouseAction::Up, 50, 50, MouseButton::Left);
+  runAs("page1", "bgfreehand");
+  const tgrScreen& surface = surfaceNamed("page1");
+  EXPECT_EQ(surface.pixelAt(30, 10), 0u);
+  EXPECT_EQ(surface.pixelAt(50, 30), 0u);
+  EXPECT_EQ(surface.pixelAt(30, 30), kWhite);
+}
+
+TEST_F(PageMouse, PressesGoToTheGraphicUnderThePointerAndClicksFollow) {
+  FakeGraphic square({100, 100, 40, 40}, rgb(0, 255, 0));
+  tgrScreen& surface = surfaceNamed("page1");
+  surface.registerGraphic(square);
+  queue(MouseAction::Move, 105, 105);
+  queue(MouseAction::Down, 105, 105, MouseButton::Left);
+  queue(MouseAction::Up, 106, 107, MouseButton::Left);
+  queue(MouseAction::Move, 300, 300);
+  deliver();
+  std::vector<GraphicMouseKind> kinds;
+  for (const GraphicMouse& m : square.mice) kinds.push_back(m.kind);
+  EXPECT_EQ(kinds, (std::vector<GraphicMouseKind>{GraphicMouseKind::Enter, GraphicMouseKind::Move,
+                                                  GraphicMouseKind::Down, GraphicMouseKind::Up,
+                                                  GraphicMouseKind::Click, GraphicMouseKind::Leave}));
+  // Points are relative to the graphic's rectangle.
+  EXPECT_EQ(square.mice[3].x, 6);
+  EXPECT_EQ(square.mice[3].y, 7);
+  EXPECT_EQ(surface.capturedGraphic(), nullptr);
+  surface.unregisterGraphic(square);
+}
+
+TEST_F(PageMouse, AReleaseAwayFromTheGraphicIsNoClick) {
+  FakeGraphic square({100, 100, 40, 40}, rgb(0, 255, 0));
+  surfaceNamed("page1").registerGraphic(square);
+  queue(MouseAction::Down, 105, 105, MouseButton::Left);
+  queue(MouseAction::Move, 200, 200);  // dragging: the captured graphic gets the move
+  queue(MouseAction::Up, 200, 200, MouseButton::Left);
+  deliver();
+  std::vector<GraphicMouseKind> kinds;
+  for (const GraphicMouse& m : square.mice) kinds.push_back(m.kind);
+  EXPECT_EQ(kinds, (std::vector<GraphicMouseKind>{GraphicMouseKind::Down, GraphicMouseKind::Move,
+                                                  GraphicMouseKind::Up}));
+  surfaceNamed("page1").unregisterGraphic(square);
+}
+
+TEST_F(PageMouse, WhatNoGraphicTakesRaisesThePagesEvents) {
+  runAs("page1",
+        "setevent \"onLeftDown [print \"down] setevent \"onClick [print \"click] "
+        "setevent \"onLeftUp [print \"up]");
+  queue(MouseAction::Down, 5, 5, MouseButton::Left);
+  queue(MouseAction::Up, 5, 5, MouseButton::Left);
+  deliver();
+  EXPECT_EQ(take(), (Names{"down", "up", "click"}));
+}
+
+TEST_F(PageMouse, MouseStateReportsButtonsKeysAndThePageCoordinates) {
+  queue(MouseAction::Move, 400, 240, MouseButton::None, kShift | kCtrl);
+  queue(MouseAction::Down, 400, 240, MouseButton::Right, kShift | kCtrl);
+  deliver();
+  runAs("page1", "print mousestate print mousepos");
+  EXPECT_EQ(take(), (Names{"2 3 [2 9]", "2 9"}));
+}
+
+TEST_F(PageMouse, EveryNameOfThePageAndPaneClassesIsInTheDictionary) {
+  // Making the classes looked every command and property up; a missing
+  // dictionary entry would have shown a message.
+  clearShownMessages();
+  registerGraphicsClasses(*mainObject());
+  EXPECT_TRUE(shownMessages().empty()) << shownMessages().front().text;
+}
+
+}  // namespace
+}  // namespace lx
