@@ -68,10 +68,20 @@ void tLogoTurtleParams::applyBoundary() {
   if (rangeStyle != RangeStyle::Window) moveTo(position_, RangeStyle::Fence, {false, false, PenMode::Up});
 }
 
+// Whether enter and leave may have changed: the pointer is over the
+// turtle, or the turtle was the one under it.
+bool tLogoTurtleParams::underPointer() const {
+  if (surface_->hotGraphic() == this) return true;
+  const MouseState mouse = surface_->window().mouseState();
+  return rect_.contains(mouse.x, mouse.y);
+}
+
 void tLogoTurtleParams::raiseAfterMove(bool bounced, bool collisions, bool bounceEvent) {
   if (!surface_) return;
-  if (tSurfaceOwner* owner = surface_->owner() ? surfaceOwnerOf(*surface_->owner()) : nullptr)
-    if (SurfaceMouse* mouse = owner->surfaceMouse()) mouse->recheckHot();
+  if (underPointer()) {
+    if (tSurfaceOwner* owner = surface_->owner() ? surfaceOwnerOf(*surface_->owner()) : nullptr)
+      if (SurfaceMouse* mouse = owner->surfaceMouse()) mouse->recheckHot();
+  }
   if (bounced && bounceEvent && object_) raiseEvent(object_, eventCode(EventId::onBounce));
   if (!collisions || !sensitive || !shown_ || !object_ || kind_ != GraphicKind::Ordinary) return;
   const OverlapTest test = overlapByRectangles() ? OverlapTest::Rectangles : OverlapTest::Lens;
