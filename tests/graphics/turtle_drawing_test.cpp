@@ -120,3 +120,33 @@ TEST_F(TurtleDrawing, OverlapsAndCollisions) {
 
 }  // namespace
 }  // namespace lx
+
+namespace lx {
+namespace {
+
+class TurtleGlide : public testing::TurtleTest {};
+using testing::Lines;
+
+TEST_F(TurtleGlide, TheFirstElementGoesWithThePenUpTheNextDraw) {
+  run("glide [[0 50] [50 0]] [todo [] step 7]");
+  EXPECT_EQ(printed("print pos print pen"), (Lines{"50 50", "pendown"}));
+  EXPECT_EQ(pixel(398, 249 - 25), kWhite);
+  EXPECT_EQ(pixel(398 + 25, 249 - 50), 0u);
+  // Displacements are measured in the turtle's frame at the start.
+  run("home right 90 glide [[0 10] [0 20]] [todo []]");
+  EXPECT_EQ(printed("print pos"), (Lines{"30 0"}));
+  // Every completed step runs the todo list.
+  logo.run("ask \"page1 [ask \"t1 [home glide [[0 10] [0 10]] [step 4 todo [print \"step]]]]");
+  EXPECT_EQ(take().size(), 5u);
+}
+
+TEST_F(TurtleGlide, MalformedParametersAreRefused) {
+  EXPECT_EQ(errorOf("glide [[0 5]] [step]"), erBadStructure);
+  EXPECT_EQ(errorOf("glide [[0 5]] [speed 3]"), erBadStructure);
+  EXPECT_EQ(errorOf("glide [[0 5]] [step fast]"), erExpectNumber);
+  EXPECT_EQ(errorOf("glide [[0 5 1]] [todo []]"), erExpectList2);
+  EXPECT_EQ(printed("print pen"), (Lines{"pendown"}));
+}
+
+}  // namespace
+}  // namespace lx
