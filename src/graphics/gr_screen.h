@@ -63,8 +63,8 @@ class tgrScreen {
   void clean();
   // Changes the bitmap to the new size: the pixels both share stay, new ones
   // get the background colour; the default range follows, the origin stays,
-  // and every graphic re-applies its boundary. The window's own size is the
-  // caller's.
+  // and every graphic re-applies its boundary. Runs when the window's
+  // client area changes size.
   void resize(int width, int height);
 
   // --- Drawing settings of the background commands ---

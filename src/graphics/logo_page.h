@@ -31,9 +31,13 @@ class tlogopage : public tcontainerobject, public tSurfaceOwner {
   // surface's drawing lock).
   void addPane(tlogopane& pane);
   void removePane(tlogopane& pane);
+  // Draws the pane above (after) or below (before) the other panes.
+  void paneToFront(tlogopane& pane);
+  void paneToBack(tlogopane& pane);
 
  private:
   void paintPanes(cairo_t* canvas);
+  SurfaceMouse::Child paneAt(int x, int y);
   std::vector<tlogopane*> panes_;
 };
 

@@ -81,6 +81,13 @@ TEST_F(PageMouse, ARightPressCancelsAndTheOutputIsEmpty) {
   EXPECT_EQ(take(), Names{""});
 }
 
+TEST_F(PageMouse, ADrawingEndsWhenItsPageIsErasedMeanwhile) {
+  uiThread().post([this] { destroyObject(*object("page1")); });
+  runAs("page1", "print bgflexibleline");
+  EXPECT_EQ(take(), Names{""});
+  EXPECT_EQ(object("page1"), nullptr);
+}
+
 TEST_F(PageMouse, FreehandDrawsThePathTheMouseTook) {
   queue(MouseAction::Down, 10, 10, MouseButton::Left);
   queue(MouseAction::Move, 50, 10);
@@ -136,6 +143,19 @@ TEST_F(PageMouse, WhatNoGraphicTakesRaisesThePagesEvents) {
   queue(MouseAction::Up, 5, 5, MouseButton::Left);
   deliver();
   EXPECT_EQ(take(), (Names{"down", "up", "click"}));
+}
+
+TEST_F(PageMouse, TheMouseOverAPaneIsThePanes) {
+  runAs("page1",
+        "new \"Pane [name p1 apos [100 100]] ask \"p1 [setevent \"onLeftDown [print \"pane] "
+        "setevent \"onLeftUp [print mousepos]] setevent \"onLeftDown [print \"page]");
+  queue(MouseAction::Down, 110, 120, MouseButton::Left);
+  // The release outside the pane still belongs to the pane that took the press.
+  queue(MouseAction::Up, 250, 120, MouseButton::Left);
+  queue(MouseAction::Down, 5, 5, MouseButton::Left);
+  deliver();
+  // The pane's origin is its centre (50, 50): pixel (150, 20) of the pane.
+  EXPECT_EQ(take(), (Names{"pane", "100 30", "page"}));
 }
 
 TEST_F(PageMouse, MouseStateReportsButtonsKeysAndThePageCoordinates) {
