@@ -95,7 +95,8 @@ Value glide(tmultiobject& self, tLogoStack& stack, int) {
       }
       if (!isPoint(*step)) throw eLogoException(erExpectList2, element);
       const long double sx = step->element()->asReal(), sy = step->rest()->element()->asReal();
-      const long double dx = sx * std::cos(h0) + sy * std::sin(h0), dy = sy * std::cos(h0) - sx * std::sin(h0);
+      const long double dx = sx * std::cos(h0) + sy * std::sin(h0),
+                        dy = sy * std::cos(h0) - sx * std::sin(h0);
       turtle.setHeading(bearingOf(dx, dy));
       long double left = std::sqrt(dx * dx + dy * dy);
       while (left > 0) {

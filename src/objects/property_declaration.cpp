@@ -54,7 +54,8 @@ bool madeFrom(const tmultiobject& object, const tmultiobject& other, int depth =
 bool ownsProperty(const tmultiobject& object, int propertyCode) {
   const tPropertyVarDesc* desc = propertyOf(object, propertyCode);
   if (!desc) return false;
-  const auto* declaredBy = desc->table ? dynamic_cast<const tmultiobject*>(desc->table->ownerObject) : nullptr;
+  const auto* declaredBy =
+      desc->table ? dynamic_cast<const tmultiobject*>(desc->table->ownerObject) : nullptr;
   return !declaredBy || madeFrom(object, *declaredBy);
 }
 

@@ -27,7 +27,8 @@ TEST_F(TurtleDrawing, DotsAndPointsAreRoundAndCentred) {
 }
 
 TEST_F(TurtleDrawing, FillFillsTheAreaUnderTheTurtleWithTheBrush) {
-  run("penup setxy -20 -20 pendown forward 40 right 90 forward 40 right 90 forward 40 right 90 forward 40 right 90 penup setxy 0 0");
+  run("penup setxy -20 -20 pendown forward 40 right 90 forward 40 right 90 forward 40 right 90 forward 40 "
+      "right 90 penup setxy 0 0");
   run("setfillcolour [0 128 0] fill");
   EXPECT_EQ(pixel(398, 249), rgb(0, 128, 0));
   EXPECT_EQ(pixel(398 + 30, 249), kWhite);  // outside the square
@@ -39,7 +40,8 @@ TEST_F(TurtleDrawing, FillFillsTheAreaUnderTheTurtleWithTheBrush) {
 }
 
 TEST_F(TurtleDrawing, FillModeOneFillsOutToThePenColour) {
-  run("setpencolour [200 0 0] penup setxy -20 -20 pendown forward 40 right 90 forward 40 right 90 forward 40 right 90 forward 40 right 90");
+  run("setpencolour [200 0 0] penup setxy -20 -20 pendown forward 40 right 90 forward 40 right 90 forward 40 "
+      "right 90 forward 40 right 90");
   run("penup setxy -10 10 setpencolour [0 0 200] pendown forward 5 penup setxy 0 0");
   mainObject()->globals().setValue(codeOf("fillmode"), makeInt(1));
   run("setpencolour [200 0 0] setfillcolour [0 200 0] fill");
@@ -58,7 +60,8 @@ TEST_F(TurtleDrawing, LabelsDrawTextAndLabel2MovesToItsEnd) {
   run("home label2 \"Hello");
   EXPECT_GT(turtle().pagePosition().x, 20);
   EXPECT_EQ(turtle().pagePosition().y, 0);
-  EXPECT_EQ(printed("setfont [[DejaVu Sans] [12 700 0 0 0 1]] print font"), (Lines{"[DejaVu Sans] [12 700 0 0 0 1]"}));
+  EXPECT_EQ(printed("setfont [[DejaVu Sans] [12 700 0 0 0 1]] print font"),
+            (Lines{"[DejaVu Sans] [12 700 0 0 0 1]"}));
   EXPECT_EQ(printed("settt [Serif] [9] print font"), (Lines{"[Serif] [9 400 0 0 0 1]"}));
 }
 
@@ -94,13 +97,15 @@ TEST_F(TurtleDrawing, HomeStateGivesHomeAndHeading) {
 }
 
 TEST_F(TurtleDrawing, ShapePropertiesReadBackAsSet) {
-  EXPECT_EQ(printed("print shapescale setshapescale [2 -3] print shapescale setshapescale 2 print shapescale"),
-            (Lines{"1", "2 3", "2"}));
+  EXPECT_EQ(
+      printed("print shapescale setshapescale [2 -3] print shapescale setshapescale 2 print shapescale"),
+      (Lines{"1", "2 3", "2"}));
   EXPECT_EQ(turtle().graphicRect().width, 50);
   EXPECT_EQ(printed("print shapecolour setshapecolour [1 2 3] print shapecolour"), (Lines{"", "1 2 3"}));
   EXPECT_EQ(printed("setframemode \"false print framemode print shape"), (Lines{"false", ""}));
   EXPECT_EQ(printed("print shaperectangle"), (Lines{"-24 24 50 50"}));
-  EXPECT_EQ(printed("print inside? [-100 100 10 10] print outside? [-100 100 500 500]"), (Lines{"false", "false"}));
+  EXPECT_EQ(printed("print inside? [-100 100 10 10] print outside? [-100 100 500 500]"),
+            (Lines{"false", "false"}));
 }
 
 TEST_F(TurtleDrawing, OverlapsAndCollisions) {
@@ -108,7 +113,8 @@ TEST_F(TurtleDrawing, OverlapsAndCollisions) {
   run("setxy 200 0", "t2");
   EXPECT_EQ(printed("print overlap? \"t2 print overlapped"), (Lines{"false", ""}));
   run("setxy 10 0", "t2");
-  EXPECT_EQ(printed("print overlap? \"t2 print overlaplist [t2] print overlapped"), (Lines{"true", "t2", "t2"}));
+  EXPECT_EQ(printed("print overlap? \"t2 print overlaplist [t2] print overlapped"),
+            (Lines{"true", "t2", "t2"}));
   run("hideturtle", "t2");
   EXPECT_EQ(printed("print overlap? \"t2"), (Lines{"false"}));
   run("showturtle setsensitive \"true", "t2");
@@ -146,6 +152,38 @@ TEST_F(TurtleGlide, MalformedParametersAreRefused) {
   EXPECT_EQ(errorOf("glide [[0 5]] [step fast]"), erExpectNumber);
   EXPECT_EQ(errorOf("glide [[0 5 1]] [todo []]"), erExpectList2);
   EXPECT_EQ(printed("print pen"), (Lines{"pendown"}));
+}
+
+}  // namespace
+}  // namespace lx
+
+namespace lx {
+namespace {
+
+class TurtleOnPage : public testing::TurtleTest {};
+using testing::Lines;
+
+TEST_F(TurtleOnPage, ThePagesPropertiesAndCommandsReachThePageFromItsTurtle) {
+  run("setevent \"onClean [print myname]", "page1");
+  EXPECT_EQ(printed("setbgcolour [1 2 3] print bgcolour"), (Lines{"page1", "1 2 3"}));
+  EXPECT_EQ(page().backgroundColour(), rgb(1, 2, 3));
+  // The turtle's own properties stay its own.
+  EXPECT_EQ(printed("setpencolour [4 5 6] print pencolour"), (Lines{"4 5 6"}));
+  EXPECT_EQ(page().linePen().colour, 0u);
+}
+
+TEST_F(TurtleOnPage, ClearscreenSendsTheTurtleHomeAndCleans) {
+  run("forward 50 right 45");
+  run("clearscreen", "page1");
+  EXPECT_EQ(printed("print pos print heading"), (Lines{"0 0", "0"}));
+  EXPECT_EQ(pixel(398, 224), page().backgroundColour());
+}
+
+TEST_F(TurtleOnPage, ErasingTheTurtleTakesItOffThePage) {
+  EXPECT_EQ(page().graphics().snapshot().size(), 1u);
+  logo.run("ask \"page1 [eraseobject \"t1]");
+  EXPECT_EQ(page().graphics().snapshot().size(), 0u);
+  EXPECT_EQ(shown().pixel(398, 244), kWhite);
 }
 
 }  // namespace
