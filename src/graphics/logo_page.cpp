@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "graphics/surface_properties.h"
 #include "interp/logo_exception.h"
 
 namespace lx {
@@ -98,6 +99,11 @@ void tlogopane::afterCreate() {
     if (page_) screen->setParent(page_->surface(), position_);
     screen->enablePainting();
   }
+}
+
+void tlogopane::afterCreateHandlers(CreateMode mode) {
+  tcontainingcontrol::afterCreateHandlers(mode);
+  if (mode == CreateMode::TakeLoadValues && !backgroundGiven) takeBackgroundFromVariables(*this);
 }
 
 void tlogopane::beforeFree() {

@@ -51,6 +51,11 @@ class tlogopane : public tcontainingcontrol, public tSurfaceOwner {
   PixelPoint defaultSize() const override { return kDefaultSize; }
 
   void prepare();
+  // A pane loaded from a project without a background colour of its own
+  // takes it from its variable bgcolour1 (or bgcolour2).
+  void afterCreateHandlers(CreateMode mode) override;
+  // Set when `bgColour` was given while the pane was being made.
+  bool backgroundGiven = false;
   // The pixel position of the pane's upper-left corner on its page.
   PixelPoint position() const { return position_; }
   void moveTo(PixelPoint position);

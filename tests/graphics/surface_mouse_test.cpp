@@ -100,6 +100,23 @@ TEST_F(PageMouse, FreehandDrawsThePathTheMouseTook) {
   EXPECT_EQ(surface.pixelAt(30, 30), kWhite);
 }
 
+TEST_F(PageMouse, SprayDrawsDotsAroundThePointerWhileTheButtonIsHeld) {
+  queue(MouseAction::Move, 200, 200);
+  deliver();
+  queue(MouseAction::Down, 200, 200, MouseButton::Left);
+  uiThread().setTimer(std::chrono::milliseconds(300), TimerRepeat::Once,
+                      [this] { queue(MouseAction::Up, 200, 200, MouseButton::Left); });
+  runAs("page1", "setbglinewidth 4 bgspray");
+  const tgrScreen& surface = surfaceNamed("page1");
+  int dotted = 0;
+  for (int y = 190; y <= 210; ++y)
+    for (int x = 190; x <= 210; ++x) dotted += surface.pixelAt(x, y) == 0;
+  EXPECT_GT(dotted, 0);
+  // Nothing lands beyond the pen width's radius and the dot's own size.
+  EXPECT_EQ(surface.pixelAt(220, 200), kWhite);
+  EXPECT_EQ(surface.pixelAt(200, 180), kWhite);
+}
+
 TEST_F(PageMouse, PressesGoToTheGraphicUnderThePointerAndClicksFollow) {
   FakeGraphic square({100, 100, 40, 40}, rgb(0, 255, 0));
   tgrScreen& surface = surfaceNamed("page1");
