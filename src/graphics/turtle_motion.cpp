@@ -40,8 +40,11 @@ void tLogoTurtleParams::moveTo(PointF target, RangeStyle style, const MoveOption
     }
     repaint = updateRect();
   }
-  if (!drawn.isEmpty()) surface_->invalidate(drawn, penWidth);
-  if (!repaint.isEmpty()) surface_->invalidateExact(repaint);
+  // One invalidation for the trace and the shape: the window gathers them
+  // into one rectangle anyway, and each costs a lock.
+  const int margin = (penWidth > 0 ? penWidth / 2 : 0) + 3;
+  const PixelRect changed = unite(drawn.isEmpty() ? drawn : grownRect(drawn, margin), repaint);
+  if (!changed.isEmpty()) surface_->invalidateExact(changed);
   raiseAfterMove(bounced, options.collisions, options.bounceEvent);
 }
 
