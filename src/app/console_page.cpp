@@ -4,6 +4,7 @@
 #include "graphics/logo_page.h"
 #include "lang/dictionary.h"
 #include "objects/main_object.h"
+#include "objects/object_scope.h"
 #include "platform/platform.h"
 #include "values/list.h"
 #include "values/pools.h"
@@ -16,21 +17,35 @@ ObjectRef& consolePage() {
   return page;
 }
 
+ObjectRef& consoleTurtle() {
+  static ObjectRef turtle;
+  return turtle;
+}
+
+ObjectRef makeFromClass(tcontainerobject& maker, const char* classKey) {
+  return maker.makeObject(makeWord(localEntry("class", classKey)), tLogoList::empty(), CreateMode::RunCreate);
+}
+
 }  // namespace
 
 tlogopage& makeConsolePage() {
-  const ObjectRef made = mainObject()->makeObject(makeWord(localEntry("class", "Page")), tLogoList::empty(),
-                                                  CreateMode::RunCreate);
+  const ObjectRef made = makeFromClass(*mainObject(), "Page");
   consolePage() = made;
-  return dynamic_cast<tlogopage&>(*made);
+  auto& page = dynamic_cast<tlogopage&>(*made);
+  // A new object is placed on the current object's page.
+  CurrentObjectScope onPage(threadState(), Value(made.get()));
+  consoleTurtle() = makeFromClass(page, "Turtle");
+  return page;
 }
 
 tmultiobject* consoleTarget() {
-  tmultiobject* page = consolePage().get();
-  return page && page->alive() ? page : nullptr;
+  for (tmultiobject* object : {consoleTurtle().get(), consolePage().get()})
+    if (object && object->alive()) return object;
+  return nullptr;
 }
 
 void forgetConsolePage() {
+  consoleTurtle() = nullptr;
   consolePage() = nullptr;
 }
 

@@ -2,12 +2,14 @@
 #include "graphics/graphics_classes.h"
 
 #include "graphics/page_prototype.h"
+#include "graphics/turtle_prototype.h"
 
 namespace lx {
 
 void registerGraphicsClasses(tMainLogoObject& main) {
   registerClass<tPagePrototype>(main, "Page", "page");
   registerClass<tPanePrototype>(main, "Pane", "pane");
+  registerClass<tTurtlePrototype>(main, "Turtle", "turtle");
 }
 
 }  // namespace lx

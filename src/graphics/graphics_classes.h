@@ -1,4 +1,4 @@
-// Registering the graphics classes (`Page`, `Pane`) in the main object, each
+// Registering the graphics classes (`Page`, `Pane`, `Turtle`) in the main object, each
 // with the name prefix of its objects (page1, pane1...).
 #pragma once
 

@@ -14,6 +14,7 @@
 #include "values/list_sort.h"
 #include "values/list_template.h"
 #include "values/point_geometry.h"
+#include "values/point_list_conversions.h"
 #include "values/pools.h"
 #include "values/vector_arithmetic.h"
 #include "values/word_operations.h"
@@ -159,6 +160,10 @@ void addListOperations(tLogoTab& t) {
   method0(t, "round", [](const Value& a) { return listRound(listOf(a)); });
   method1(t, "vectorangle", [](const Value& a, const Value& b) { return vectorAngle(listOf(a), *b); });
   method1(t, "rotate", [](const Value& points, const Value& angle) { return rotatePoints(listOf(points), *angle); });
+  method0(t, "topoints", [](const Value& l) { return toPoints(listOf(l)); });
+  method0(t, "tovectors", [](const Value& l) { return toVectors(listOf(l)); });
+  method0(t, "spline", [](const Value& l) { return splineThrough(listOf(l)); });
+  method0(t, "randompos", [](const Value& l) { return randomPointIn(listOf(l)); });
 }
 
 // The value of a template's ":name" or "( ... )" group.
@@ -199,7 +204,7 @@ void registerOperators(tLogoTab& table) {
   // Primitives that work on their last input.
   for (const char* name : {"count", "first", "!", "!2", "random", "abs", "int", "round", "sin", "cos", "tan",
                            "arctan", "exp", "ln", "sqrt", "butfirst", "last", "butlast", "shuffle", "sort", "pick",
-                           "reverse", "ascii", "char", "bitnot"})
+                           "reverse", "ascii", "char", "bitnot", "topoints", "tovectors", "spline", "randompos"})
     registerPrimitive<tObjectProcEndDesc>(table, name, 1u);
   registerPrimitive<tObjectProcEndDesc>(table, "not", 1u, true);
   for (const char* name : {"fput", "lput", "rotate", "butmember", "item", "frommember", "member?", "member",

@@ -14,16 +14,20 @@ Value tPropertyVarDesc::read(tmultiobject& object) const {
     Value kept = object.storedProperty(propertyCode);
     return kept ? kept : Value(tLogoList::empty());
   }
+  if (!onUiThread) return getter(object, propertyCode);
   Value result;
   runProtected([&] { result = getter(object, propertyCode); });
   return result;
 }
 
 void tPropertyVarDesc::write(tmultiobject& object, const Value& value) const {
-  if (setter)
-    runProtected([&] { setter(object, propertyCode, value); });
-  else
+  if (!setter) {
     object.setStoredProperty(propertyCode, value);
+  } else if (!onUiThread) {
+    setter(object, propertyCode, value);
+  } else {
+    runProtected([&] { setter(object, propertyCode, value); });
+  }
   object.notePropertySet(propertyCode);
 }
 
@@ -34,12 +38,32 @@ Value tPseudoVarDesc::currentValue() const {
 
 namespace {
 
+// Whether `object` is `other` or made from it through its parents (not
+// through its place).
+bool madeFrom(const tmultiobject& object, const tmultiobject& other, int depth = 0) {
+  if (&object == &other) return true;
+  if (depth > 1000) return false;
+  for (const ObjectRef& parent : object.parents)
+    if (parent && madeFrom(*parent, other, depth + 1)) return true;
+  return false;
+}
+
+// Whether the object has the property of its own kind, not one it sees
+// through the object it stands on.
+bool ownsProperty(const tmultiobject& object, int propertyCode) {
+  const tPropertyVarDesc* desc = propertyOf(object, propertyCode);
+  if (!desc) return false;
+  const auto* declaredBy =
+      desc->table ? dynamic_cast<const tmultiobject*>(desc->table->ownerObject) : nullptr;
+  return !declaredBy || madeFrom(object, *declaredBy);
+}
+
 // The object a property command works on: the current object, or the
 // nearest object on its place chain that has the property (a turtle that
 // asks for `bgcolour` gets its page's).
 tmultiobject& holderOf(int propertyCode) {
   tmultiobject* object = &currentObject();
-  while (object && !propertyOf(*object, propertyCode)) object = object->place.get();
+  while (object && !ownsProperty(*object, propertyCode)) object = object->place.get();
   if (!object) throw eLogoException(erNoProperty);
   return *object;
 }
@@ -100,6 +124,12 @@ void declareProperty(tmultiobject& owner, int propertyCode, PropertyGetter gette
 void declareReadOnlyProperty(tmultiobject& owner, int propertyCode, PropertyGetter getter,
                              PropertySetter setter, DeclaredOn on, uint8_t flags) {
   declare(owner, propertyCode, getter, setter, on, flags, false);
+}
+
+void runPropertyInProcess(tmultiobject& owner, int propertyCode) {
+  const PropertyRow& row = propertyRow(propertyCode);
+  if (auto* desc = dynamic_cast<tPropertyVarDesc*>(owner.variables->variable(row.nameCode)))
+    desc->onUiThread = false;
 }
 
 tPropertyVarDesc* propertyOf(const tmultiobject& object, int propertyCode) {

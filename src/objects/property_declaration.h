@@ -19,13 +19,16 @@ class tPropertyVarDesc : public tLogoVarDesc {
  public:
   tPropertyVarDesc(NameCode name, int propertyCode, PropertyGetter getter, PropertySetter setter)
       : tLogoVarDesc(name, nullptr), propertyCode(propertyCode), getter(getter), setter(setter) {}
-  // Getters and setters touch controls: they run as protected work.
+  // Getters and setters touch controls: they run as protected work,
+  // unless the property is one of those (a turtle's) that the calling
+  // process works on itself.
   Value read(tmultiobject& object) const;
   void write(tmultiobject& object, const Value& value) const;
 
   int propertyCode;
   PropertyGetter getter;  // none: the value is kept in the object
   PropertySetter setter;
+  bool onUiThread = true;
 };
 
 // Declared on a prototype: every object made from it has the property.
@@ -70,6 +73,10 @@ void declareProperty(tmultiobject& owner, int propertyCode, PropertyGetter gette
 // The same without set-commands (the setter still serves loading and `set`).
 void declareReadOnlyProperty(tmultiobject& owner, int propertyCode, PropertyGetter getter,
                              PropertySetter setter, DeclaredOn on, uint8_t flags = kNotSavedUntilSet);
+
+// Makes the getter and setter of a property that `owner` declared run on
+// the calling process's thread.
+void runPropertyInProcess(tmultiobject& owner, int propertyCode);
 
 // The descriptor of property `propertyCode` along the object's variable
 // chain, or nullptr when the object has no such property.

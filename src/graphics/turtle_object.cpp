@@ -1,0 +1,45 @@
+// Making, registering and freeing a turtle's graphic state.
+#include "graphics/turtle_object.h"
+
+#include "graphics/logo_page.h"
+#include "interp/logo_exception.h"
+
+namespace lx {
+
+tLogoTurtleParams& tTurtle::state() {
+  if (state_) return *state_;
+  tgrScreen* surface = nullptr;
+  for (tmultiobject* at = place.get(); at && !surface; at = at->place.get()) surface = surfaceOf(*at);
+  if (!surface) throw eLogoException(erInvalidPlace);
+  state_ = std::make_unique<tLogoTurtleParams>(*surface, this);
+  return *state_;
+}
+
+void tTurtle::afterCreate() {
+  tLogoTurtleParams& turtle = state();
+  if (!shownGiven) turtle.setShown(cursorDefault != 0);
+  if (!homeGiven) {
+    turtle.homePosition = turtle.position();
+    turtle.homeHeading = turtle.heading();
+  }
+  turtle.applyBoundary();
+  turtle.registerOnSurface();
+  tControlObject::afterCreate();
+}
+
+void tTurtle::beforeFree() {
+  state_.reset();
+  tControlObject::beforeFree();
+}
+
+tTurtle& turtleObjectOf(tmultiobject& self) {
+  auto* turtle = dynamic_cast<tTurtle*>(&self);
+  if (!turtle || !turtle->isInstance()) throw eLogoException(erInitTurtle);
+  return *turtle;
+}
+
+tLogoTurtleParams& turtleOf(tmultiobject& self) {
+  return turtleObjectOf(self).state();
+}
+
+}  // namespace lx

@@ -1,0 +1,411 @@
+// Getters and setters of the turtle's properties.
+#include "graphics/turtle_properties.h"
+
+#include <cmath>
+
+#include "graphics/colour_value.h"
+#include "graphics/global_setting.h"
+#include "graphics/rect_list.h"
+#include "graphics/turtle_font.h"
+#include "graphics/turtle_inputs.h"
+#include "graphics/turtle_object.h"
+#include "interp/logo_exception.h"
+#include "lang/dictionary.h"
+#include "objects/property_declaration.h"
+#include "values/list.h"
+#include "values/list_builder.h"
+#include "values/pools.h"
+#include "values/vector_arithmetic.h"
+
+namespace lx {
+namespace {
+
+enum : int {
+  kAPos = 1,
+  kPos = 4,
+  kShown = 10,
+  kHeading = 40,
+  kHomeState = 41,
+  kXCor = 42,
+  kYCor = 43,
+  kFillColour = 44,
+  kFillPattern = 45,
+  kPen = 46,
+  kPenColour = 47,
+  kPenWidth = 48,
+  kPenPattern = 49,
+  kRangeStyle = 50,
+  kRange = 51,
+  kFrame = 52,
+  kShape = 53,
+  kShapeScale = 54,
+  kShapeColour = 55,
+  kAnimation = 56,
+  kFont = 57,
+  kTransparentClick = 58,
+  kFrameItem = 63,
+  kAutoDrag = 64,
+  kSensitive = 65,
+  kFrameMode = 120,
+  kShownRange = 131,
+  kDelayScale = 155,
+};
+
+constexpr int kWidestPen = 10000;
+
+// --- Position, heading, home ---
+
+// Moves to a pixel point; while the turtle is being made it is placed
+// there instead and that becomes its home.
+void goTo(tmultiobject& self, PointF pixel) {
+  tTurtle& turtle = turtleObjectOf(self);
+  tLogoTurtleParams& state = turtle.state();
+  if (!turtle.beingMade()) {
+    state.moveWithOwnStyle(pixel);
+    return;
+  }
+  state.placeAt(pixel);
+  if (!turtle.homeGiven) state.homePosition = pixel;
+}
+
+PointF pagePointOrAny(tmultiobject& self, const Value& value) {
+  tLogoTurtleParams& state = turtleOf(self);
+  if (isAnyWord(value)) return state.surface() ? state.surface()->toPage(randomPixelPoint(state)) : PointF{};
+  const PointF p = pointOf(value);
+  if (!std::isfinite(p.x) || !std::isfinite(p.y)) throw eLogoException(erNumTooBig, value);
+  return p;
+}
+
+PointF toPixel(tLogoTurtleParams& state, PointF page) {
+  return state.surface() ? state.surface()->toPixel(page) : page;
+}
+
+Value posOf(tmultiobject& self, int) {
+  return pointValue(turtleOf(self).pagePosition());
+}
+void setPos(tmultiobject& self, int, const Value& value) {
+  goTo(self, toPixel(turtleOf(self), pagePointOrAny(self, value)));
+}
+
+Value aPosOf(tmultiobject& self, int) {
+  return pointValue(turtleOf(self).position());
+}
+void setAPos(tmultiobject& self, int, const Value& value) {
+  tLogoTurtleParams& state = turtleOf(self);
+  goTo(self, isAnyWord(value) ? randomPixelPoint(state) : pointOf(value));
+}
+
+Value xCorOf(tmultiobject& self, int) {
+  return numberValue(turtleOf(self).pagePosition().x);
+}
+Value yCorOf(tmultiobject& self, int) {
+  return numberValue(turtleOf(self).pagePosition().y);
+}
+void setXCor(tmultiobject& self, int, const Value& value) {
+  tLogoTurtleParams& state = turtleOf(self);
+  PointF page = state.pagePosition();
+  page.x = coordinateOrAny(value, state, true);
+  goTo(self, toPixel(state, page));
+}
+void setYCor(tmultiobject& self, int, const Value& value) {
+  tLogoTurtleParams& state = turtleOf(self);
+  PointF page = state.pagePosition();
+  page.y = coordinateOrAny(value, state, false);
+  goTo(self, toPixel(state, page));
+}
+
+Value headingOf(tmultiobject& self, int) {
+  return numberValue(turtleOf(self).heading());
+}
+void setHeading(tmultiobject& self, int, const Value& value) {
+  tTurtle& turtle = turtleObjectOf(self);
+  const long double heading = numberOrAny(value, "anyangle", 0, 359);
+  turtle.state().setHeading(heading);
+  if (turtle.beingMade() && !turtle.homeGiven) turtle.state().homeHeading = turtle.state().heading();
+}
+
+Value homeStateOf(tmultiobject& self, int) {
+  tLogoTurtleParams& state = turtleOf(self);
+  const PointF home = state.surface() ? state.surface()->toPage(state.homePosition) : state.homePosition;
+  ListBuilder list;
+  list.add(pointValue(home));
+  list.add(numberValue(state.homeHeading));
+  return list.finish();
+}
+void setHomeState(tmultiobject& self, int, const Value& value) {
+  tTurtle& turtle = turtleObjectOf(self);
+  tLogoTurtleParams& state = turtle.state();
+  PointF home;
+  long double heading;
+  if (isAnyWord(value)) {
+    home = randomPixelPoint(state);
+    heading = anyInRange("anyangle", 0, 359);
+  } else {
+    const tLogoList* list = asList(*value);
+    if (!list || list->count() != 2 || !isPoint(*list->element()) || !list->rest()->element()->isNumber())
+      throw eLogoException(erBadStructure, value);
+    home = toPixel(state, pointOf(list->element()));
+    heading = list->rest()->element()->asReal();
+  }
+  state.homePosition = home;
+  state.homeHeading = normaliseHeading(heading);
+  if (turtle.beingMade()) {
+    turtle.homeGiven = true;
+    state.placeAt(home);
+    state.setHeading(heading);
+  }
+}
+
+// --- Shown ---
+
+Value shownOf(tmultiobject& self, int) {
+  return makeBool(turtleOf(self).shown());
+}
+void setShown(tmultiobject& self, int, const Value& value) {
+  tTurtle& turtle = turtleObjectOf(self);
+  if (turtle.beingMade()) turtle.shownGiven = true;
+  turtle.state().setShown(value->asBool());
+}
+
+// --- Pen and fill ---
+
+Value fillColourOf(tmultiobject& self, int) {
+  return colourValue(turtleOf(self).brush.colour);
+}
+void setFillColour(tmultiobject& self, int, const Value& value) {
+  turtleOf(self).brush.colour = colourOf(value);
+}
+Value fillPatternOf(tmultiobject& self, int) {
+  return makeInt(fillPatternIndex(turtleOf(self).brush.style));
+}
+void setFillPattern(tmultiobject& self, int, const Value& value) {
+  turtleOf(self).brush.style = fillStyleOf(wholeOrAny(value, 0, kFillPatternCount - 1, 0, 6));
+}
+Value penOf(tmultiobject& self, int) {
+  return penWordOf(self);
+}
+void setPen(tmultiobject& self, int, const Value& value) {
+  setPenWord(self, value);
+}
+Value penColourOf(tmultiobject& self, int) {
+  return colourValue(turtleOf(self).pen.colour);
+}
+void setPenColourProperty(tmultiobject& self, int, const Value& value) {
+  setPenColour(self, value);
+}
+Value penWidthOf(tmultiobject& self, int) {
+  return makeInt(turtleOf(self).pen.width);
+}
+void setPenWidth(tmultiobject& self, int, const Value& value) {
+  turtleOf(self).pen.width =
+      isAnyWord(value) ? anyInRange("anypenwidth", 1, 20) : value->asIntegerIn(1, kWidestPen);
+}
+Value penPatternOf(tmultiobject& self, int) {
+  return makeInt(penPatternIndex(turtleOf(self).pen.style));
+}
+void setPenPattern(tmultiobject& self, int, const Value& value) {
+  turtleOf(self).pen.style = penStyleOf(wholeOrAny(value, 0, kPenPatternCount - 1, 0, 5));
+}
+Value fontOf(tmultiobject& self, int) {
+  return fontValue(turtleOf(self).font);
+}
+void setFont(tmultiobject& self, int, const Value& value) {
+  turtleOf(self).font = fontFromValue(value);
+}
+
+// --- Range ---
+
+constexpr const char* kRangeStyleWords[] = {"wrap", "window", "fence", "bounce"};
+
+Value rangeStyleOf(tmultiobject& self, int) {
+  return makeWord(localEntry("param", kRangeStyleWords[static_cast<int>(turtleOf(self).rangeStyle)]));
+}
+void setRangeStyle(tmultiobject& self, int, const Value& value) {
+  RangeStyle style = RangeStyle::Wrap;
+  if (value->isWord() && !value->wordText().empty()) {
+    int found = -1;
+    for (int i = 0; i < 4; ++i)
+      if (isLocalEntry("param", kRangeStyleWords[i], value->wordText())) found = i;
+    if (found < 0) throw eLogoException(erBadValue, value);
+    style = static_cast<RangeStyle>(found);
+  }
+  tLogoTurtleParams& state = turtleOf(self);
+  state.rangeStyle = style;
+  state.applyBoundary();
+}
+
+// A range rectangle in page coordinates as pixels, or none for [].
+std::optional<PixelRect> pixelRectOf(tLogoTurtleParams& state, const Value& value) {
+  return rectOf(value, Coordinates::Page, state.surface() ? state.surface()->origin() : PixelPoint{});
+}
+
+Value pageRectValue(tLogoTurtleParams& state, const PixelRect& rect) {
+  const PointF corner = state.surface() ? state.surface()->toPage(asPointF({rect.x, rect.y})) : PointF{};
+  return rectValue({static_cast<int>(corner.x), static_cast<int>(corner.y), rect.width, rect.height});
+}
+
+Value rangeOf(tmultiobject& self, int) {
+  tLogoTurtleParams& state = turtleOf(self);
+  if (!state.range) return tLogoList::empty();
+  const SurfaceRange& r = *state.range;
+  const PixelRect rect{roundedCoordinate(r.xmin), roundedCoordinate(r.ymin),
+                       roundedCoordinate(r.xmax - r.xmin + 1), roundedCoordinate(r.ymax - r.ymin + 1)};
+  return pageRectValue(state, rect);
+}
+void setRange(tmultiobject& self, int, const Value& value) {
+  tLogoTurtleParams& state = turtleOf(self);
+  const std::optional<PixelRect> rect = pixelRectOf(state, value);
+  state.range.reset();
+  if (rect) state.range = rangeOfRect(rect->x, rect->y, rect->width, rect->height);
+  state.applyBoundary();
+}
+
+Value shownRangeOf(tmultiobject& self, int) {
+  tLogoTurtleParams& state = turtleOf(self);
+  const std::optional<PixelRect>& clip = state.shape().shownRange;
+  return clip ? pageRectValue(state, *clip) : Value(tLogoList::empty());
+}
+void setShownRange(tmultiobject& self, int, const Value& value) {
+  tLogoTurtleParams& state = turtleOf(self);
+  const std::optional<PixelRect> rect = pixelRectOf(state, value);
+  state.changeShape([&](TurtleShape& shape) { shape.shownRange = rect; });
+}
+
+// --- Shape ---
+
+Value shapeOf(tmultiobject& self, int) {
+  const Value& value = turtleOf(self).shape().value;
+  return value ? value : Value(tLogoList::empty());
+}
+void setShape(tmultiobject& self, int, const Value& value) {
+  const bool defaultTurtle = value->isList() && value->isEmpty();
+  turtleOf(self).changeShape([&](TurtleShape& shape) { shape.value = defaultTurtle ? nullptr : value; });
+}
+
+Value shapeScaleOf(tmultiobject& self, int) {
+  const TurtleShape& shape = turtleOf(self).shape();
+  if (shape.scaleX == shape.scaleY) return numberValue(shape.scaleX);
+  ListBuilder pair;
+  pair.add(numberValue(shape.scaleX));
+  pair.add(numberValue(shape.scaleY));
+  return pair.finish();
+}
+void setShapeScale(tmultiobject& self, int, const Value& value) {
+  long double sx, sy;
+  if (value->isList()) {
+    const PointF p = pointOf(value);
+    sx = std::fabs(p.x), sy = std::fabs(p.y);
+  } else {
+    sx = sy = std::fabs(numberOrAny(value, "", 1, 1));
+  }
+  if (sx > 100 || sy > 100) throw eLogoException(erMinMax, 0, 100, value);
+  turtleOf(self).changeShape([&](TurtleShape& shape) { shape.scaleX = sx, shape.scaleY = sy; });
+}
+
+Value shapeColourOf(tmultiobject& self, int) {
+  const TurtleShape& shape = turtleOf(self).shape();
+  return shape.colour ? colourValue(*shape.colour) : Value(tLogoList::empty());
+}
+void setShapeColour(tmultiobject& self, int, const Value& value) {
+  std::optional<Rgb> colour;
+  if (!(value->isList() && value->isEmpty())) colour = colourOf(value);
+  turtleOf(self).changeShape([&](TurtleShape& shape) { shape.colour = colour; });
+}
+
+// Flags and numbers of the shape, each read and written the same way.
+template <bool TurtleShape::*Flag>
+Value shapeFlagOf(tmultiobject& self, int) {
+  return makeBool(turtleOf(self).shape().*Flag);
+}
+template <bool TurtleShape::*Flag>
+void setShapeFlag(tmultiobject& self, int, const Value& value) {
+  const bool on = value->asBool();
+  turtleOf(self).changeShape([&](TurtleShape& shape) { shape.*Flag = on; });
+}
+template <int TurtleShape::*Number>
+Value shapeNumberOf(tmultiobject& self, int) {
+  return makeInt(turtleOf(self).shape().*Number);
+}
+template <int TurtleShape::*Number>
+void setShapeNumber(tmultiobject& self, int, const Value& value) {
+  const int n = wholeOrAny(value, 1, 1 << 20, 1, 1);
+  turtleOf(self).changeShape([&](TurtleShape& shape) { shape.*Number = n; });
+}
+Value delayScaleOf(tmultiobject& self, int) {
+  return numberValue(turtleOf(self).shape().delayScale);
+}
+void setDelayScale(tmultiobject& self, int, const Value& value) {
+  const long double scale = numberOrAny(value, "", 1, 1);
+  turtleOf(self).changeShape([&](TurtleShape& shape) { shape.delayScale = scale; });
+}
+
+Value sensitiveOf(tmultiobject& self, int) {
+  return makeBool(turtleOf(self).sensitive);
+}
+void setSensitive(tmultiobject& self, int, const Value& value) {
+  turtleOf(self).sensitive = value->asBool();
+}
+
+void declare(tmultiobject& prototype, int code, PropertyGetter getter, PropertySetter setter) {
+  declareProperty(prototype, code, getter, setter, DeclaredOn::Prototype);
+  runPropertyInProcess(prototype, code);
+}
+
+}  // namespace
+
+void setPenColour(tmultiobject& self, const Value& colour) {
+  tLogoTurtleParams& state = turtleOf(self);
+  state.pen.colour = state.brush.colour = colourOf(colour);
+}
+
+constexpr const char* kPenWords[] = {"penup", "pendown", "penreverse", "penerase"};
+
+Value penWordOf(tmultiobject& self) {
+  return makeWord(localName(kPenWords[static_cast<int>(turtleOf(self).penMode)]));
+}
+
+void setPenWord(tmultiobject& self, const Value& word) {
+  if (word->isWord())
+    for (int i = 0; i < 4; ++i)
+      if (isLocalName(kPenWords[i], word->wordText())) {
+        turtleOf(self).penMode = static_cast<PenMode>(i);
+        return;
+      }
+  throw eLogoException(erExpectPen, word);
+}
+
+void declareTurtleProperties(tmultiobject& prototype) {
+  declare(prototype, kPos, posOf, setPos);
+  declare(prototype, kAPos, aPosOf, setAPos);
+  declare(prototype, kXCor, xCorOf, setXCor);
+  declare(prototype, kYCor, yCorOf, setYCor);
+  declare(prototype, kHeading, headingOf, setHeading);
+  declare(prototype, kHomeState, homeStateOf, setHomeState);
+  declare(prototype, kShown, shownOf, setShown);
+  declare(prototype, kFillColour, fillColourOf, setFillColour);
+  declare(prototype, kFillPattern, fillPatternOf, setFillPattern);
+  declare(prototype, kPen, penOf, setPen);
+  declare(prototype, kPenColour, penColourOf, setPenColourProperty);
+  declare(prototype, kPenWidth, penWidthOf, setPenWidth);
+  declare(prototype, kPenPattern, penPatternOf, setPenPattern);
+  declare(prototype, kFont, fontOf, setFont);
+  declare(prototype, kRangeStyle, rangeStyleOf, setRangeStyle);
+  declare(prototype, kRange, rangeOf, setRange);
+  declare(prototype, kShownRange, shownRangeOf, setShownRange);
+  declare(prototype, kShape, shapeOf, setShape);
+  declare(prototype, kShapeScale, shapeScaleOf, setShapeScale);
+  declare(prototype, kShapeColour, shapeColourOf, setShapeColour);
+  declare(prototype, kFrameMode, shapeFlagOf<&TurtleShape::followsHeading>,
+          setShapeFlag<&TurtleShape::followsHeading>);
+  declare(prototype, kAnimation, shapeFlagOf<&TurtleShape::animation>, setShapeFlag<&TurtleShape::animation>);
+  declare(prototype, kTransparentClick, shapeFlagOf<&TurtleShape::transparentClick>,
+          setShapeFlag<&TurtleShape::transparentClick>);
+  declare(prototype, kAutoDrag, shapeFlagOf<&TurtleShape::autoDrag>, setShapeFlag<&TurtleShape::autoDrag>);
+  declare(prototype, kFrame, shapeNumberOf<&TurtleShape::frame>, setShapeNumber<&TurtleShape::frame>);
+  declare(prototype, kFrameItem, shapeNumberOf<&TurtleShape::animationFrame>,
+          setShapeNumber<&TurtleShape::animationFrame>);
+  declare(prototype, kDelayScale, delayScaleOf, setDelayScale);
+  declare(prototype, kSensitive, sensitiveOf, setSensitive);
+}
+
+}  // namespace lx
