@@ -11,11 +11,21 @@ namespace lx {
 
 void tPasProcRoot::execute(int) { throw eLogoException::withPrim(erInternExecuteF, name); }
 
+namespace {
+
+// The shared tables, marked not owned once: every operator call reaches one.
+struct ValueClassTables {
+  ValueClassTables() {
+    for (tLogoTab& table : tables) table.notOwned = true;
+  }
+  tLogoTab tables[static_cast<int>(ValueKind::Other)];
+};
+
+}  // namespace
+
 tLogoTab& valueClassTable(ValueKind kind) {
-  static tLogoTab tables[static_cast<int>(ValueKind::Other)];
-  tLogoTab& table = tables[static_cast<int>(kind)];
-  table.notOwned = true;
-  return table;
+  static ValueClassTables classTables;
+  return classTables.tables[static_cast<int>(kind)];
 }
 
 tLogoTab* methodTableOf(const tlogoobject& value) {
