@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "app/file_kind.h"
-#include "values/ref.h"
+#include "values/value.h"
 
 namespace lx {
 

@@ -56,13 +56,13 @@ void pushToken(CompiledCode& code, CodeToken token) {
 void compileName(CompiledCode& code, std::string_view text) {
   if (text.size() <= 2) {
     const Tok kind = classifyShort(text);
-    pushToken(code, {kind, false, kind == Tok::Open || kind == Tok::Close ? 0 : codeOf(text), nullptr});
+    pushToken(code, {kind, false, kind == Tok::Open || kind == Tok::Close ? 0 : codeOf(text), nullptr, {}});
     return;
   }
   for (;;) {
     for (const std::string& usual : {usualPrefix(), internalUsualPrefix()}) {
       if (startsWithCaseless(text, usual)) {
-        pushToken(code, {Tok::Usual, false, codeOf(text.substr(usual.size())), nullptr});
+        pushToken(code, {Tok::Usual, false, codeOf(text.substr(usual.size())), nullptr, {}});
         return;
       }
     }
@@ -70,23 +70,23 @@ void compileName(CompiledCode& code, std::string_view text) {
     if (apostrophe == std::string_view::npos || apostrophe + 1 == text.size()) break;
     const NameCode object =
         apostrophe == 0 ? codeOf(localEntry("class", "main")) : codeOf(text.substr(0, apostrophe));
-    pushToken(code, {Tok::ObjectPrefix, false, object, nullptr});
+    pushToken(code, {Tok::ObjectPrefix, false, object, nullptr, {}});
     text.remove_prefix(apostrophe + 1);
   }
-  pushToken(code, {Tok::Procedure, false, codeOf(text), nullptr});
+  pushToken(code, {Tok::Procedure, false, codeOf(text), nullptr, {}});
 }
 
 void compileElement(CompiledCode& code, const Value& element) {
   if (!element->isWord() || element->isNumber()) {
-    pushToken(code, {Tok::Constant, false, 0, element});
+    pushToken(code, {Tok::Constant, false, 0, element, {}});
     return;
   }
   const std::string text = element->wordText();
   if (text.empty()) return;
   if (text[0] == '"') {
-    pushToken(code, {Tok::Constant, false, 0, makeWord(text.substr(1))});
+    pushToken(code, {Tok::Constant, false, 0, makeWord(text.substr(1)), {}});
   } else if (text[0] == ':') {
-    pushToken(code, {Tok::Variable, false, codeOf(text.substr(1)), nullptr});
+    pushToken(code, {Tok::Variable, false, codeOf(text.substr(1)), nullptr, {}});
   } else {
     compileName(code, text);
   }
@@ -104,7 +104,7 @@ CompiledPtr compileElements(const tLogoList& list, CompileKind kind) {
       compileElement(*code, element);
     }
   }
-  code->tokens.push_back({Tok::End, false, 0, nullptr});
+  code->tokens.push_back({Tok::End, false, 0, nullptr, {}});
   return code;
 }
 

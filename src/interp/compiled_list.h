@@ -27,11 +27,27 @@ enum class Tok : uint8_t {
   Usual = 13,          // "usual'": the inherited procedure
 };
 
+class tProcDesc;
+class tLogoTab;
+
+// What a procedure or operator token resolved to last, valid while the
+// lookup epoch (interp/lookup_epoch.h) has not moved and the token runs
+// for the same current object and first table. The object is held, so its
+// address cannot be reused by another object while it is remembered.
+struct ResolvedName {
+  uint64_t epoch = 0;              // 0: nothing remembered
+  Value object;                    // the current object it was resolved for
+  const tLogoTab* table = nullptr; // the thread's first table then
+  tProcDesc* desc = nullptr;
+  Value context;                   // the object context recorded for the call
+};
+
 struct CodeToken {
   Tok kind = Tok::End;
   bool followsParen = false;  // right after "(", or after prefixes right after "("
   NameCode code = 0;          // names, operators and object prefixes
   Value constant;             // constants
+  ResolvedName resolved;      // procedure and operator tokens
 };
 
 // The kinds of compiling: a list of instructions, or a list of lines whose

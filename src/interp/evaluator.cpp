@@ -5,6 +5,7 @@
 
 #include "interp/error_messages.h"
 #include "interp/logo_exception.h"
+#include "interp/lookup_epoch.h"
 #include "interp/procedure_resolver.h"
 #include "interp/var_tab.h"
 #include "interp/variables.h"
@@ -117,7 +118,7 @@ class Parser {
   void relational() {
     additive();
     if (token().kind != Tok::Relational) return;
-    tProcDesc* op = resolveOperator(token().code);
+    tProcDesc* op = resolveOperator(token());
     ++pos_;
     additive();
     callOperator(op, 2);
@@ -127,7 +128,7 @@ class Parser {
   void additive() {
     multiplicative();
     while (token().kind == Tok::Additive) {
-      tProcDesc* op = resolveOperator(token().code);
+      tProcDesc* op = resolveOperator(token());
       ++pos_;
       multiplicative();
       callOperator(op, 2);
@@ -137,7 +138,7 @@ class Parser {
   void multiplicative() {
     primary();
     while (token().kind == Tok::Multiplicative) {
-      tProcDesc* op = resolveOperator(token().code);
+      tProcDesc* op = resolveOperator(token());
       ++pos_;
       primary();
       callOperator(op, 2);
@@ -160,9 +161,10 @@ class Parser {
         // compiled list remembers it.
         t.kind = Tok::Prefix;
         t.code = t.code == codeOf("-") ? unaryMinusCode() : unaryPlusCode();
+        t.resolved = {};
         [[fallthrough]];
       case Tok::Prefix: {
-        tProcDesc* op = resolveOperator(t.code);
+        tProcDesc* op = resolveOperator(t);
         ++pos_;
         primary();
         callOperator(op, 1);
@@ -191,10 +193,25 @@ class Parser {
     ++pos_;
   }
 
-  tProcDesc* resolveOperator(NameCode code) {
-    tTabDesc* desc = procedureResolver().findProcedure(state_.currentObject, code);
-    if (!desc) throw eLogoException::withName(erDoNotKnowHowTo, code);
-    return asProcedure(desc, code);
+  // Whether the token remembers a resolution made for the thread's current
+  // object and first table in this lookup epoch.
+  bool remembers(const CodeToken& t, const tLogoTab* table) const {
+    return t.resolved.epoch == lookupEpoch() && t.resolved.object == state_.currentObject &&
+           t.resolved.table == table;
+  }
+
+  void remember(CodeToken& t, const tLogoTab* table, tProcDesc* desc, const Value& context) {
+    t.resolved = {lookupEpoch(), state_.currentObject, table, desc, context};
+  }
+
+  // Operators are looked up from the current object alone.
+  tProcDesc* resolveOperator(CodeToken& t) {
+    if (remembers(t, nullptr)) return t.resolved.desc;
+    tTabDesc* desc = procedureResolver().findProcedure(state_.currentObject, t.code);
+    if (!desc) throw eLogoException::withName(erDoNotKnowHowTo, t.code);
+    tProcDesc* op = asProcedure(desc, t.code);
+    remember(t, nullptr, op, nullptr);
+    return op;
   }
 
   tTabDesc* lookUp(const Value& object, NameCode code) {
@@ -206,8 +223,15 @@ class Parser {
 
   Call resolve() {
     Call call;
-    call.followsParen = token().followsParen;
-    NameCode name = token().code;
+    CodeToken& first = token();
+    call.followsParen = first.followsParen;
+    if (first.kind == Tok::Procedure && remembers(first, state_.currentTable)) {
+      call.desc = first.resolved.desc;
+      call.context = first.resolved.context;
+      ++pos_;
+      return call;
+    }
+    NameCode name = first.code;
     try {
       call.context = state_.currentObject;
       tTabDesc* found = nullptr;
@@ -235,6 +259,8 @@ class Parser {
       // The context remembers where the procedure was found, so that a
       // "usual'" inside it goes on searching from there.
       if (found) call.context = procedureResolver().contextOf(call.context, *found);
+      if (found && first.kind == Tok::Procedure)
+        remember(first, state_.currentTable, asProcedure(found, name), call.context);
       ++pos_;
       if (!found) {
         Value object;

@@ -10,7 +10,7 @@
 
 #include "interp/error_codes.h"
 #include "objects/name_codes.h"
-#include "values/ref.h"
+#include "values/value.h"
 
 namespace lx {
 

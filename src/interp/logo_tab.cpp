@@ -2,6 +2,7 @@
 #include "interp/logo_tab.h"
 
 #include "interp/logo_exception.h"
+#include "interp/lookup_epoch.h"
 
 namespace lx {
 
@@ -11,6 +12,7 @@ std::mutex& tLogoTab::listLock() {
 }
 
 tLogoTab::~tLogoTab() {
+  invalidateLookups();
   std::lock_guard guard(listLock());
   head_ = tail_ = nullptr;
   for (auto& entry : entries_)
@@ -55,6 +57,7 @@ tTabDesc* tLogoTab::add(std::unique_ptr<tTabDesc> desc) {
   // gigabytes (project text may well write `make "#5 1`).
   if (isObjectNumberCode(code))
     throw eLogoException::withWord(erWrongVarName, "#" + std::to_string(objectNumberOf(code)));
+  invalidateLookups();
   growToCover(code);
   std::unique_ptr<tTabDesc>& slot = entries_[code - low_];
   if (slot) {
@@ -70,11 +73,13 @@ tTabDesc* tLogoTab::add(std::unique_ptr<tTabDesc> desc) {
 void tLogoTab::eraseEntry(NameCode code) {
   tTabDesc* desc = findOrNull(code);
   if (!desc) failFind(code);
+  invalidateLookups();
   unlink(desc);
   entries_[code - low_].reset();
 }
 
 void tLogoTab::eraseAll(NameCode except) {
+  invalidateLookups();
   for (NameCode c = low_; c <= high_ && !entries_.empty(); ++c) {
     std::unique_ptr<tTabDesc>& slot = entries_[c - low_];
     if (!slot || (slot->flags & kBuiltIn) || c == except || !slot->mayErase()) continue;

@@ -2,6 +2,7 @@
 #include "interp/procedure_resolver.h"
 
 #include "interp/logo_exception.h"
+#include "interp/lookup_epoch.h"
 #include "interp/var_tab.h"
 
 namespace lx {
@@ -40,12 +41,14 @@ tLogoGlobalVarTab& globalVariables() {
 void installGlobalTables(tLogoTab* procedures, tLogoGlobalVarTab* variables) {
   installedProcedures = procedures;
   installedVariables = variables;
+  invalidateLookups();
 }
 
 ProcedureResolver& procedureResolver() { return *resolverSlot(); }
 
 void installProcedureResolver(std::unique_ptr<ProcedureResolver> resolver) {
   resolverSlot() = resolver ? std::move(resolver) : std::make_unique<GlobalResolver>();
+  invalidateLookups();
 }
 
 }  // namespace lx

@@ -2,6 +2,7 @@
 #include "interp/value_methods.h"
 
 #include "interp/logo_exception.h"
+#include "interp/lookup_epoch.h"
 #include "values/boolean.h"
 #include "values/list.h"
 #include "values/number.h"
@@ -11,11 +12,21 @@ namespace lx {
 
 void tPasProcRoot::execute(int) { throw eLogoException::withPrim(erInternExecuteF, name); }
 
+namespace {
+
+// The shared tables, marked not owned once: every operator call reaches one.
+struct ValueClassTables {
+  ValueClassTables() {
+    for (tLogoTab& table : tables) table.notOwned = true;
+  }
+  tLogoTab tables[static_cast<int>(ValueKind::Other)];
+};
+
+}  // namespace
+
 tLogoTab& valueClassTable(ValueKind kind) {
-  static tLogoTab tables[static_cast<int>(ValueKind::Other)];
-  tLogoTab& table = tables[static_cast<int>(kind)];
-  table.notOwned = true;
-  return table;
+  static ValueClassTables classTables;
+  return classTables.tables[static_cast<int>(kind)];
 }
 
 tLogoTab* methodTableOf(const tlogoobject& value) {
@@ -41,10 +52,21 @@ tProcDesc* findMethod(const tlogoobject& value, NameCode code) {
   return method;
 }
 
+tProcDesc* tObjectProc1Desc::methodFor(const tlogoobject& receiver) {
+  const ValueKind kind = receiver.kind();
+  if (kind == ValueKind::Other) return findMethod(receiver, name);
+  Found& found = found_[static_cast<int>(kind)];
+  const uint64_t epoch = lookupEpoch();
+  if (found.epoch != epoch) found = {epoch, findMethod(receiver, name)};
+  return found.method;
+}
+
 void tObjectProc1Desc::execute(int inputCount) {
   tLogoStack& stack = threadState().stack;
-  const Value receiver = stack.peek(static_cast<size_t>(inputCount) - 1);
-  findMethod(*receiver, name)->asMethodCommand(*receiver, inputCount - 1);
+  // The receiver stays on the stack, under the inputs, until the method has
+  // run, so the stack's reference keeps it alive.
+  tlogoobject& receiver = *stack.peek(static_cast<size_t>(inputCount) - 1);
+  methodFor(receiver)->asMethodCommand(receiver, inputCount - 1);
   stack.removeUnderTop();
 }
 

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <tuple>
+#include <utility>
 
 #include "interp/logo_tab.h"
 #include "interp/primitive_descs.h"
@@ -53,12 +54,17 @@ class tPasProcDesc : public tPasProcRoot {
   tPasProcDesc(NameCode name, Routine routine) : tPasProcRoot(name, N), routine_(routine) {}
   void executeOn(tlogoobject& receiver, int) override {
     tLogoStack& stack = threadState().stack;
-    auto inputs = popInputs<N>(stack);
-    stack.push(std::apply(routine_, std::tuple_cat(std::tuple<Value>(selfOf(receiver)), inputs)));
+    const auto inputs = popInputs<N>(stack);
+    stack.push(callWith(Value(&receiver), inputs, std::make_index_sequence<N>{}));
   }
 
  private:
-  static Value selfOf(tlogoobject& receiver) { return Value(&receiver); }
+  // Passes the inputs by reference: every operator comes here, and copying
+  // them into a tuple would count each one up and down again.
+  template <size_t... I>
+  Value callWith(const Value& receiver, const std::array<Value, N>& inputs, std::index_sequence<I...>) const {
+    return routine_(receiver, inputs[I]...);
+  }
   Routine routine_;
 };
 
@@ -84,6 +90,17 @@ class tObjectProc1Desc : public tProcDesc {
       : tProcDesc(name, inputs, false, comparisons), operatorClass(operatorClass) {}
   void execute(int inputCount) override;
   int operatorClass;
+
+ private:
+  // The method of each value class found last, valid in its lookup epoch:
+  // every operator in a loop dispatches here, nearly always on the class
+  // it saw the time before.
+  struct Found {
+    uint64_t epoch = 0;
+    tProcDesc* method = nullptr;
+  };
+  tProcDesc* methodFor(const tlogoobject& receiver);
+  Found found_[static_cast<int>(ValueKind::Other)];
 };
 
 // On the last input, which is popped as the receiver.

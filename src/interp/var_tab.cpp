@@ -6,8 +6,14 @@
 namespace lx {
 
 Value storableValue(Value value) {
-  if (value && value->pooled) return value->copy();
-  return value;
+  if (!value || !value->pooled) return value;
+  // The only holder hands the instance over: it leaves its pool instead of
+  // being copied (a copy per parameter bound would cost an allocation).
+  if (value->refCount == 1) {
+    value->pooled = false;
+    return value;
+  }
+  return value->copy();
 }
 
 std::string tLogoVarDesc::definitionText() const { return value ? value->showText() : std::string(); }

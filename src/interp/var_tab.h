@@ -74,7 +74,9 @@ class tLogoEventTab : public tLogoVarTab {
   errorConst missingCode() const override { return erUnDefEvenet; }
 };
 
-// A value as a variable stores it: pooled instances are copied.
+// A value as a variable stores it: a pooled instance held by no one else
+// leaves its pool, a shared one is copied; either way no pool instance
+// becomes long-lived.
 Value storableValue(Value value);
 
 }  // namespace lx

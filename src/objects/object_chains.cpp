@@ -6,6 +6,7 @@
 #include <unordered_set>
 
 #include "interp/logo_exception.h"
+#include "interp/lookup_epoch.h"
 #include "interp/thread_state.h"
 #include "objects/main_object.h"
 #include "objects/multi_object.h"
@@ -56,6 +57,7 @@ class RebuildingMark {
 
 void tmultiobject::rebuildChains() {
   if (rebuilding_) throw eLogoException(erLinkLoop);
+  invalidateLookups();
   std::vector<tLogoVarTab*> vars{variables.get()};
   std::vector<tLogoTab*> procs{procedures.get()};
   std::vector<tLogoEventTab*> evs{events.get()};

@@ -5,6 +5,7 @@
 
 #include "interp/evaluator.h"
 #include "interp/logo_exception.h"
+#include "interp/lookup_epoch.h"
 #include "interp/thread_state.h"
 #include "objects/container_object.h"
 #include "objects/multi_object.h"
@@ -67,6 +68,7 @@ void destroyObject(tmultiobject& object) {
   runDestroyProcedure(object);
   if (!object.alive()) return;  // the procedure erased it already
   object.alive_ = false;
+  invalidateLookups();
   forgetEverywhere(object);
   object.beforeFree();
 
@@ -93,6 +95,7 @@ void destroyObject(tmultiobject& object) {
   object.procedureChain.clear();
   object.eventChain.clear();
   object.ownProcedureChain.clear();
+  invalidateLookups();
   object.storedProperties_.clear();
   // An object whose making failed early has no tables yet.
   if (object.procedures) clearTable(*object.procedures);

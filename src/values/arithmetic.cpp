@@ -41,11 +41,18 @@ Operand leftOperand(const tlogoobject& a) {
 
 enum class Op { Plus, Minus, Times };
 
+int64_t combine(Op op, int64_t x, int64_t y) { return op == Op::Plus ? x + y : op == Op::Minus ? x - y : x * y; }
+
 Value binary(Op op, const tlogoobject& a, const tlogoobject& b) {
+  // Two integers, the common case in loops, skip the operand conversions.
+  if (a.kind() == ValueKind::Integer && b.kind() == ValueKind::Integer) {
+    const int64_t r = combine(op, static_cast<const tLogoInt&>(a).value, static_cast<const tLogoInt&>(b).value);
+    if (fits32(r)) return makeInt(static_cast<int32_t>(r));
+    return makeReal(static_cast<long double>(r));
+  }
   const Operand left = leftOperand(a);
   if (left.isInt && b.isInteger()) {
-    const int64_t x = left.i, y = b.asInteger();
-    const int64_t r = op == Op::Plus ? x + y : op == Op::Minus ? x - y : x * y;
+    const int64_t r = combine(op, left.i, b.asInteger());
     if (fits32(r)) return makeInt(static_cast<int32_t>(r));
     return makeReal(static_cast<long double>(r));
   }

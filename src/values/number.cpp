@@ -73,8 +73,10 @@ bool tLogoInt::equals(const tlogoobject& other) const { return numberEquals(*thi
 
 bool tLogoInt::absorb(const tlogoobject& other) {
   if (this == &other) return true;
-  const auto* number = dynamic_cast<const tLogoInt*>(&other);
-  if (refCount != 1 || !number || !number->pooled) return false;
+  // Only tLogoInt is of the integer kind; the kind test is cheaper than a
+  // cast, and `make` of a number into a variable comes here every time.
+  if (refCount != 1 || other.kind() != ValueKind::Integer || !other.pooled) return false;
+  const auto* number = static_cast<const tLogoInt*>(&other);
   reset(number->value);
   return true;
 }
@@ -105,8 +107,8 @@ bool tLogoReal::equals(const tlogoobject& other) const { return numberEquals(*th
 
 bool tLogoReal::absorb(const tlogoobject& other) {
   if (this == &other) return true;
-  const auto* number = dynamic_cast<const tLogoReal*>(&other);
-  if (refCount != 1 || !number || !number->pooled) return false;
+  if (refCount != 1 || other.kind() != ValueKind::Real || !other.pooled) return false;
+  const auto* number = static_cast<const tLogoReal*>(&other);
   reset(number->value);
   return true;
 }

@@ -32,8 +32,12 @@ struct Pool {
     idle.pop_back();
     return t;
   }
+  // Takes back a pooled instance, or on a process thread any instance of
+  // the class while there is room: variables adopt pool instances (see
+  // storableValue), so the pool refills from the values that die.
   void giveBack(T* t) {
-    if (t->pooled && idle.size() < kPoolSize) {
+    if ((t->pooled || processThread) && idle.size() < kPoolSize) {
+      t->pooled = true;
       t->refCount = 0;
       t->reset({});
       idle.push_back(t);

@@ -3,8 +3,8 @@
 // On a Logo process thread a factory takes a pre-built instance from its
 // class's pool (100 each, made at start-up) and gives it the new value; when
 // the pool is empty, and on any other thread, it makes a new instance. A
-// pooled instance goes back to its pool when disposed of, while the pool
-// holds fewer than 100.
+// disposed instance goes back to its pool while the pool holds fewer than
+// 100: a pooled one from any thread, any other one from a process thread.
 #pragma once
 
 #include <string>
@@ -36,7 +36,7 @@ struct PoolSizes {
 };
 PoolSizes valuePoolSizes();
 
-// Return a disposed pooled instance to its pool, or free it.
+// Return a disposed instance to its pool, or free it.
 void recycle(tLogoInt* value);
 void recycle(tLogoReal* value);
 void recycle(tLogoString* value);

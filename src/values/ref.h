@@ -3,14 +3,35 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <type_traits>
 #include <utility>
 
 namespace lx {
 
 class tlogoobject;
-void addRef(tlogoobject* value);
-void release(tlogoobject* value);
+
+// The count every value carries. It lives in a base of its own so that
+// counting compiles inline wherever a Ref is used: every value the
+// evaluator touches is counted at least twice.
+class tCounted {
+ public:
+  int32_t refCount = 0;  // holders of this value
+
+  // Frees the instance, or returns a pooled one to its pool.
+  virtual void dispose() = 0;
+
+ protected:
+  virtual ~tCounted() = default;
+};
+
+inline void addRef(tCounted* value) {
+  if (value) ++value->refCount;
+}
+
+inline void release(tCounted* value) {
+  if (value && --value->refCount < 1) value->dispose();
+}
 
 // An intrusive smart pointer: copying adds a reference, destruction and
 // reassignment release one, so no path leaks or frees twice. A null Ref is

@@ -1,18 +1,10 @@
-// Reference counting and the defaults of the value operations.
+// The defaults of the value operations.
 #include "values/value.h"
 
 #include "interp/logo_exception.h"
 #include "lang/dictionary.h"
 
 namespace lx {
-
-void addRef(tlogoobject* value) {
-  if (value) ++value->refCount;
-}
-
-void release(tlogoobject* value) {
-  if (value && --value->refCount < 1) value->dispose();
-}
 
 void tlogoobject::dispose() { delete this; }
 

@@ -32,19 +32,17 @@ class tLogoTab;  // a procedure table: the method table of a value class
 // (images, Logo objects) keeps its own in `methods`.
 enum class ValueKind : uint8_t { Word, Integer, Real, Boolean, List, Other };
 
-class tlogoobject {
+class tlogoobject : public tCounted {
  public:
   tlogoobject() = default;
   tlogoobject(const tlogoobject&) = delete;
   tlogoobject& operator=(const tlogoobject&) = delete;
   virtual ~tlogoobject() = default;
 
-  int32_t refCount = 0;   // holders of this value
   bool pooled = false;    // the instance belongs to a recycling pool
   tLogoTab* methods = nullptr;  // the class's shared method table, not owned
 
-  // Frees the instance, or returns a pooled one to its pool.
-  virtual void dispose();
+  void dispose() override;
   // A new, unpooled value equal to this one.
   virtual Value copy() const = 0;
 

@@ -102,6 +102,23 @@ TEST(VarTab, ValuesFailuresAndPooledCopies) {
   EXPECT_EQ(failureOf([&] { pages.value(1); }), erPageNotExist);
 }
 
+TEST(VarTab, ASolePooledValueIsAdoptedAndItsPoolRefillsWhenItDies) {
+  initValuePools();
+  tLogoVarTab vars;
+  const size_t before = valuePoolSizes().ints;
+  Value sole = makeInt(7);
+  const tlogoobject* instance = sole.get();
+  vars.setValue(3, std::move(sole));
+  EXPECT_EQ(vars.value(3).get(), instance);
+  EXPECT_FALSE(instance->pooled);
+  EXPECT_EQ(valuePoolSizes().ints, before - 1);
+  vars.setValue(3, makeWord("x"));
+  EXPECT_EQ(valuePoolSizes().ints, before);
+  Value again = makeInt(8);
+  EXPECT_TRUE(again->pooled);
+  EXPECT_EQ(again->printText(), "8");
+}
+
 TEST(VarTab, SettingClearsOrKeepsTheNotSavedBit) {
   tLogoVarTab vars;
   vars.setValue(9, makeWord("a"), kNotSavedUntilSet);
