@@ -3,15 +3,19 @@
 
 #include <atomic>
 #include <istream>
+#include <mutex>
 #include <ostream>
 
 #include "app/console_lines.h"
 #include "app/logo_world.h"
 #include "interp/error_sink.h"
 #include "interp/evaluator.h"
+#include "interp/interpreter_lock.h"
+#include "interp/process_list.h"
 #include "interp/procedure_definition.h"
 #include "interp/procedure_resolver.h"
 #include "lang/dictionary.h"
+#include "objects/main_object.h"
 #include "platform/codepage.h"
 #include "platform/large_stack_thread.h"
 #include "platform/platform.h"
@@ -41,19 +45,25 @@ std::string forTerminal(std::string_view text) {
   return out;
 }
 
-// Lines of UTF-8 text as internal text.
+// Lines of UTF-8 text as internal text. The console and the processes that
+// read input may share one source, so reads take turns.
 class LineSource {
  public:
   explicit LineSource(std::istream& in) : in_(in) {}
   std::optional<std::string> next() {
+    std::lock_guard lock(mutex_);
     std::string line;
     if (!std::getline(in_, line)) return std::nullopt;
     if (!line.empty() && line.back() == '\r') line.pop_back();
     return utf8ToCp1250(line).text;
   }
-  bool atEnd() { return in_.peek() == std::char_traits<char>::eof(); }
+  bool atEnd() {
+    std::lock_guard lock(mutex_);
+    return in_.peek() == std::char_traits<char>::eof();
+  }
 
  private:
+  std::mutex mutex_;
   std::istream& in_;
 };
 
@@ -74,49 +84,75 @@ class ConsoleDestination : public OutputDestination {
   LineSource& input_;
 };
 
-class Console {
+// Reports the errors of the console's processes on standard error, as
+// their message boxes would show them.
+class ConsoleSink : public tdefaultcommander {
  public:
-  Console(std::ostream& err) : err_(err) {}
-
-  void run(const ConsoleInstruction& instruction) {
-    ThreadState& state = threadState();
-    try {
-      if (instruction.kind == ConsoleInstruction::Definition) {
-        defineProcedure(globalProcedures(), procedureFromText(instruction.text));
-      } else {
-        runValue(*readList(instruction.text));
-        if (state.stopFlag) throw exitOutsideProcedure(state);
-      }
-    } catch (const eTerminateException&) {
-      // The line asked to end itself: the console goes on with the next one.
-    } catch (const std::exception& error) {
-      report(error);
-    }
-    tidy(state);
-  }
-
- private:
-  // `output` or `stop` with no procedure to leave.
-  static eLogoException exitOutsideProcedure(const ThreadState& state) {
-    return eLogoException::withPrim(erWrongPlace, localName(state.pendingOutput ? "output" : "stop"));
-  }
-
-  static void tidy(ThreadState& state) {
-    state.stack.clearAll();
-    state.stopFlag = false;
-    state.tailCall = {};
-    state.pendingOutput = nullptr;
-    state.repcount = 0;
-  }
-
-  void report(const std::exception& error) {
+  explicit ConsoleSink(std::ostream& err) : err_(err) {}
+  void showError(const std::exception& error) override {
     const ErrorReport shown = reportFor(error);
     err_ << forTerminal(shown.caption) << "\n" << forTerminal(shown.text) << "\n";
     err_.flush();
   }
 
+ private:
   std::ostream& err_;
 };
+
+// Runs the instructions: each line in a process of the main object, the
+// next one when it has ended; processes the lines start go on meanwhile.
+// The lines are one session: an error caught on one line is what `error`
+// gives on a later one.
+class Console {
+ public:
+  explicit Console(std::shared_ptr<ConsoleSink> sink) : sink_(std::move(sink)) {}
+  ~Console() {
+    InterpreterLockScope locked;
+    caughtError_ = {};
+  }
+
+  void run(const ConsoleInstruction& instruction) {
+    std::shared_ptr<tLogoprocess> line;
+    {
+      InterpreterLockScope locked;
+      try {
+        if (instruction.kind == ConsoleInstruction::Definition) {
+          defineProcedure(globalProcedures(), procedureFromText(instruction.text));
+          return;
+        }
+        line = tLogoprocess::start(std::make_shared<tLogoprocess>(lineStart(instruction.text)));
+      } catch (const std::exception& error) {
+        sink_->showError(error);
+        return;
+      }
+    }
+    line->waitFor();
+  }
+
+ private:
+  ProcessStart lineStart(const std::string& text) {
+    ProcessStart start;
+    start.name = "@console";
+    start.kind = ipNone;
+    start.object = Value(mainObject());
+    start.sink = sink_;
+    start.list = readList(text);
+    start.stateReady = [this](ThreadState& state) { state.caughtError = std::move(caughtError_); };
+    start.stateDone = [this](ThreadState& state) { caughtError_ = std::move(state.caughtError); };
+    return start;
+  }
+
+  std::shared_ptr<ConsoleSink> sink_;
+  CaughtError caughtError_;  // between lines; touched under the interpreter lock
+};
+
+// At the end of the script: the processes still running may go on until
+// they end, or until `runMs` has passed; then every one is stopped.
+void finishProcesses(const CommandLine& options) {
+  const SteadyTime deadline = options.runMs ? afterMilliseconds(*options.runMs) : SteadyTime::max();
+  allThreads().waitUntilEmpty(deadline);
+  allThreads().killAll();
+}
 
 }  // namespace
 
@@ -148,9 +184,10 @@ int runConsole(const CommandLine& options, std::istream& script, std::istream* i
     LineSource separateInput(input ? *input : script);
     setStandardDestination(std::make_shared<ConsoleDestination>(out, input ? separateInput : scriptLines));
     ScopedThreadState state;
-    Console console(err);
+    Console console(std::make_shared<ConsoleSink>(err));
     ConsoleLines lines([&] { return scriptLines.next(); });
     while (std::optional<ConsoleInstruction> instruction = lines.next()) console.run(*instruction);
+    finishProcesses(options);
     setStandardDestination(nullptr);
   });
   uiThread().runUntil([&] { return finished.load(); });
