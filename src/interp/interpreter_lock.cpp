@@ -54,9 +54,13 @@ void InterpreterLock::yield() {
   lock();
 }
 
-bool InterpreterLock::heldHere() { return holding; }
+bool InterpreterLock::heldHere() {
+  return holding;
+}
 
-bool InterpreterLock::contended() const { return next_.load(std::memory_order_relaxed) - serving_.load(std::memory_order_relaxed) > 1; }
+bool InterpreterLock::contended() const {
+  return next_.load(std::memory_order_relaxed) - serving_.load(std::memory_order_relaxed) > 1;
+}
 
 void InterpreterLock::waitForTurn(uint32_t ticket) {
   std::atomic<uint32_t>& slot = slots_[ticket % kSlots];

@@ -37,7 +37,9 @@ void yieldToOthers(ThreadState& state) {
   if (control.stopRequested()) state.stopRequested = true;
 }
 
-bool onUiThread() { return startedPlatform() && uiThread().isCurrent(); }
+bool onUiThread() {
+  return startedPlatform() && uiThread().isCurrent();
+}
 
 }  // namespace
 
@@ -68,7 +70,9 @@ std::shared_ptr<tLogoprocess> tLogoprocess::start(std::shared_ptr<tLogoprocess> 
   return process;
 }
 
-Value tLogoprocess::nameValue() const { return makeWord(name_); }
+Value tLogoprocess::nameValue() const {
+  return makeWord(name_);
+}
 
 void tLogoprocess::execute() {
   runningProcess = this;
@@ -101,7 +105,9 @@ void tLogoprocess::buildState(ThreadState& state) {
   if (stateReady_) stateReady_(state);
 }
 
-void tLogoprocess::body(ThreadState& state) { runListOnce(state); }
+void tLogoprocess::body(ThreadState& state) {
+  runListOnce(state);
+}
 
 void tLogoprocess::runListOnce(ThreadState& state) {
   runValue(*list_);
@@ -176,7 +182,9 @@ void tLogoprocess::notifyEnd() {
   }
 }
 
-void tLogoprocess::forgetNotification() { endNotification_ = nullptr; }
+void tLogoprocess::forgetNotification() {
+  endNotification_ = nullptr;
+}
 
 bool tLogoprocess::waitFor(bool ignoreOwnStop, Serve serve) {
   assert(currentProcess() != this && "a process cannot wait for itself");
@@ -196,14 +204,19 @@ bool tLogoprocess::waitFor(bool ignoreOwnStop, Serve serve) {
   return waitReleased(watched, hasEnded) == WaitEnd::Ready;
 }
 
-tLogoprocess* currentProcess() { return runningProcess; }
+tLogoprocess* currentProcess() {
+  return runningProcess;
+}
 
 int64_t waitUnitsToMilliseconds(int64_t count) {
   if (count < 0) return 0;
   switch (globalOptions().waitUnit) {
-    case 1: return count * 10;
-    case 2: return count * 100;
-    default: return count;
+    case 1:
+      return count * 10;
+    case 2:
+      return count * 100;
+    default:
+      return count;
   }
 }
 

@@ -35,14 +35,14 @@ using EndNotification = std::function<void()>;
 // What the creator of a process gives it.
 struct ProcessStart {
   std::string name;
-  NameCode nameCode = 0;             // the event or procedure it runs for; 0: none
+  NameCode nameCode = 0;  // the event or procedure it runs for; 0: none
   tInprocType kind = ipNone;
-  Value object;                      // its current object at start; none: the main object
-  tLogoTab* table = nullptr;         // searched first; may be none
+  Value object;                                    // its current object at start; none: the main object
+  tLogoTab* table = nullptr;                       // searched first; may be none
   std::vector<std::pair<NameCode, Value>> locals;  // bound in its first frame
-  std::vector<Value> objectList;     // the objects addressed at start
-  std::shared_ptr<ErrorSink> sink;   // none: the default sink
-  Value list;                        // the instructions it runs
+  std::vector<Value> objectList;                   // the objects addressed at start
+  std::shared_ptr<ErrorSink> sink;                 // none: the default sink
+  Value list;                                      // the instructions it runs
   EndNotification endNotification;
   const void* notificationData = nullptr;  // the object the notification is about
   // Run on the process's thread under the interpreter lock: once its state
@@ -134,8 +134,8 @@ class tLogoprocess : public std::enable_shared_from_this<tLogoprocess> {
 
   ProcessControl control_;
   ThreadState* state_ = nullptr;
-  bool ended_ = false;  // guarded by the wait mutex
-  bool retired_ = false;  // guarded by the process list's lock
+  bool ended_ = false;                        // guarded by the wait mutex
+  bool retired_ = false;                      // guarded by the process list's lock
   std::unique_ptr<LargeStackThread> thread_;  // guarded by the process list's lock
 };
 

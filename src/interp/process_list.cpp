@@ -25,11 +25,14 @@ void wakeUiThread() {
 }  // namespace
 
 bool sameProcessName(std::string_view processName, std::string_view name) {
-  if (!name.empty() && name.front() == kDictionaryMark) return namesEqual(processName, resolveDictionaryWord(name));
+  if (!name.empty() && name.front() == kDictionaryMark)
+    return namesEqual(processName, resolveDictionaryWord(name));
   return namesEqual(processName, name);
 }
 
-tallthreads::~tallthreads() { reapFinished(); }
+tallthreads::~tallthreads() {
+  reapFinished();
+}
 
 void tallthreads::add(std::shared_ptr<tLogoprocess> process) {
   std::lock_guard lock(mutex_);
@@ -79,7 +82,8 @@ void tallthreads::reapFinished() {
   for (auto& thread : finished) thread->join();
 }
 
-std::shared_ptr<tLogoprocess> tallthreads::lastMatching(const std::function<bool(const tLogoprocess&)>& matches) {
+std::shared_ptr<tLogoprocess> tallthreads::lastMatching(
+    const std::function<bool(const tLogoprocess&)>& matches) {
   std::lock_guard lock(mutex_);
   for (auto it = processes_.rbegin(); it != processes_.rend(); ++it) {
     if (matches(**it)) return *it;
@@ -174,9 +178,8 @@ void tallthreads::objectErased(const tlogoobject* object) {
   // Processes running as the object end; the caller, erasing its own
   // object, ends at its next yield point after the erase.
   if (caller && runsAs(*caller)) caller->signalStop();
-  while (std::shared_ptr<tLogoprocess> next = lastMatching([&](const tLogoprocess& p) {
-           return &p != caller && runsAs(p);
-         })) {
+  while (std::shared_ptr<tLogoprocess> next =
+             lastMatching([&](const tLogoprocess& p) { return &p != caller && runsAs(p); })) {
     stopAndWait(std::move(next));
   }
   std::lock_guard lock(mutex_);

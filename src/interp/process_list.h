@@ -68,9 +68,9 @@ class tallthreads {
   void stopAndWait(std::shared_ptr<tLogoprocess> process);
 
   std::mutex mutex_;
-  std::vector<std::shared_ptr<tLogoprocess>> processes_;     // guarded by mutex_
+  std::vector<std::shared_ptr<tLogoprocess>> processes_;    // guarded by mutex_
   std::vector<std::unique_ptr<LargeStackThread>> retired_;  // guarded by mutex_
-  std::atomic<size_t> live_{0};  // processes registered and not yet ended
+  std::atomic<size_t> live_{0};                             // processes registered and not yet ended
 };
 
 tallthreads& allThreads();

@@ -40,7 +40,9 @@ void tLogoAfterProcess::body(ThreadState& state) {
 tcleaningthread::tcleaningthread(Value mainObject, std::string fileName, int options)
     : tLogoprocess(cleaningStart(std::move(mainObject))), fileName_(std::move(fileName)), options_(options) {}
 
-void tcleaningthread::setFullReset(FullReset reset) { fullReset() = std::move(reset); }
+void tcleaningthread::setFullReset(FullReset reset) {
+  fullReset() = std::move(reset);
+}
 
 void tcleaningthread::body(ThreadState&) {
   if (fullReset()) fullReset()(fileName_, options_);

@@ -19,8 +19,9 @@ Value handlerOf(tmultiobject& object, NameCode event) {
 
 // Raises the event and gives the process that runs it, or none. The
 // parameter is made under the lock, as every value is.
-std::shared_ptr<tLogoprocess> raise(tmultiobject* object, NameCode event, EventCompletion completion,
-                                    const std::function<std::vector<std::pair<NameCode, Value>>()>& parameters = {}) {
+std::shared_ptr<tLogoprocess> raise(
+    tmultiobject* object, NameCode event, EventCompletion completion,
+    const std::function<std::vector<std::pair<NameCode, Value>>()>& parameters = {}) {
   InterpreterLockScope locked;
   tmultiobject* target = object ? object : mainObject();
   Value handler = target ? handlerOf(*target, event) : nullptr;
@@ -29,7 +30,7 @@ std::shared_ptr<tLogoprocess> raise(tmultiobject* object, NameCode event, EventC
     return nullptr;
   }
   EventLaunch launch{eventProcessName(object, event), event, ObjectRef(target), std::move(handler),
-                     std::move(completion), {}};
+                     std::move(completion),           {}};
   if (parameters) launch.parameters = parameters();
   return startEventProcess(std::move(launch));
 }

@@ -16,7 +16,9 @@ namespace {
 
 enum class UserKind { Launch, Forever, Every, After };
 
-bool hasInterval(UserKind kind) { return kind == UserKind::Every || kind == UserKind::After; }
+bool hasInterval(UserKind kind) {
+  return kind == UserKind::Every || kind == UserKind::After;
+}
 
 // What a started process inherits from its starter: the current object
 // and table, a copy of the local variables it sees, its sink and the
@@ -29,7 +31,8 @@ ProcessStart inheritedStart(tInprocType kind, std::string name, Value list) {
   start.object = state.currentObject;
   start.table = state.currentTable;
   state.locals.forEach([&](tTabDesc& desc) {
-    if (tLogoVarDesc* bound = state.locals.variable(desc.name)) start.locals.emplace_back(desc.name, bound->value);
+    if (tLogoVarDesc* bound = state.locals.variable(desc.name))
+      start.locals.emplace_back(desc.name, bound->value);
   });
   start.objectList = state.objectList;
   if (tLogoprocess* starter = currentProcess()) start.sink = starter->errorSink();
@@ -51,10 +54,12 @@ Value startUserProcess(tLogoStack& stack, int count, UserKind kind) {
   const Value& list = inputs[hasInterval(kind) ? 1 : 0];
   switch (kind) {
     case UserKind::Launch:
-      tLogoprocess::start(std::make_shared<tLogouserProcess>(inheritedStart(ipLaunch, name, list), nameValue));
+      tLogoprocess::start(
+          std::make_shared<tLogouserProcess>(inheritedStart(ipLaunch, name, list), nameValue));
       break;
     case UserKind::Forever:
-      tLogoprocess::start(std::make_shared<tLogoForeverProcess>(inheritedStart(ipForever, name, list), nameValue));
+      tLogoprocess::start(
+          std::make_shared<tLogoForeverProcess>(inheritedStart(ipForever, name, list), nameValue));
       break;
     case UserKind::Every:
       tLogoprocess::start(
@@ -78,14 +83,18 @@ Value cancel(const Value& name) {
   return nullptr;
 }
 
-Value stopme() { throw eTerminateException(true); }
+Value stopme() {
+  throw eTerminateException(true);
+}
 
 Value stopall() {
   allThreads().stopAll(false);
   throw eTerminateException(false);
 }
 
-bool done(const Value& name) { return !allThreads().exists(name->printText(0)); }
+bool done(const Value& name) {
+  return !allThreads().exists(name->printText(0));
+}
 
 Value allprocesses() {
   ListBuilder names;

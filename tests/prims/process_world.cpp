@@ -101,7 +101,9 @@ std::vector<std::string> ProcessTest::printed() {
   return printedLines;
 }
 
-size_t ProcessTest::processCount() { return allThreads().count(); }
+size_t ProcessTest::processCount() {
+  return allThreads().count();
+}
 
 bool ProcessTest::eventually(const std::function<bool()>& condition, std::chrono::milliseconds limit) {
   const auto until = std::chrono::steady_clock::now() + limit;

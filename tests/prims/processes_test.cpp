@@ -111,8 +111,8 @@ TEST_F(Processes, RuncriticalNeverOverlapsAndAStoppedWaiterNeverRunsItsList) {
   const std::string guarded =
       "[runcritical \"k [make \"inside :inside + 1 if :inside > 1 [make \"overlap 1] wait 2 "
       "make \"inside :inside - 1 make \"rounds :rounds + 1]]";
-  run("make \"inside 0 make \"overlap 0 make \"rounds 0 (forever " + guarded + " \"g1) (forever " +
-      guarded + " \"g2) (forever " + guarded + " \"g3)");
+  run("make \"inside 0 make \"overlap 0 make \"rounds 0 (forever " + guarded + " \"g1) (forever " + guarded +
+      " \"g2) (forever " + guarded + " \"g3)");
   EXPECT_TRUE(eventually([&] { return number("rounds") > 30; }));
   run("cancel \"g1 cancel \"g2 cancel \"g3 make \"value runcritical \"K [3 + 4]");
   EXPECT_EQ(global("overlap"), "0");
