@@ -189,7 +189,7 @@ void tallthreads::objectErased(const tlogoobject* object) {
     if (!state || process.get() == caller) continue;
     std::erase_if(state->objectList, [&](const Value& v) { return v.get() == object; });
     for (Value& saved : state->objectStack) {
-      if (saved.get() == object) saved = nullptr;
+      if (saved.get() == object) saved = erasedContext();
     }
   }
 }

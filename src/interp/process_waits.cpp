@@ -8,16 +8,18 @@
 namespace lx {
 namespace {
 
+// Never destroyed: a process thread may still be waking waiters when the
+// program's static objects are being destroyed.
 std::condition_variable& waitChanged() {
-  static std::condition_variable changed;
-  return changed;
+  static auto* changed = new std::condition_variable;
+  return *changed;
 }
 
 }  // namespace
 
 std::mutex& waitMutex() {
-  static std::mutex mutex;
-  return mutex;
+  static auto* mutex = new std::mutex;
+  return *mutex;
 }
 
 void changeAndNotify(const std::function<void()>& change) {

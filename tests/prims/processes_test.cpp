@@ -114,8 +114,10 @@ TEST_F(Processes, RuncriticalNeverOverlapsAndAStoppedWaiterNeverRunsItsList) {
   run("make \"inside 0 make \"overlap 0 make \"rounds 0 (forever " + guarded + " \"g1) (forever " + guarded +
       " \"g2) (forever " + guarded + " \"g3)");
   EXPECT_TRUE(eventually([&] { return number("rounds") > 30; }));
-  run("cancel \"g1 cancel \"g2 cancel \"g3 make \"value runcritical \"K [3 + 4]");
+  // Checked before the cancels: a process cancelled inside the section
+  // leaves the count of those inside behind.
   EXPECT_EQ(global("overlap"), "0");
+  run("cancel \"g1 cancel \"g2 cancel \"g3 make \"value runcritical \"K [3 + 4]");
   EXPECT_EQ(global("value"), "7");
 
   run(R"(make "held 0 (launch [runcritical "k [make "held 1 wait 100000]] "holder))");
@@ -170,6 +172,16 @@ TEST_F(Processes, ErasingAnObjectEndsItsProcesses) {
   EXPECT_EQ(names(), Names{"loop2"});
   const long c2 = number("c2");
   EXPECT_TRUE(eventually([&] { return number("c2") > c2; }));
+}
+
+TEST_F(Processes, AProcessReturningToTheContextOfAnErasedObjectEnds) {
+  run(R"(newclass [] "thing [] new "thing [name t1] new "thing [name t2] make "back 0 make "inside 0
+         (launch [ask "t1 [ask "t2 [make "inside 1 wait 300] repeat 1 [make "back 1]]] "visitor))");
+  EXPECT_TRUE(eventually([&] { return global("inside") == "1"; }));
+  run(R"(eraseobject "t1)");
+  EXPECT_TRUE(eventually([&] { return !running("visitor"); }));
+  EXPECT_EQ(global("back"), "0");
+  EXPECT_TRUE(sink->codes().empty());
 }
 
 }  // namespace
