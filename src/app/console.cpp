@@ -3,6 +3,7 @@
 
 #include <atomic>
 #include <istream>
+#include <mutex>
 #include <ostream>
 
 #include "app/console_lines.h"
@@ -10,15 +11,17 @@
 #include "app/logo_world.h"
 #include "interp/error_sink.h"
 #include "interp/evaluator.h"
+#include "interp/interpreter_lock.h"
+#include "interp/process_list.h"
 #include "interp/procedure_definition.h"
 #include "interp/procedure_resolver.h"
 #include "lang/dictionary.h"
-#include "objects/object_scope.h"
+#include "objects/main_object.h"
 #include "platform/codepage.h"
 #include "platform/large_stack_thread.h"
-#include "platform/message_box.h"
 #include "platform/platform.h"
 #include "platform/ui_thread.h"
+#include "platform/message_box.h"
 #include "prims/main_output.h"
 #include "values/pools.h"
 #include "values/random.h"
@@ -43,19 +46,25 @@ std::string forTerminal(std::string_view text) {
   return out;
 }
 
-// Lines of UTF-8 text as internal text.
+// Lines of UTF-8 text as internal text. The console and the processes that
+// read input may share one source, so reads take turns.
 class LineSource {
  public:
   explicit LineSource(std::istream& in) : in_(in) {}
   std::optional<std::string> next() {
+    std::lock_guard lock(mutex_);
     std::string line;
     if (!std::getline(in_, line)) return std::nullopt;
     if (!line.empty() && line.back() == '\r') line.pop_back();
     return utf8ToCp1250(line).text;
   }
-  bool atEnd() { return in_.peek() == std::char_traits<char>::eof(); }
+  bool atEnd() {
+    std::lock_guard lock(mutex_);
+    return in_.peek() == std::char_traits<char>::eof();
+  }
 
  private:
+  std::mutex mutex_;
   std::istream& in_;
 };
 
@@ -76,53 +85,99 @@ class ConsoleDestination : public OutputDestination {
   LineSource& input_;
 };
 
-class Console {
+// Reports the errors of the console's processes on standard error, as
+// their message boxes would show them.
+class ConsoleSink : public tdefaultcommander {
  public:
-  Console(std::ostream& err) : err_(err) {}
-
-  void run(const ConsoleInstruction& instruction) {
-    ThreadState& state = threadState();
-    try {
-      if (instruction.kind == ConsoleInstruction::Definition) {
-        defineProcedure(globalProcedures(), procedureFromText(instruction.text));
-      } else {
-        // Lines run as the console's page, so its drawing commands are at hand.
-        tmultiobject* target = consoleTarget();
-        std::optional<CurrentObjectScope> asTarget;
-        if (target) asTarget.emplace(state, Value(target));
-        runValue(*readList(instruction.text));
-        if (state.stopFlag) throw exitOutsideProcedure(state);
-      }
-    } catch (const eTerminateException&) {
-      // The line asked to end itself: the console goes on with the next one.
-    } catch (const std::exception& error) {
-      report(error);
-    }
-    tidy(state);
-  }
-
- private:
-  // `output` or `stop` with no procedure to leave.
-  static eLogoException exitOutsideProcedure(const ThreadState& state) {
-    return eLogoException::withPrim(erWrongPlace, localName(state.pendingOutput ? "output" : "stop"));
-  }
-
-  static void tidy(ThreadState& state) {
-    state.stack.clearAll();
-    state.stopFlag = false;
-    state.tailCall = {};
-    state.pendingOutput = nullptr;
-    state.repcount = 0;
-  }
-
-  void report(const std::exception& error) {
+  explicit ConsoleSink(std::ostream& err) : err_(err) {}
+  void showError(const std::exception& error) override {
     const ErrorReport shown = reportFor(error);
     err_ << forTerminal(shown.caption) << "\n" << forTerminal(shown.text) << "\n";
     err_.flush();
   }
 
+ private:
   std::ostream& err_;
 };
+
+// Runs the instructions: each line in a process of the main object, the
+// next one when it has ended; processes the lines start go on meanwhile.
+// The lines are one session: an error caught on one line is what `error`
+// gives on a later one.
+class Console {
+ public:
+  explicit Console(std::shared_ptr<ConsoleSink> sink) : sink_(std::move(sink)) {}
+  ~Console() {
+    InterpreterLockScope locked;
+    caughtError_ = {};
+  }
+
+  void run(const ConsoleInstruction& instruction) {
+    std::shared_ptr<tLogoprocess> line;
+    {
+      InterpreterLockScope locked;
+      try {
+        if (instruction.kind == ConsoleInstruction::Definition) {
+          defineProcedure(globalProcedures(), procedureFromText(instruction.text));
+          return;
+        }
+        line = tLogoprocess::start(std::make_shared<tLogoprocess>(lineStart(instruction.text)));
+      } catch (const std::exception& error) {
+        sink_->showError(error);
+        return;
+      }
+    }
+    line->waitFor();
+  }
+
+ private:
+  ProcessStart lineStart(const std::string& text) {
+    ProcessStart start;
+    start.name = "@console";
+    start.kind = ipNone;
+    // Lines run as the console's turtle (or its page), so drawing commands
+    // are at hand, as on a new project's command line.
+    tmultiobject* target = consoleTarget();
+    start.object = Value(target ? target : mainObject());
+    start.sink = sink_;
+    start.list = readList(text);
+    start.stateReady = [this](ThreadState& state) { state.caughtError = std::move(caughtError_); };
+    start.stateDone = [this](ThreadState& state) { caughtError_ = std::move(state.caughtError); };
+    return start;
+  }
+
+  std::shared_ptr<ConsoleSink> sink_;
+  CaughtError caughtError_;  // between lines; touched under the interpreter lock
+};
+
+// At the end of the script: the processes still running may go on until
+// they end, or until `runMs` has passed; then every one is stopped.
+void finishProcesses(const CommandLine& options) {
+  const SteadyTime deadline = options.runMs ? afterMilliseconds(*options.runMs) : SteadyTime::max();
+  allThreads().waitUntilEmpty(deadline);
+  allThreads().killAll();
+}
+
+// The console's world: a page with a turtle.
+void makePageWorld(std::ostream& err) {
+  InterpreterLockScope locked;
+  try {
+    makeConsolePage();
+  } catch (const std::exception& error) {
+    err << "lumaxis: the console page cannot be made: " << error.what() << "\n";
+  }
+}
+
+bool takeScreenshot(const std::string& file, std::ostream& err) {
+  std::string problem;
+  bool written = false;
+  {
+    InterpreterLockScope locked;
+    written = writeConsoleScreenshot(file, problem);
+  }
+  if (!written) err << "lumaxis: cannot write " << file << ": " << problem << "\n";
+  return written;
+}
 
 }  // namespace
 
@@ -154,22 +209,16 @@ int runConsole(const CommandLine& options, std::istream& script, std::istream* i
     LineSource separateInput(input ? *input : script);
     setStandardDestination(std::make_shared<ConsoleDestination>(out, input ? separateInput : scriptLines));
     ScopedThreadState state;
-    Console console(err);
-    try {
-      makeConsolePage();
-    } catch (const std::exception& error) {
-      err << "lumaxis: the console page cannot be made: " << error.what() << "\n";
-    }
+    makePageWorld(err);
+    Console console(std::make_shared<ConsoleSink>(err));
     ConsoleLines lines([&] { return scriptLines.next(); });
     while (std::optional<ConsoleInstruction> instruction = lines.next()) console.run(*instruction);
-    if (!options.screenshot.empty()) {
-      std::string problem;
-      if (!writeConsoleScreenshot(options.screenshot, problem)) {
-        err << "lumaxis: cannot write " << options.screenshot << ": " << problem << "\n";
-        status = 1;
-      }
+    finishProcesses(options);
+    if (!options.screenshot.empty() && !takeScreenshot(options.screenshot, err)) status = 1;
+    {
+      InterpreterLockScope locked;
+      forgetConsolePage();
     }
-    forgetConsolePage();
     setStandardDestination(nullptr);
   });
   uiThread().runUntil([&] { return finished.load(); });

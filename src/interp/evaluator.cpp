@@ -52,7 +52,7 @@ class PrefixGuard {
   }
   ~PrefixGuard() {
     if (!active_) return;
-    state_.currentObject = std::move(state_.objectStack.back());
+    restoreCurrentObject(state_, std::move(state_.objectStack.back()));
     state_.objectStack.pop_back();
   }
 

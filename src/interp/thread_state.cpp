@@ -10,7 +10,28 @@ namespace {
 
 thread_local ThreadState* current = nullptr;
 
+class tErasedContext : public tlogoobject {
+ public:
+  Value copy() const override { return Value(const_cast<tErasedContext*>(this)); }
+  const char* className() const override { return "tErasedContext"; }
+};
+
 }  // namespace
+
+const Value& erasedContext() {
+  // Never freed: saved contexts may hold it until the very end.
+  static const Value* marker = new Value(new tErasedContext);
+  return *marker;
+}
+
+void restoreCurrentObject(ThreadState& state, Value saved) {
+  if (saved.get() == erasedContext().get()) {
+    state.currentObject = nullptr;
+    state.stopRequested = true;
+    return;
+  }
+  state.currentObject = std::move(saved);
+}
 
 ThreadState::ThreadState() : outputException(std::make_unique<eOutputException>(localName("output"))) {}
 
@@ -19,12 +40,20 @@ ThreadState& threadState() {
   return *current;
 }
 
-bool hasThreadState() { return current != nullptr; }
+bool hasThreadState() {
+  return current != nullptr;
+}
 
-void installThreadState(ThreadState* state) { current = state; }
+void installThreadState(ThreadState* state) {
+  current = state;
+}
 
-ScopedThreadState::ScopedThreadState() : previous_(current) { current = &state_; }
+ScopedThreadState::ScopedThreadState() : previous_(current) {
+  current = &state_;
+}
 
-ScopedThreadState::~ScopedThreadState() { current = previous_; }
+ScopedThreadState::~ScopedThreadState() {
+  current = previous_;
+}
 
 }  // namespace lx

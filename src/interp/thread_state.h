@@ -49,32 +49,40 @@ struct ThreadState {
 
   tLogoStack stack;
   tLogoLocaltab locals;
-  Value currentObject;      // where procedure names are looked up
+  Value currentObject;               // where procedure names are looked up
   tLogoTab* currentTable = nullptr;  // searched first when set
-  Value callContext;        // the object context of the call being made
-  Value procedureContext;   // the object context of the running procedure
-  std::vector<Value> objectStack;  // objects switched to by `ask` and prefixes
-  std::vector<Value> objectList;   // the objects `tell` or `ask` addressed; empty: none
-  Value lastObject;                // the object this process made last
-  Value pendingOutput;      // the value of a pending `output`
-  bool stopFlag = false;    // set by `output`, `stop` and tail calls
+  Value callContext;                 // the object context of the call being made
+  Value procedureContext;            // the object context of the running procedure
+  std::vector<Value> objectStack;    // objects switched to by `ask` and prefixes
+  std::vector<Value> objectList;     // the objects `tell` or `ask` addressed; empty: none
+  Value lastObject;                  // the object this process made last
+  Value pendingOutput;               // the value of a pending `output`
+  bool stopFlag = false;             // set by `output`, `stop` and tail calls
   // Instruction lists entered inside the running procedure. Only a call at
   // nesting 1 (the last instruction of a procedure's own body) is a tail
   // call; top-level code starts at 1 so that its lists, entered at 2, never
   // leave a tail call with no procedure to run it.
   int runNesting = 1;
-  int runDepth = 0;         // instruction lists entered in all
+  int runDepth = 0;  // instruction lists entered in all
   PendingTailCall tailCall;
-  bool savedByte = false;   // restored after a tail call
+  bool savedByte = false;  // restored after a tail call
   std::unique_ptr<eOutputException> outputException;
   bool markActivity = false;
-  bool stopRequested = false;  // the process was told to end
+  bool stopRequested = false;           // the process was told to end
   std::vector<std::string> activeTags;  // tags of the running `catch` calls, lower-cased
   CaughtError caughtError;
-  uint32_t repcount = 0;    // the round of the innermost running loop; 0 outside loops
+  uint32_t repcount = 0;  // the round of the innermost running loop; 0 outside loops
   // The state `test` sets for `iftrue` and `iffalse`, kept per procedure call.
   enum class TestState : uint8_t { Unset, True, False } testState = TestState::Unset;
 };
+
+// Stands in a saved context for an object that was erased while the
+// context waited: a process that returns to it ends.
+const Value& erasedContext();
+// Makes a saved object current again at the end of `ask`, of a prefixed
+// call or of a handler; returning to an erased context asks the process to
+// end at its next yield point.
+void restoreCurrentObject(ThreadState& state, Value saved);
 
 // The state of the calling thread; every thread that runs Logo code installs
 // one first (a process at its start, tests in their set-up).

@@ -2,8 +2,9 @@
 #include "objects/events.h"
 
 #include "interp/control_exceptions.h"
-#include "interp/error_sink.h"
+#include "interp/interpreter_lock.h"
 #include "interp/logo_exception.h"
+#include "interp/logo_process.h"
 #include "interp/thread_state.h"
 #include "objects/main_object.h"
 #include "objects/object_scope.h"
@@ -16,6 +17,24 @@ Value handlerOf(tmultiobject& object, NameCode event) {
   return handler && !handler->isEmpty() ? handler : nullptr;
 }
 
+// Raises the event and gives the process that runs it, or none. The
+// parameter is made under the lock, as every value is.
+std::shared_ptr<tLogoprocess> raise(
+    tmultiobject* object, NameCode event, EventCompletion completion,
+    const std::function<std::vector<std::pair<NameCode, Value>>()>& parameters = {}) {
+  InterpreterLockScope locked;
+  tmultiobject* target = object ? object : mainObject();
+  Value handler = target ? handlerOf(*target, event) : nullptr;
+  if (!handler) {
+    if (completion) completion(object);
+    return nullptr;
+  }
+  EventLaunch launch{eventProcessName(object, event), event, ObjectRef(target), std::move(handler),
+                     std::move(completion),           {}};
+  if (parameters) launch.parameters = parameters();
+  return startEventProcess(std::move(launch));
+}
+
 }  // namespace
 
 std::string eventProcessName(const tmultiobject* object, NameCode event) {
@@ -23,21 +42,23 @@ std::string eventProcessName(const tmultiobject* object, NameCode event) {
 }
 
 bool raiseEvent(tmultiobject* object, NameCode event, EventCompletion completion) {
-  tmultiobject* target = object ? object : mainObject();
-  Value handler = target ? handlerOf(*target, event) : nullptr;
-  if (!handler) {
-    if (completion) completion(object);
-    return false;
-  }
-  startEventProcess(
-      {eventProcessName(object, event), ObjectRef(target), std::move(handler), std::move(completion)});
-  return true;
+  return raise(object, event, std::move(completion)) != nullptr;
+}
+
+bool raiseEventWith(tmultiobject* object, NameCode event, NameCode variable, Value value,
+                    EventCompletion completion) {
+  return raise(object, event, std::move(completion), [&] {
+           return std::vector<std::pair<NameCode, Value>>{{variable, std::move(value)}};
+         }) != nullptr;
 }
 
 bool raiseEventAndWait(tmultiobject* object, NameCode event) {
-  // Handlers run to their end before startEventProcess returns, so there is
-  // nothing to wait for yet; the processes make this a real wait.
-  return raiseEvent(object, event);
+  // The wait is for the process itself, not for its notification: erasing
+  // the object drops the notification, and the waiter must still wake.
+  const std::shared_ptr<tLogoprocess> process = raise(object, event, {});
+  if (!process) return false;
+  if (!process->waitFor(false, Serve::HandOvers | Serve::MouseInput)) throw eTerminateException(false);
+  return true;
 }
 
 void runEventHere(tmultiobject& object, NameCode event) {
@@ -48,21 +69,22 @@ void runEventHere(tmultiobject& object, NameCode event) {
   runTopLevelList(state, *handler);
 }
 
-void startEventProcess(EventLaunch launch) {
-  {
-    ScopedThreadState process;
-    process.state().currentObject = Value(launch.object.get());
-    try {
-      runTopLevelList(process.state(), *launch.handler);
-    } catch (const eLogoException& error) {
-      eLogoException reported = error;
-      if (reported.inprocType == ipNone) reported.inprocType = ipEvent;
-      defaultErrorSink()->showError(reported);
-    } catch (const eTerminateException&) {
-      // The process was ended; nothing to report.
-    }
+std::shared_ptr<tLogoprocess> startEventProcess(EventLaunch launch) {
+  InterpreterLockScope locked;
+  ProcessStart start;
+  start.name = std::move(launch.processName);
+  start.nameCode = launch.event;
+  start.kind = ipEvent;
+  start.object = Value(launch.object.get());
+  start.list = std::move(launch.handler);
+  start.locals = std::move(launch.parameters);
+  start.notificationData = launch.object.get();
+  if (launch.completion) {
+    start.endNotification = [completion = std::move(launch.completion), object = std::move(launch.object)] {
+      completion(object.get());
+    };
   }
-  if (launch.completion) launch.completion(launch.object.get());
+  return tLogoprocess::start(std::make_shared<tLogoprocess>(std::move(start)));
 }
 
 }  // namespace lx

@@ -53,7 +53,7 @@ AskScope::AskScope(ThreadState& state, const Value& address)
 }
 
 AskScope::~AskScope() {
-  state_.currentObject = std::move(state_.objectStack.back());
+  restoreCurrentObject(state_, std::move(state_.objectStack.back()));
   state_.objectStack.pop_back();
   state_.currentTable = savedTable_;
   state_.objectList = std::move(savedList_);

@@ -6,6 +6,7 @@
 #include "interp/evaluator.h"
 #include "interp/logo_exception.h"
 #include "interp/lookup_epoch.h"
+#include "interp/process_list.h"
 #include "interp/thread_state.h"
 #include "objects/container_object.h"
 #include "objects/multi_object.h"
@@ -32,11 +33,11 @@ void runDestroyProcedure(tmultiobject& object) {
   }
 }
 
-// Takes the object out of every world-wide place that names it. (The
-// processes the object owns are dropped here too once there is a process
-// list.)
+// Takes the object out of every world-wide place that names it; the
+// processes running as the object end, the others forget it.
 void forgetEverywhere(tmultiobject& object) {
   unlinkObject(object);
+  allThreads().objectErased(&object);
   if (hasThreadState() && threadState().lastObject.get() == &object) threadState().lastObject = nullptr;
   if (activeToolButton() == &object) setActiveToolButton(nullptr);
   if (mainWindowObject() == &object) setMainWindowObject(nullptr);

@@ -13,7 +13,7 @@ CurrentObjectScope::CurrentObjectScope(ThreadState& state, Value object) : state
 }
 
 CurrentObjectScope::~CurrentObjectScope() {
-  state_.currentObject = std::move(state_.objectStack.back());
+  restoreCurrentObject(state_, std::move(state_.objectStack.back()));
   state_.objectStack.pop_back();
 }
 

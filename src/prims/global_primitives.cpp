@@ -9,6 +9,7 @@
 #include "prims/data_primitives.h"
 #include "prims/higher_order_primitives.h"
 #include "prims/inert_primitives.h"
+#include "prims/process_primitives.h"
 #include "prims/variable_primitives.h"
 
 namespace lx {
@@ -23,6 +24,7 @@ void registerGlobalPrimitives(tLogoTab& table) {
   registerVariablePrimitives(table);
   registerDataPrimitives(table);
   registerInertPrimitives(table);
+  registerProcessPrimitives(table);
 }
 
 }  // namespace lx

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <sstream>
 
 #include "app/command_line.h"
@@ -59,8 +60,10 @@ struct RunResult {
   std::string out, err;
 };
 
-RunResult runScript(const std::string& script, const std::string& input = "", const std::string& language = "english") {
+RunResult runScript(const std::string& script, const std::string& input = "", const std::string& language = "english",
+                    std::optional<long> runMs = std::nullopt) {
   CommandLine options;
+  options.runMs = runMs;
   options.console = true;
   options.language = language;
   std::istringstream scriptStream(script), inputStream(input);
@@ -81,6 +84,22 @@ TEST(Console, OutputOrStopOutsideAProcedureIsAnError) {
   const RunResult r = runScript("output 3\nstop\nprint \"ok\n");
   EXPECT_EQ(r.out, "ok\n");
   EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n') >= 2, true);
+}
+
+TEST(Console, LinesRunInProcessesThatLaunchedProcessesOutlive) {
+  const RunResult r = runScript(
+      "(launch [wait 200 print \"second] \"late)\nprint processname\ncatch \"error [print 1 / 0]\n"
+      "print first error\n");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, "@console\n32\nsecond\n");
+  EXPECT_EQ(r.err, "");
+}
+
+TEST(Console, RunMsBoundsTheWaitForProcessesThatNeverEnd) {
+  const auto start = std::chrono::steady_clock::now();
+  const RunResult r = runScript("(forever [wait 10] \"spinner)\nprint \"started\n", "", "english", 300);
+  EXPECT_EQ(r.out, "started\n");
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20));
 }
 
 TEST(Console, AnUnknownLanguageEndsWithAMessage) {

@@ -4,10 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "interp/process_list.h"
 #include "interp/thread_state.h"
 #include "object_test_world.h"
 #include "objects/object_codes.h"
 #include "platform/message_box.h"
+#include "prims/process_primitives.h"
 
 namespace lx {
 namespace {
@@ -17,6 +21,7 @@ using Names = std::vector<std::string>;
 class Events : public testing::ObjectTest {
  protected:
   Events() {
+    registerProcessPrimitives(globalProcedures());
     logo.run(R"(newclass [] "button [event'onClick [(print "class.click myname)]]
                 new "button [name ok]
                 new "button [name cancel event'onClick [(print "own.click myname)]])");
@@ -61,21 +66,29 @@ TEST_F(Events, StopInAHandlerEndsTheHandlerOnly) {
   EXPECT_EQ(take(), (Names{"in", "after"}));
 }
 
-TEST_F(Events, RaisedEventsRunAsTheirObjectAndReportTheirErrors) {
+TEST_F(Events, RaisedEventsRunAsProcessesOfTheirObjectAndReportTheirErrors) {
   tmultiobject& ok = *object("ok");
   std::vector<std::string> completed;
+  logo.run("ask \"ok [setevent \"onChange [(print \"running processname) wait 200]]");
+  EXPECT_TRUE(raiseEvent(&ok, codeOf("onChange")));
   EXPECT_TRUE(raiseEvent(&ok, codeOf("onClick"), [&](tmultiobject* o) { completed.push_back(o->name); }));
   EXPECT_FALSE(
       raiseEvent(&ok, codeOf("onPush"), [&](tmultiobject* o) { completed.push_back("none " + o->name); }));
-  EXPECT_EQ(take(), Names{"class.click ok"});
-  EXPECT_EQ(completed, (Names{"ok", "none ok"}));
+  EXPECT_TRUE(allThreads().exists("@okonChange"));
+  EXPECT_TRUE(allThreads().waitUntilEmpty());
+  Names printed = take();
+  std::sort(printed.begin(), printed.end());
+  EXPECT_EQ(printed, (Names{"class.click ok", "running @okonChange"}));
+  std::sort(completed.begin(), completed.end());
+  EXPECT_EQ(completed, (Names{"none ok", "ok"}));
   EXPECT_EQ(eventProcessName(&ok, codeOf("onClick")), "@okonClick");
   EXPECT_EQ(eventProcessName(nullptr, codeOf("onLoad")), "@nilonLoad");
 
-  logo.run("ask \"ok [setevent \"onPush [print \"before nosuchprocedure]]");
+  logo.run("ask \"ok [setevent \"onPush [wait 100 print \"before nosuchprocedure]]");
   EXPECT_TRUE(raiseEventAndWait(&ok, codeOf("onPush")));
   EXPECT_EQ(take(), Names{"before"});
   ASSERT_EQ(shownMessages().size(), 1u);
+  EXPECT_NE(shownMessages()[0].caption.find("onPush"), std::string::npos);
   // The raiser's own state is untouched.
   EXPECT_EQ(threadState().currentObject.get(), nullptr);
   EXPECT_TRUE(threadState().objectStack.empty());
