@@ -91,6 +91,12 @@ InterpreterLockScope::~InterpreterLockScope() {
   if (took_) interpreterLock().unlock();
 }
 
+BorrowedInterpreterLock::BorrowedInterpreterLock(bool lenderHolds) : previous_(holding) {
+  holding = holding || lenderHolds;
+}
+
+BorrowedInterpreterLock::~BorrowedInterpreterLock() { holding = previous_; }
+
 InterpreterUnlockScope::InterpreterUnlockScope() : released_(InterpreterLock::heldHere()) {
   if (released_) interpreterLock().unlock();
 }

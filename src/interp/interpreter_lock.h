@@ -67,6 +67,21 @@ class InterpreterLockScope {
   bool took_;
 };
 
+// Work that the lock's holder hands over to the user-interface thread runs
+// there while the holder waits for it: the work borrows the holder's lock for
+// its duration, so that what it starts (an event it raises, say) does not
+// wait for a lock its own requester holds.
+class BorrowedInterpreterLock {
+ public:
+  explicit BorrowedInterpreterLock(bool lenderHolds);
+  ~BorrowedInterpreterLock();
+  BorrowedInterpreterLock(const BorrowedInterpreterLock&) = delete;
+  BorrowedInterpreterLock& operator=(const BorrowedInterpreterLock&) = delete;
+
+ private:
+  bool previous_;
+};
+
 // Releases the interpreter lock for the scope (a wait) and takes it back at
 // its end; does nothing on a thread that does not hold it.
 class InterpreterUnlockScope {

@@ -1,6 +1,7 @@
 // Handing protected work over to the user-interface thread.
 #include "objects/protected_call.h"
 
+#include "interp/interpreter_lock.h"
 #include "interp/thread_state.h"
 #include "platform/platform.h"
 #include "platform/ui_thread.h"
@@ -29,8 +30,10 @@ void runProtected(const std::function<void()>& work) {
     return;
   }
   ThreadState* caller = hasThreadState() ? &threadState() : nullptr;
+  const bool callerHoldsLock = InterpreterLock::heldHere();
   uiThread().runOnUiThread([&] {
     BorrowedState borrowed(caller);
+    BorrowedInterpreterLock lock(callerHoldsLock);
     work();
   });
 }

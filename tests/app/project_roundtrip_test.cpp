@@ -58,6 +58,9 @@ class ProjectRoundTrip : public ProjectTest {
     ProjectLoad load;
     load.text = text;
     loadProjectText(load);
+    // The onLoad handlers run as processes: let them end before the test
+    // looks at the world.
+    logo->waitForProcesses();
   }
 };
 

@@ -50,9 +50,11 @@ TEST_F(Pages, DotColourOutsideThePageIsTheBackgroundColour) {
 
 TEST_F(Pages, SettingTheBackgroundColourCleansTheDrawingAndRaisesOnClean) {
   runAs("page1", "setevent \"onClean [print \"cleaned] bgfilledrectangle [0 0 50 50] setbgcolour \"red");
+  logo.waitForProcesses();
   EXPECT_EQ(take(), Names{"cleaned"});
   EXPECT_EQ(surfaceNamed("page1").pixelAt(10, 10), rgb(255, 0, 0));
   runAs("page1", "print bgcolour cleanbgpicture");
+  logo.waitForProcesses();
   EXPECT_EQ(take(), (Names{"12", "cleaned"}));
 }
 

@@ -119,6 +119,7 @@ TEST_F(TurtleDrawing, OverlapsAndCollisions) {
   EXPECT_EQ(printed("print overlap? \"t2"), (Lines{"false"}));
   run("showturtle setsensitive \"true", "t2");
   run("setsensitive \"true setevent \"onCollide [print \"bump] setxy 100 0 setxy 5 0");
+  logo.waitForProcesses();
   EXPECT_EQ(take(), (Lines{"bump"}));
   EXPECT_EQ(errorOf("print overlap? \"nobody"), erTurtleUnknown);
   EXPECT_EQ(errorOf("print overlaplist [[t2]]"), erExpectWord);
@@ -165,7 +166,9 @@ using testing::Lines;
 
 TEST_F(TurtleOnPage, ThePagesPropertiesAndCommandsReachThePageFromItsTurtle) {
   run("setevent \"onClean [print myname]", "page1");
-  EXPECT_EQ(printed("setbgcolour [1 2 3] print bgcolour"), (Lines{"page1", "1 2 3"}));
+  EXPECT_EQ(printed("setbgcolour [1 2 3] print bgcolour"), (Lines{"1 2 3"}));
+  logo.waitForProcesses();
+  EXPECT_EQ(take(), (Lines{"page1"}));
   EXPECT_EQ(page().backgroundColour(), rgb(1, 2, 3));
   // The turtle's own properties stay its own.
   EXPECT_EQ(printed("setpencolour [4 5 6] print pencolour"), (Lines{"4 5 6"}));

@@ -65,8 +65,11 @@ TEST_F(TurtleMotion, FenceStopsOnTheEdgePixel) {
 
 TEST_F(TurtleMotion, BounceReflectsTurnsAndRaisesOnBounce) {
   run("setevent \"onBounce [print \"bounced] setrangestyle \"bounce right 90 forward 1000");
-  EXPECT_EQ(printed("print xcor print heading"), (Lines{"bounced", "-206", "270"}));
+  logo.waitForProcesses();
+  EXPECT_EQ(take(), (Lines{"bounced"}));
+  EXPECT_EQ(printed("print xcor print heading"), (Lines{"-206", "270"}));
   run("setheading 90 print heading back 1000");
+  logo.waitForProcesses();
   EXPECT_EQ(take(), (Lines{"90", "bounced"}));
   // Backing into a wall leaves the turtle facing away from it.
   EXPECT_EQ(printed("print heading"), (Lines{"90"}));

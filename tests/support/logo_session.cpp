@@ -1,8 +1,11 @@
 // The test session's world.
 #include "support/logo_session.h"
 
+#include <gtest/gtest.h>
+
 #include "interp/evaluator.h"
 #include "interp/exit_descs.h"
+#include "interp/process_list.h"
 #include "interp/logo_proc_desc.h"
 #include "interp/primitive_descs.h"
 #include "interp/procedure_resolver.h"
@@ -53,7 +56,18 @@ LogoSession::LogoSession() {
   current = this;
 }
 
-LogoSession::~LogoSession() { current = nullptr; }
+// Events raised during a test run as processes; none may outlive the
+// session whose `print` they use.
+LogoSession::~LogoSession() {
+  waitForProcesses();
+  allThreads().killAll();
+  current = nullptr;
+}
+
+void LogoSession::waitForProcesses() {
+  EXPECT_TRUE(allThreads().waitUntilEmpty(std::chrono::steady_clock::now() + std::chrono::seconds(20)))
+      << "processes still running";
+}
 
 void LogoSession::run(const std::string& text) {
   Ref<tLogoList> list = readList(text);

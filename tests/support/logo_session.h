@@ -22,6 +22,9 @@ class LogoSession {
   LogoSession();
   ~LogoSession();
 
+  // Waits until every process (raised events among them) has ended.
+  void waitForProcesses();
+
   // Runs `text` as top-level instructions.
   void run(const std::string& text);
   // Runs `text` and answers the code of the Logo error it raised
