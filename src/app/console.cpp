@@ -86,7 +86,8 @@ class Console {
       if (instruction.kind == ConsoleInstruction::Definition) {
         defineProcedure(globalProcedures(), procedureFromText(instruction.text));
       } else {
-        // Lines run as the console's page, so its drawing commands are at hand.
+        // Lines run as the console's turtle, so its commands and those of its
+        // page are at hand.
         tmultiobject* target = consoleTarget();
         std::optional<CurrentObjectScope> asTarget;
         if (target) asTarget.emplace(state, Value(target));
@@ -156,9 +157,9 @@ int runConsole(const CommandLine& options, std::istream& script, std::istream* i
     ScopedThreadState state;
     Console console(err);
     try {
-      makeConsolePage();
+      makeConsoleWindow();
     } catch (const std::exception& error) {
-      err << "lumaxis: the console page cannot be made: " << error.what() << "\n";
+      err << "lumaxis: the console window cannot be made: " << error.what() << "\n";
     }
     ConsoleLines lines([&] { return scriptLines.next(); });
     while (std::optional<ConsoleInstruction> instruction = lines.next()) console.run(*instruction);
@@ -169,7 +170,7 @@ int runConsole(const CommandLine& options, std::istream& script, std::istream* i
         status = 1;
       }
     }
-    forgetConsolePage();
+    forgetConsoleWindow();
     setStandardDestination(nullptr);
   });
   uiThread().runUntil([&] { return finished.load(); });

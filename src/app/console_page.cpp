@@ -1,42 +1,48 @@
-// The console's page.
+// The console's main window, its turtle and its screenshot.
 #include "app/console_page.h"
 
 #include "graphics/logo_page.h"
-#include "lang/dictionary.h"
-#include "objects/main_object.h"
+#include "graphics/main_window.h"
+#include "graphics/window_object.h"
 #include "platform/platform.h"
-#include "values/list.h"
-#include "values/pools.h"
 
 namespace lx {
 namespace {
 
-ObjectRef& consolePage() {
-  static ObjectRef page;
-  return page;
+ObjectRef& consoleTurtle() {
+  static ObjectRef turtle;
+  return turtle;
+}
+
+tlogopage* shownPage() {
+  tSplitwindow* window = mainWindow();
+  return window ? window->currentPage() : nullptr;
 }
 
 }  // namespace
 
-tlogopage& makeConsolePage() {
-  const ObjectRef made = mainObject()->makeObject(makeWord(localEntry("class", "Page")), tLogoList::empty(),
-                                                  CreateMode::RunCreate);
-  consolePage() = made;
-  return dynamic_cast<tlogopage&>(*made);
+void makeConsoleWindow() {
+  makeMainWindow(std::string());
+  tlogopage* page = shownPage();
+  if (!page) return;
+  // The start-up steps made one turtle on the first page.
+  page->children->forEach([](tTabDesc& entry) {
+    if (!consoleTurtle()) consoleTurtle() = ObjectRef(asObject(static_cast<tLogoVarDesc&>(entry).value));
+  });
 }
 
 tmultiobject* consoleTarget() {
-  tmultiobject* page = consolePage().get();
-  return page && page->alive() ? page : nullptr;
+  if (tmultiobject* turtle = consoleTurtle().get(); turtle && turtle->alive()) return turtle;
+  return shownPage();
 }
 
-void forgetConsolePage() {
-  consolePage() = nullptr;
+void forgetConsoleWindow() {
+  consoleTurtle() = nullptr;
 }
 
 bool writeConsoleScreenshot(const std::filesystem::path& file, std::string& error) {
-  tmultiobject* page = consoleTarget();
-  tgrScreen* surface = page ? surfaceOf(*page) : nullptr;
+  tlogopage* page = shownPage();
+  tgrScreen* surface = page ? page->surface() : nullptr;
   if (!surface) {
     error = "there is no page to take a picture of";
     return false;

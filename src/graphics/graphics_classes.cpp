@@ -3,6 +3,7 @@
 
 #include "graphics/page_prototype.h"
 #include "graphics/turtle_prototype.h"
+#include "graphics/window_prototype.h"
 
 namespace lx {
 
@@ -10,6 +11,7 @@ void registerGraphicsClasses(tMainLogoObject& main) {
   registerClass<tPagePrototype>(main, "Page", "page");
   registerClass<tPanePrototype>(main, "Pane", "pane");
   registerClass<tTurtlePrototype>(main, "Turtle", "turtle");
+  registerClass<tWindowPrototype>(main, "Window", "window");
 }
 
 }  // namespace lx

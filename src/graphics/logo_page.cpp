@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "graphics/window_object.h"
 #include "interp/logo_exception.h"
 
 namespace lx {
@@ -12,14 +13,29 @@ void tlogopage::prepare() {
   surface()->setChildPainter([this](cairo_t* canvas, const PixelRect&) { paintPanes(canvas); });
 }
 
-// Painting starts when the page is complete (it has no page switching yet
-// to wait for).
+// Painting starts when the page is complete. A page made in a window joins
+// the window's pages, which shows it.
 void tlogopage::afterCreate() {
   tcontainerobject::afterCreate();
   if (tgrScreen* screen = surface()) screen->enablePainting();
+  if (place && place->isWindow()) place->addPage(*this);
+}
+
+void tlogopage::rename(const std::string& newName) {
+  const NameCode oldCode = codeOf(name);
+  tcontainerobject::rename(newName);
+  if (window_ && codeOf(name) != oldCode) window_->pageRenamed(*this, oldCode);
+}
+
+void tlogopage::showSurface(bool shown) {
+  tgrScreen* screen = surface();
+  if (!screen) return;
+  if (shown) screen->enablePainting();
+  screen->window().setVisible(shown);
 }
 
 void tlogopage::beforeFree() {
+  if (tSplitwindow* window = std::exchange(window_, nullptr)) window->pageRemoved(*this);
   if (tgrScreen* screen = surface()) {
     auto drawing = screen->lockDrawing();
     for (tlogopane* pane : panes_) pane->detachFromPage();
