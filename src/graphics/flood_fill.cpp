@@ -2,13 +2,10 @@
 #include "graphics/flood_fill.h"
 
 #include <cstdint>
-#include <functional>
 #include <vector>
 
 namespace lx {
 namespace {
-
-using Inside = std::function<bool(Rgb)>;
 
 // The area as a mask over `clip`: 1 for a pixel of the area.
 class AreaMask {
@@ -30,9 +27,11 @@ struct Seed {
 };
 
 // Marks the run of row `y` around `x` and queues the runs above and below.
+// Every pixel looked at lies inside the clip, which lies inside the buffer.
+template <class Inside>
 PixelRect markArea(const PixelBuffer& buffer, AreaMask& mask, Seed seed, const Inside& inside) {
   const PixelRect& clip = mask.clip();
-  auto open = [&](int x, int y) { return !mask.marked(x, y) && inside(buffer.pixel(x, y)); };
+  auto open = [&](int x, int y) { return !mask.marked(x, y) && inside(buffer.row(y)[x] & 0xFFFFFF); };
   PixelRect area;
   std::vector<Seed> pending{seed};
   while (!pending.empty()) {
@@ -59,11 +58,15 @@ PixelRect markArea(const PixelBuffer& buffer, AreaMask& mask, Seed seed, const I
 }
 
 void paintArea(PixelBuffer& buffer, const AreaMask& mask, const PixelRect& area, const Brush& brush) {
-  for (int y = area.y; y < area.bottom(); ++y)
+  const bool solid = brush.style == FillStyle::Solid;
+  for (int y = area.y; y < area.bottom(); ++y) {
+    uint32_t* row = buffer.row(y);
     for (int x = area.x; x < area.right(); ++x)
-      if (mask.marked(x, y) && brushCovers(brush.style, x, y)) buffer.setPixel(x, y, brush.colour);
+      if (mask.marked(x, y) && (solid || brushCovers(brush.style, x, y))) row[x] = brush.colour & 0xFFFFFF;
+  }
 }
 
+template <class Inside>
 PixelRect fill(PixelBuffer& buffer, int x, int y, const Brush& brush, const PixelRect& clip,
                const Inside& inside) {
   const PixelRect limits = intersect(clip, buffer.bounds());

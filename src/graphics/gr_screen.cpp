@@ -24,6 +24,8 @@ tgrScreen::tgrScreen(std::shared_ptr<PlatformWindow> window)
       origin_{window_->clientWidth() / 2, window_->clientHeight() / 2},
       defaultRange_(defaultRangeFor(window_->clientWidth(), window_->clientHeight())) {
   window_->setPaintHandler([this](PixelBuffer& pixels, const PixelRect& dirty) { paint(pixels, dirty); });
+  // The drawing follows the window's client area, whoever changed it.
+  window_->setResizeHandler([this](int width, int height) { resize(width, height); });
 }
 
 tgrScreen::~tgrScreen() {
@@ -63,6 +65,7 @@ void tgrScreen::clean() {
 }
 
 void tgrScreen::resize(int width, int height) {
+  if (width == this->width() && height == this->height()) return;
   {
     DrawingLock held = lockDrawing();
     bitmap_.flush();

@@ -17,6 +17,7 @@
 // code, which holds the interpreter lock.
 #pragma once
 
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -63,8 +64,8 @@ class tgrScreen {
   void clean();
   // Changes the bitmap to the new size: the pixels both share stay, new ones
   // get the background colour; the default range follows, the origin stays,
-  // and every graphic re-applies its boundary. The window's own size is the
-  // caller's.
+  // and every graphic re-applies its boundary. Runs when the window's
+  // client area changes size.
   void resize(int width, int height);
 
   // --- Drawing settings of the background commands ---
@@ -148,12 +149,12 @@ class tgrScreen {
   GraphicList graphics_;
   tSurfaceGraphic* hot_ = nullptr;
   tSurfaceGraphic* captured_ = nullptr;
-  bool paintingEnabled_ = false;
+  std::atomic<bool> paintingEnabled_{false};  // set by the owner's process, read by paints
   OverlayPainter overlay_;
   OverlayPainter childPainter_;
   tgrScreen* parent_ = nullptr;
   PixelPoint positionInParent_;
-  int64_t lastPaintTick_ = 0;
+  std::atomic<int64_t> lastPaintTick_{0};
 };
 
 }  // namespace lx

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "graphics/surface_properties.h"
 #include "graphics/window_object.h"
 #include "interp/logo_exception.h"
 
@@ -11,6 +12,7 @@ namespace lx {
 void tlogopage::prepare() {
   makeSurface(*this, erInitPage, "page");
   surface()->setChildPainter([this](cairo_t* canvas, const PixelRect&) { paintPanes(canvas); });
+  surfaceMouse()->setChildFinder([this](int x, int y) { return paneAt(x, y); });
 }
 
 // Painting starts when the page is complete. A page made in a window joins
@@ -56,6 +58,37 @@ void tlogopage::removePane(tlogopane& pane) {
   panes_.erase(std::remove(panes_.begin(), panes_.end(), &pane), panes_.end());
 }
 
+void tlogopage::paneToFront(tlogopane& pane) {
+  {
+    auto drawing = surface()->lockDrawing();
+    panes_.erase(std::remove(panes_.begin(), panes_.end(), &pane), panes_.end());
+    panes_.push_back(&pane);
+  }
+  if (pane.surface()) pane.surface()->invalidateAll();
+}
+
+void tlogopage::paneToBack(tlogopane& pane) {
+  {
+    auto drawing = surface()->lockDrawing();
+    panes_.erase(std::remove(panes_.begin(), panes_.end(), &pane), panes_.end());
+    panes_.insert(panes_.begin(), &pane);
+  }
+  if (pane.surface()) pane.surface()->invalidateAll();
+}
+
+// The topmost pane under the point: panes are drawn in list order.
+SurfaceMouse::Child tlogopage::paneAt(int x, int y) {
+  auto drawing = surface()->lockDrawing();
+  for (auto it = panes_.rbegin(); it != panes_.rend(); ++it) {
+    tgrScreen* screen = (*it)->surface();
+    if (!screen) continue;
+    const PixelPoint at = (*it)->position();
+    if (PixelRect{at.x, at.y, screen->width(), screen->height()}.contains(x, y))
+      return {&screen->window(), at};
+  }
+  return {};
+}
+
 void tlogopage::paintPanes(cairo_t* canvas) {
   for (tlogopane* pane : panes_) {
     tgrScreen* screen = pane->surface();
@@ -82,6 +115,11 @@ void tlogopane::afterCreate() {
     if (page_) screen->setParent(page_->surface(), position_);
     screen->enablePainting();
   }
+}
+
+void tlogopane::afterCreateHandlers(CreateMode mode) {
+  tcontainingcontrol::afterCreateHandlers(mode);
+  if (mode == CreateMode::TakeLoadValues && !backgroundGiven) takeBackgroundFromVariables(*this);
 }
 
 void tlogopane::beforeFree() {

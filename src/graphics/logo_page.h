@@ -41,9 +41,13 @@ class tlogopage : public tcontainerobject, public tSurfaceOwner {
   // surface's drawing lock).
   void addPane(tlogopane& pane);
   void removePane(tlogopane& pane);
+  // Draws the pane above (after) or below (before) the other panes.
+  void paneToFront(tlogopane& pane);
+  void paneToBack(tlogopane& pane);
 
  private:
   void paintPanes(cairo_t* canvas);
+  SurfaceMouse::Child paneAt(int x, int y);
   std::vector<tlogopane*> panes_;
   tSplitwindow* window_ = nullptr;
 };
@@ -58,6 +62,11 @@ class tlogopane : public tcontainingcontrol, public tSurfaceOwner {
   PixelPoint defaultSize() const override { return kDefaultSize; }
 
   void prepare();
+  // A pane loaded from a project without a background colour of its own
+  // takes it from its variable bgcolour1 (or bgcolour2).
+  void afterCreateHandlers(CreateMode mode) override;
+  // Set when `bgColour` was given while the pane was being made.
+  bool backgroundGiven = false;
   // The pixel position of the pane's upper-left corner on its page.
   PixelPoint position() const { return position_; }
   void moveTo(PixelPoint position);

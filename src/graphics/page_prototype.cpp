@@ -64,6 +64,7 @@ void tPanePrototype::declareMembers() {
   declarePaneProperties(*this);
   declareBackgroundCommands(*this);
   declareSurfaceCommands(*this);
+  declarePaneCommands(*this);
   setSavePicture(*this, true);
 }
 

@@ -76,6 +76,14 @@ Value allTurtles(tmultiobject& self, tLogoStack&, int) {
   return namesOf(turtleObjectsOf(drawingSurfaceOf(self)));
 }
 
+// Whether `object` was made from `ofClass` or from one of its heirs, along
+// parents only (an object's place is not its class).
+bool madeFrom(const tmultiobject& object, const tmultiobject& ofClass) {
+  for (const ObjectRef& parent : object.parents)
+    if (parent.get() == &ofClass || madeFrom(*parent, ofClass)) return true;
+  return false;
+}
+
 // Objects of a class (or its heirs) that this page holds.
 Value allOfPage(tmultiobject& self, tLogoStack& stack, int) {
   const Value classAddress = stack.take();
@@ -87,7 +95,7 @@ Value allOfPage(tmultiobject& self, tLogoStack& stack, int) {
   if (tcontainerobject* container = owner.asContainer()) {
     container->children->forEach([&](tTabDesc& desc) {
       tmultiobject* child = asObject(static_cast<tLogoVarDesc&>(desc).value);
-      if (child && child != ofClass.get() && child->inheritsFrom(*ofClass)) found.push_back(child);
+      if (child && madeFrom(*child, *ofClass)) found.push_back(child);
     });
   }
   return namesOf(found);
@@ -136,7 +144,26 @@ Value setMousePos(tmultiobject& self, tLogoStack& stack, int) {
   return nullptr;
 }
 
+template <bool front>
+Value paneOrder(tmultiobject& self, tLogoStack&, int) {
+  auto* pane = dynamic_cast<tlogopane*>(&self);
+  if (!pane) throw eLogoException(erInitPane);
+  if (tlogopage* page = pane->page()) {
+    if (front) {
+      page->paneToFront(*pane);
+    } else {
+      page->paneToBack(*pane);
+    }
+  }
+  return nullptr;
+}
+
 }  // namespace
+
+void declarePaneCommands(tmultiobject& prototype) {
+  declareCommand(prototype, "tofront", 0, paneOrder<true>);
+  declareCommand(prototype, "toback", 0, paneOrder<false>);
+}
 
 void declareSurfaceCommands(tmultiobject& prototype) {
   declareCommand(prototype, "clearscreen", 0, clearScreen);

@@ -7,6 +7,8 @@
 namespace lx {
 
 void declareSurfaceCommands(tmultiobject& prototype);
+// A pane's own: its drawing order among the panes of its page.
+void declarePaneCommands(tmultiobject& prototype);
 // A page's own: printing (refused), undoing the drawing.
 void declarePageCommands(tmultiobject& prototype);
 

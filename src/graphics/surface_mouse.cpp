@@ -30,11 +30,18 @@ SurfaceMouse::~SurfaceMouse() {
   surface_.window().setInputHandler(nullptr);
   surface_.setOverlayPainter(nullptr);
   if (sprayTimer_) ui_.killTimer(sprayTimer_);
+  // A process still waiting for a drawing gets what there is.
+  {
+    std::lock_guard lock(drawing_->mutex);
+    drawing_->mode = MouseMode::Normal;
+  }
+  drawing_->ended.notify_all();
+  ui_.wake();
 }
 
 MouseMode SurfaceMouse::mode() const {
-  std::lock_guard lock(mutex_);
-  return mode_;
+  std::lock_guard lock(drawing_->mutex);
+  return drawing_->mode;
 }
 
 void SurfaceMouse::onInput(const InputEvent& event) {
@@ -42,9 +49,33 @@ void SurfaceMouse::onInput(const InputEvent& event) {
   if (!mouse) return;
   if (mode() != MouseMode::Normal) {
     drawingMouse(*mouse);
-  } else {
+  } else if (!passedToChild(*mouse)) {
     normalMouse(*mouse);
   }
+}
+
+bool SurfaceMouse::passedToChild(const MouseEvent& event) {
+  std::shared_ptr<PlatformWindow> child = pressedChild_.lock();
+  PixelPoint position = pressedChildPosition_;
+  if (!child && childFinder_) {
+    const Child found = childFinder_(event.x, event.y);
+    if (found.window) {
+      child = found.window->shared_from_this();
+      position = found.position;
+    }
+  }
+  if (!child) return false;
+  if (event.action == MouseAction::Down) {
+    pressedChild_ = child;
+    pressedChildPosition_ = position;
+  }
+  if (event.action == MouseAction::Up && surface_.window().mouseState().buttons == kNoButtons)
+    pressedChild_.reset();
+  MouseEvent inChild = event;
+  inChild.x -= position.x;
+  inChild.y -= position.y;
+  child->deliverNow(inChild);
+  return true;
 }
 
 // --- Dispatch to graphics and the owner ---
@@ -125,38 +156,43 @@ void SurfaceMouse::recheckHot() {
 // --- Interactive drawing ---
 
 std::optional<DragResult> SurfaceMouse::runDrawing(MouseMode mode, const std::function<void()>& keepWaiting) {
+  const std::shared_ptr<Drawing> drawing = drawing_;
   {
-    std::lock_guard lock(mutex_);
-    if (mode_ != MouseMode::Normal) return std::nullopt;
+    std::lock_guard lock(drawing->mutex);
+    if (drawing->mode != MouseMode::Normal) return std::nullopt;
   }
   ui_.runOnUiThread([&] { begin(mode); });
+  auto over = [&drawing] {
+    std::lock_guard lock(drawing->mutex);
+    return drawing->mode == MouseMode::Normal;
+  };
   if (ui_.isCurrent()) {
     ui_.runUntil([&] {
       if (keepWaiting) keepWaiting();
-      return this->mode() == MouseMode::Normal;
+      return over();
     });
   } else {
-    std::unique_lock lock(mutex_);
-    while (mode_ != MouseMode::Normal) {
-      ended_.wait_for(lock, kWaitSlice);
-      if (keepWaiting && mode_ != MouseMode::Normal) {
+    std::unique_lock lock(drawing->mutex);
+    while (drawing->mode != MouseMode::Normal) {
+      drawing->ended.wait_for(lock, kWaitSlice);
+      if (keepWaiting && drawing->mode != MouseMode::Normal) {
         lock.unlock();
         keepWaiting();
         lock.lock();
       }
     }
   }
-  std::lock_guard lock(mutex_);
-  return DragResult{dragStart_, dragEnd_};
+  std::lock_guard lock(drawing->mutex);
+  return DragResult{drawing->start, drawing->end};
 }
 
 void SurfaceMouse::begin(MouseMode mode) {
   const MouseState state = surface_.window().mouseState();
-  std::lock_guard lock(mutex_);
-  mode_ = mode;
-  buttonDown_ = (state.buttons & kLeftButton) != 0;
-  dragStart_ = dragEnd_ = {state.x, state.y};
-  freehand_.assign(1, dragStart_);
+  std::lock_guard lock(drawing_->mutex);
+  drawing_->mode = mode;
+  drawing_->buttonDown = (state.buttons & kLeftButton) != 0;
+  drawing_->start = drawing_->end = {state.x, state.y};
+  drawing_->freehand.assign(1, drawing_->start);
   if (mode == MouseMode::Spray)
     sprayTimer_ = ui_.setTimer(kSprayInterval, TimerRepeat::Repeating, [this] { sprayTick(); });
 }
@@ -168,14 +204,14 @@ void SurfaceMouse::drawingMouse(const MouseEvent& event) {
     return;
   }
   {
-    std::lock_guard lock(mutex_);
+    std::lock_guard lock(drawing_->mutex);
     if (event.action == MouseAction::Down && event.button == MouseButton::Left) {
-      buttonDown_ = true;
-      dragStart_ = dragEnd_ = at;
-      freehand_.assign(1, at);
-    } else if (event.action == MouseAction::Move && buttonDown_) {
-      dragEnd_ = mode_ == MouseMode::Line ? snapped(at, event.modifiers) : at;
-      if (mode_ == MouseMode::Freehand) freehand_.push_back(at);
+      drawing_->buttonDown = true;
+      drawing_->start = drawing_->end = at;
+      drawing_->freehand.assign(1, at);
+    } else if (event.action == MouseAction::Move && drawing_->buttonDown) {
+      drawing_->end = drawing_->mode == MouseMode::Line ? snapped(at, event.modifiers) : at;
+      if (drawing_->mode == MouseMode::Freehand) drawing_->freehand.push_back(at);
     }
   }
   if (event.action == MouseAction::Up && event.button == MouseButton::Left) {
@@ -189,14 +225,14 @@ void SurfaceMouse::drawingMouse(const MouseEvent& event) {
 // vertical, whichever its direction is nearest.
 PixelPoint SurfaceMouse::snapped(PixelPoint end, Modifiers modifiers) const {
   if (!(modifiers & kShift)) return end;
-  const int dx = end.x - dragStart_.x;
-  const int dy = end.y - dragStart_.y;
-  if (dx == 0) return {dragStart_.x, end.y};
+  const int dx = end.x - drawing_->start.x;
+  const int dy = end.y - drawing_->start.y;
+  if (dx == 0) return {drawing_->start.x, end.y};
   const double angle = std::fabs(std::atan(double(dy) / dx));
-  if (angle <= M_PI / 8) return {end.x, dragStart_.y};
-  if (angle > 3 * M_PI / 8) return {dragStart_.x, end.y};
+  if (angle <= M_PI / 8) return {end.x, drawing_->start.y};
+  if (angle > 3 * M_PI / 8) return {drawing_->start.x, end.y};
   const int leg = static_cast<int>(std::lround(std::sqrt((double(dx) * dx + double(dy) * dy) / 2)));
-  return {dragStart_.x + (dx < 0 ? -leg : leg), dragStart_.y + (dy < 0 ? -leg : leg)};
+  return {drawing_->start.x + (dx < 0 ? -leg : leg), drawing_->start.y + (dy < 0 ? -leg : leg)};
 }
 
 void SurfaceMouse::finish() {
@@ -204,10 +240,10 @@ void SurfaceMouse::finish() {
   DragResult drag;
   std::vector<PixelPoint> points;
   {
-    std::lock_guard lock(mutex_);
-    mode = mode_;
-    drag = {dragStart_, dragEnd_};
-    points = freehand_;
+    std::lock_guard lock(drawing_->mutex);
+    mode = drawing_->mode;
+    drag = {drawing_->start, drawing_->end};
+    points = drawing_->freehand;
   }
   const PixelRect rect = spannedRect(drag.start, drag.end);
   switch (mode) {
@@ -237,8 +273,8 @@ void SurfaceMouse::finish() {
 
 void SurfaceMouse::cancel() {
   {
-    std::lock_guard lock(mutex_);
-    dragEnd_ = dragStart_;
+    std::lock_guard lock(drawing_->mutex);
+    drawing_->end = drawing_->start;
   }
   cancelTimerAndEnd();
 }
@@ -246,12 +282,12 @@ void SurfaceMouse::cancel() {
 void SurfaceMouse::cancelTimerAndEnd() {
   if (sprayTimer_) ui_.killTimer(std::exchange(sprayTimer_, 0));
   {
-    std::lock_guard lock(mutex_);
-    mode_ = MouseMode::Normal;
-    buttonDown_ = false;
-    freehand_.clear();
+    std::lock_guard lock(drawing_->mutex);
+    drawing_->mode = MouseMode::Normal;
+    drawing_->buttonDown = false;
+    drawing_->freehand.clear();
   }
-  ended_.notify_all();
+  drawing_->ended.notify_all();
   surface_.invalidateAll();
   ui_.wake();
 }
@@ -260,9 +296,9 @@ void SurfaceMouse::cancelTimerAndEnd() {
 void SurfaceMouse::sprayTick() {
   PixelPoint at;
   {
-    std::lock_guard lock(mutex_);
-    if (!buttonDown_) return;
-    at = dragEnd_;
+    std::lock_guard lock(drawing_->mutex);
+    if (!drawing_->buttonDown) return;
+    at = drawing_->end;
   }
   const int width = std::max(surface_.linePen().width, 1);
   drawDots(surface_, at, width > 2 ? width * width / 4 : width * width, width);
@@ -270,20 +306,21 @@ void SurfaceMouse::sprayTick() {
 
 // The drawing in progress, shown over the surface until it is finished.
 void SurfaceMouse::paintDrawing(cairo_t* cr) const {
-  std::lock_guard lock(mutex_);
-  if (mode_ == MouseMode::Normal || mode_ == MouseMode::Spray || !buttonDown_) return;
+  std::lock_guard lock(drawing_->mutex);
+  if (drawing_->mode == MouseMode::Normal || drawing_->mode == MouseMode::Spray || !drawing_->buttonDown)
+    return;
   cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
   Pen pen = surface_.linePen();
   if (!applyPen(cr, pen)) return;
-  const PixelRect rect = spannedRect(dragStart_, dragEnd_);
-  switch (mode_) {
+  const PixelRect rect = spannedRect(drawing_->start, drawing_->end);
+  switch (drawing_->mode) {
     case MouseMode::Freehand:
-      cairo_move_to(cr, freehand_.front().x + 0.5, freehand_.front().y + 0.5);
-      for (const PixelPoint& p : freehand_) cairo_line_to(cr, p.x + 0.5, p.y + 0.5);
+      cairo_move_to(cr, drawing_->freehand.front().x + 0.5, drawing_->freehand.front().y + 0.5);
+      for (const PixelPoint& p : drawing_->freehand) cairo_line_to(cr, p.x + 0.5, p.y + 0.5);
       break;
     case MouseMode::Line:
-      cairo_move_to(cr, dragStart_.x + 0.5, dragStart_.y + 0.5);
-      cairo_line_to(cr, dragEnd_.x + 0.5, dragEnd_.y + 0.5);
+      cairo_move_to(cr, drawing_->start.x + 0.5, drawing_->start.y + 0.5);
+      cairo_line_to(cr, drawing_->end.x + 0.5, drawing_->end.y + 0.5);
       break;
     case MouseMode::FilledEllipse:
     case MouseMode::Ellipse:

@@ -47,6 +47,17 @@ class SurfaceMouse {
   SurfaceMouse& operator=(const SurfaceMouse&) = delete;
 
   void setOwnerHandler(OwnerHandler handler) { owner_ = std::move(handler); }
+  // Finds the child surface (a pane) under a point: its window and the
+  // position of its upper-left corner; none when there is none.
+  struct Child {
+    PlatformWindow* window = nullptr;
+    PixelPoint position;
+  };
+  using ChildFinder = std::function<Child(int x, int y)>;
+  // Mouse input over a child surface goes to the child's window, in its
+  // own coordinates; a press on a child sends the moves and the release
+  // that follow to that child too.
+  void setChildFinder(ChildFinder finder) { childFinder_ = std::move(finder); }
   // In edit mode the surface itself takes every press.
   void setEditMode(bool edit) { editMode_ = edit; }
 
@@ -64,6 +75,7 @@ class SurfaceMouse {
 
  private:
   void onInput(const InputEvent& event);
+  bool passedToChild(const MouseEvent& event);
   void normalMouse(const MouseEvent& event);
   void drawingMouse(const MouseEvent& event);
   void dispatch(tSurfaceGraphic& graphic, GraphicMouseKind kind, const MouseEvent& event);
@@ -80,15 +92,23 @@ class SurfaceMouse {
   tgrScreen& surface_;
   UiThread& ui_;
   OwnerHandler owner_;
+  ChildFinder childFinder_;
+  std::weak_ptr<PlatformWindow> pressedChild_;
+  PixelPoint pressedChildPosition_;
   bool editMode_ = false;
 
-  mutable std::mutex mutex_;  // guards the drawing state below
-  std::condition_variable ended_;
-  MouseMode mode_ = MouseMode::Normal;
-  bool buttonDown_ = false;
-  PixelPoint dragStart_;
-  PixelPoint dragEnd_;
-  std::vector<PixelPoint> freehand_;
+  // The drawing in progress. A process waiting for its end holds it too, so
+  // the wait ends safely when the surface goes away meanwhile.
+  struct Drawing {
+    mutable std::mutex mutex;  // guards the fields below
+    std::condition_variable ended;
+    MouseMode mode = MouseMode::Normal;
+    bool buttonDown = false;
+    PixelPoint start;
+    PixelPoint end;
+    std::vector<PixelPoint> freehand;
+  };
+  std::shared_ptr<Drawing> drawing_ = std::make_shared<Drawing>();
   TimerId sprayTimer_ = 0;
 };
 

@@ -52,8 +52,8 @@ void tSurfaceOwner::resizeSurface(int width, int height) {
   if (!surface_) return;
   width = std::max(width, 1);
   height = std::max(height, 1);
+  // The window's resize handler resizes the surface.
   window_->setClientSize(width, height);
-  surface_->resize(width, height);
 }
 
 tSurfaceOwner* surfaceOwnerOf(tmultiobject& object) {

@@ -1,12 +1,15 @@
 // Property getters and setters of pages and panes.
 #include "graphics/surface_properties.h"
 
+#include <optional>
+
 #include "graphics/colour_value.h"
 #include "graphics/global_setting.h"
 #include "graphics/logo_page.h"
 #include "graphics/picture_source.h"
 #include "graphics/rect_list.h"
 #include "interp/logo_exception.h"
+#include "lang/dictionary.h"
 #include "objects/events.h"
 #include "objects/object_codes.h"
 #include "objects/property_declaration.h"
@@ -53,6 +56,7 @@ Value bgColourOf(tmultiobject& object, int) {
 
 void setBgColour(tmultiobject& object, int, const Value& value) {
   const Rgb colour = colourOf(value);
+  if (auto* pane = dynamic_cast<tlogopane*>(&object); pane && !pane->created) pane->backgroundGiven = true;
   ownSurface(object).setBackgroundColour(colour);
   cleanDrawing(object);
 }
@@ -170,6 +174,38 @@ void setPanePos(tmultiobject& object, int code, const Value& value) {
 void cleanDrawing(tmultiobject& owner) {
   ownSurface(owner).clean();
   raiseEvent(&owner, eventCode(EventId::onClean));
+}
+
+namespace {
+
+// The colour in the object's variable of the `name` entry `key`, if it has
+// one that reads as a colour.
+std::optional<Rgb> colourVariable(tmultiobject& object, const char* key) {
+  const std::string spellings = getStr("name", key, false);
+  size_t start = 0;
+  while (start < spellings.size()) {
+    size_t end = spellings.find(' ', start);
+    if (end == std::string::npos) end = spellings.size();
+    const NameCode code = codeOf(spellings.substr(start, end - start));
+    try {
+      if (end > start && object.findVariableOrNull(code)) return colourOf(object.valueOfVariable(code));
+    } catch (const eLogoException&) {
+      return std::nullopt;
+    }
+    start = end + 1;
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+void takeBackgroundFromVariables(tmultiobject& pane) {
+  tgrScreen& surface = ownSurface(pane);
+  std::optional<Rgb> colour = colourVariable(pane, "bgcolour1");
+  if (!colour || *colour == surface.backgroundColour()) colour = colourVariable(pane, "bgcolour2");
+  if (!colour || *colour == surface.backgroundColour()) return;
+  surface.setBackgroundColour(*colour);
+  surface.clean();
 }
 
 void loadBackgroundPicture(tmultiobject& owner, const Value& picture) {

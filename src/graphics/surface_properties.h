@@ -18,6 +18,10 @@ void declarePageProperties(tmultiobject& prototype);
 // Fills the drawing with the background colour and raises the owner's
 // `onClean` (what `cleanbgpicture` does).
 void cleanDrawing(tmultiobject& owner);
+// A pane loaded without `bgColour`: its variable bgcolour1 gives the
+// background colour, or bgcolour2 when bgcolour1 is missing or already the
+// background colour; errors reading them are ignored.
+void takeBackgroundFromVariables(tmultiobject& pane);
 // Replaces the drawing with a picture: the owner is resized to the
 // picture's size, the drawing filled white, the picture drawn.
 void loadBackgroundPicture(tmultiobject& owner, const Value& picture);

@@ -19,7 +19,7 @@ struct TurtleFont {
   uint8_t style = 0;         // Style bits
   uint8_t characterSet = 1;  // the platform's default character set
   std::string face = "System";
-  uint8_t flags = 0;         // Flag bits; bit 0 is kept but means nothing here
+  uint8_t flags = 0;  // Flag bits; bit 0 is kept but means nothing here
 
   bool bold() const { return style & Bold; }
   bool italic() const { return style & Italic; }

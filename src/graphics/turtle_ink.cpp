@@ -148,7 +148,8 @@ PixelRect drawDot(PixelBuffer& bitmap, PixelPoint centre, int diameter, Rgb colo
     bitmap.markDirty();
     cairo_t* cr = cairo_create(bitmap.cairoSurface());
     cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
-    cairo_set_source_rgb(cr, ((colour >> 16) & 0xFF) / 255.0, ((colour >> 8) & 0xFF) / 255.0, (colour & 0xFF) / 255.0);
+    cairo_set_source_rgb(cr, ((colour >> 16) & 0xFF) / 255.0, ((colour >> 8) & 0xFF) / 255.0,
+                         (colour & 0xFF) / 255.0);
     cairo_arc(cr, left + diameter / 2.0, top + diameter / 2.0, diameter / 2.0, 0, 2 * M_PI);
     cairo_fill(cr);
     cairo_destroy(cr);

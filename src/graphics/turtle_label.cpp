@@ -118,15 +118,16 @@ PixelRect drawLabel(cairo_t* cr, const std::string& text, const TurtleFont& font
   cairo_translate(cr, std::round(static_cast<double>(at.x)), std::round(static_cast<double>(at.y)));
   cairo_rotate(cr, angle);
   cairo_move_to(cr, 0, top);
-  cairo_set_source_rgb(cr, ((colour >> 16) & 0xFF) / 255.0, ((colour >> 8) & 0xFF) / 255.0, (colour & 0xFF) / 255.0);
+  cairo_set_source_rgb(cr, ((colour >> 16) & 0xFF) / 255.0, ((colour >> 8) & 0xFF) / 255.0,
+                       (colour & 0xFF) / 255.0);
   pango_cairo_show_layout(cr, layout);
   cairo_restore(cr);
   g_object_unref(layout);
   // The turned box of every line, as a rectangle of the drawing.
   long double left = 1e18L, right = -1e18L, upper = 1e18L, lower = -1e18L;
-  for (const PointF corner : {PointF{0, top}, PointF{static_cast<long double>(extent.width), top},
-                              PointF{0, top + extent.height},
-                              PointF{static_cast<long double>(extent.width), top + extent.height}}) {
+  for (const PointF corner :
+       {PointF{0, top}, PointF{static_cast<long double>(extent.width), top}, PointF{0, top + extent.height},
+        PointF{static_cast<long double>(extent.width), top + extent.height}}) {
     const PointF p = turned(corner, angle);
     left = std::min(left, p.x), right = std::max(right, p.x);
     upper = std::min(upper, p.y), lower = std::max(lower, p.y);

@@ -14,10 +14,10 @@ typedef struct _cairo cairo_t;
 namespace lx {
 
 struct LabelExtent {
-  int width = 0;     // of the widest line
-  int height = 0;    // of all lines
-  int ascent = 0;    // from the top of the first line to its baseline
-  int descent = 0;   // below the baseline of the last line
+  int width = 0;       // of the widest line
+  int height = 0;      // of all lines
+  int ascent = 0;      // from the top of the first line to its baseline
+  int descent = 0;     // below the baseline of the last line
   PointF lastLineEnd;  // the end of the last line's baseline, unturned, from the label's anchor
 };
 

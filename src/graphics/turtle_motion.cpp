@@ -40,8 +40,11 @@ void tLogoTurtleParams::moveTo(PointF target, RangeStyle style, const MoveOption
     }
     repaint = updateRect();
   }
-  if (!drawn.isEmpty()) surface_->invalidate(drawn, penWidth);
-  if (!repaint.isEmpty()) surface_->invalidateExact(repaint);
+  // One invalidation for the trace and the shape: the window gathers them
+  // into one rectangle anyway, and each costs a lock.
+  const int margin = (penWidth > 0 ? penWidth / 2 : 0) + 3;
+  const PixelRect changed = unite(drawn.isEmpty() ? drawn : grownRect(drawn, margin), repaint);
+  if (!changed.isEmpty()) surface_->invalidateExact(changed);
   raiseAfterMove(bounced, options.collisions, options.bounceEvent);
 }
 
@@ -68,10 +71,20 @@ void tLogoTurtleParams::applyBoundary() {
   if (rangeStyle != RangeStyle::Window) moveTo(position_, RangeStyle::Fence, {false, false, PenMode::Up});
 }
 
+// Whether enter and leave may have changed: the pointer is over the
+// turtle, or the turtle was the one under it.
+bool tLogoTurtleParams::underPointer() const {
+  if (surface_->hotGraphic() == this) return true;
+  const MouseState mouse = surface_->window().mouseState();
+  return rect_.contains(mouse.x, mouse.y);
+}
+
 void tLogoTurtleParams::raiseAfterMove(bool bounced, bool collisions, bool bounceEvent) {
   if (!surface_) return;
-  if (tSurfaceOwner* owner = surface_->owner() ? surfaceOwnerOf(*surface_->owner()) : nullptr)
-    if (SurfaceMouse* mouse = owner->surfaceMouse()) mouse->recheckHot();
+  if (underPointer()) {
+    if (tSurfaceOwner* owner = surface_->owner() ? surfaceOwnerOf(*surface_->owner()) : nullptr)
+      if (SurfaceMouse* mouse = owner->surfaceMouse()) mouse->recheckHot();
+  }
   if (bounced && bounceEvent && object_) raiseEvent(object_, eventCode(EventId::onBounce));
   if (!collisions || !sensitive || !shown_ || !object_ || kind_ != GraphicKind::Ordinary) return;
   const OverlapTest test = overlapByRectangles() ? OverlapTest::Rectangles : OverlapTest::Lens;

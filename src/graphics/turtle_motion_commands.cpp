@@ -49,7 +49,8 @@ Value dotSetpos(tmultiobject& self, tLogoStack& stack, int) {
   const PointF page = pointOf(stack.take());
   tLogoTurtleParams& turtle = turtleOf(self);
   const RangeStyle style = turtle.rangeStyle == RangeStyle::Window ? RangeStyle::Window : RangeStyle::Fence;
-  turtle.moveTo(turtle.surface() ? turtle.surface()->toPixel(page) : page, style, {true, true, turtle.penMode});
+  turtle.moveTo(turtle.surface() ? turtle.surface()->toPixel(page) : page, style,
+                {true, true, turtle.penMode});
   return nullptr;
 }
 

@@ -14,18 +14,41 @@
 #include "objects/property_declaration.h"
 #include "values/list.h"
 #include "values/list_builder.h"
-#include "values/vector_arithmetic.h"
 #include "values/pools.h"
+#include "values/vector_arithmetic.h"
 
 namespace lx {
 namespace {
 
 enum : int {
-  kAPos = 1, kPos = 4, kShown = 10, kHeading = 40, kHomeState = 41, kXCor = 42, kYCor = 43,
-  kFillColour = 44, kFillPattern = 45, kPen = 46, kPenColour = 47, kPenWidth = 48, kPenPattern = 49,
-  kRangeStyle = 50, kRange = 51, kFrame = 52, kShape = 53, kShapeScale = 54, kShapeColour = 55,
-  kAnimation = 56, kFont = 57, kTransparentClick = 58, kFrameItem = 63, kAutoDrag = 64, kSensitive = 65,
-  kFrameMode = 120, kShownRange = 131, kDelayScale = 155,
+  kAPos = 1,
+  kPos = 4,
+  kShown = 10,
+  kHeading = 40,
+  kHomeState = 41,
+  kXCor = 42,
+  kYCor = 43,
+  kFillColour = 44,
+  kFillPattern = 45,
+  kPen = 46,
+  kPenColour = 47,
+  kPenWidth = 48,
+  kPenPattern = 49,
+  kRangeStyle = 50,
+  kRange = 51,
+  kFrame = 52,
+  kShape = 53,
+  kShapeScale = 54,
+  kShapeColour = 55,
+  kAnimation = 56,
+  kFont = 57,
+  kTransparentClick = 58,
+  kFrameItem = 63,
+  kAutoDrag = 64,
+  kSensitive = 65,
+  kFrameMode = 120,
+  kShownRange = 131,
+  kDelayScale = 155,
 };
 
 constexpr int kWidestPen = 10000;
@@ -226,7 +249,7 @@ Value rangeOf(tmultiobject& self, int) {
   if (!state.range) return tLogoList::empty();
   const SurfaceRange& r = *state.range;
   const PixelRect rect{roundedCoordinate(r.xmin), roundedCoordinate(r.ymin),
-                      roundedCoordinate(r.xmax - r.xmin + 1), roundedCoordinate(r.ymax - r.ymin + 1)};
+                       roundedCoordinate(r.xmax - r.xmin + 1), roundedCoordinate(r.ymax - r.ymin + 1)};
   return pageRectValue(state, rect);
 }
 void setRange(tmultiobject& self, int, const Value& value) {

@@ -2,6 +2,7 @@
 #include "graphics/turtle_prototype.h"
 
 #include "graphics/turtle_commands.h"
+#include "graphics/turtle_glide.h"
 #include "graphics/turtle_object.h"
 #include "graphics/turtle_properties.h"
 
@@ -17,6 +18,7 @@ void tTurtlePrototype::declareMembers() {
   declareTurtleMotionCommands(*this);
   declareTurtleDrawingCommands(*this);
   declareTurtleQueryCommands(*this);
+  declareTurtleGlide(*this);
 }
 
 }  // namespace lx

@@ -1,8 +1,8 @@
 // What turtles answer: bearings, pen and turtle states, overlaps with other
 // turtles, the shape's rectangle, the mouse.
 #include "graphics/colour_value.h"
-#include "graphics/rect_list.h"
 #include "graphics/global_setting.h"
+#include "graphics/rect_list.h"
 #include "graphics/turtle_commands.h"
 #include "graphics/turtle_inputs.h"
 #include "graphics/turtle_object.h"
@@ -34,8 +34,9 @@ tLogoTurtleParams& namedTurtle(tmultiobject& self, const Value& name) {
 Value towards(tmultiobject& self, tLogoStack& stack, int) {
   const Value target = stack.take();
   tLogoTurtleParams& turtle = turtleOf(self);
-  const PointF to = target->isWord() && !target->isNumber() ? namedTurtle(self, target).position()
-                                     : (turtle.surface() ? turtle.surface()->toPixel(pointOf(target)) : pointOf(target));
+  const PointF to = target->isWord() && !target->isNumber()
+                        ? namedTurtle(self, target).position()
+                        : (turtle.surface() ? turtle.surface()->toPixel(pointOf(target)) : pointOf(target));
   return numberValue(bearingBetween(turtle.position(), to));
 }
 

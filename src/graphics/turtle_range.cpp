@@ -55,10 +55,14 @@ int cornerOf(PointF p, const SurfaceRange& box) {
 
 PointF corner(int k, const SurfaceRange& box) {
   switch (k) {
-    case 0: return {box.xmin, box.ymin};
-    case 1: return {box.xmax, box.ymin};
-    case 2: return {box.xmax, box.ymax};
-    default: return {box.xmin, box.ymax};
+    case 0:
+      return {box.xmin, box.ymin};
+    case 1:
+      return {box.xmax, box.ymin};
+    case 2:
+      return {box.xmax, box.ymax};
+    default:
+      return {box.xmin, box.ymax};
   }
 }
 

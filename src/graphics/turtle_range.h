@@ -30,7 +30,7 @@ struct PathSegment {
 
 struct TracedPath {
   std::vector<PathSegment> segments;  // what the pen draws, in order
-  PointF end;                      // where the turtle ends
+  PointF end;                         // where the turtle ends
   // Bounce: the last point the path reflected at, or the end when nothing
   // reflected; the heading after a bounce points from the end away from it.
   PointF aim;

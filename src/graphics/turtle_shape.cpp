@@ -17,7 +17,8 @@ constexpr Rgb kOutline = 0x143C26;
 constexpr double kArrow[][2] = {{0, -12}, {9, 10}, {0, 5}, {-9, 10}};
 
 void setColour(cairo_t* cr, Rgb colour) {
-  cairo_set_source_rgb(cr, ((colour >> 16) & 0xFF) / 255.0, ((colour >> 8) & 0xFF) / 255.0, (colour & 0xFF) / 255.0);
+  cairo_set_source_rgb(cr, ((colour >> 16) & 0xFF) / 255.0, ((colour >> 8) & 0xFF) / 255.0,
+                       (colour & 0xFF) / 255.0);
 }
 
 int scaledSide(long double scale) {
@@ -27,7 +28,8 @@ int scaledSide(long double scale) {
 
 void arrowPath(cairo_t* cr, const TurtleShape& shape, const PixelRect& rect, long double heading) {
   cairo_translate(cr, rect.x + rect.width / 2.0, rect.y + rect.height / 2.0);
-  cairo_scale(cr, rect.width / static_cast<double>(kTurtleSide), rect.height / static_cast<double>(kTurtleSide));
+  cairo_scale(cr, rect.width / static_cast<double>(kTurtleSide),
+              rect.height / static_cast<double>(kTurtleSide));
   if (shape.followsHeading) cairo_rotate(cr, static_cast<double>(heading) * std::numbers::pi / 180);
   cairo_move_to(cr, kArrow[0][0], kArrow[0][1]);
   for (const auto& point : kArrow) cairo_line_to(cr, point[0], point[1]);

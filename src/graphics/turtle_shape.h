@@ -16,8 +16,8 @@ typedef struct _cairo cairo_t;
 namespace lx {
 
 struct TurtleShape {
-  Value value;                 // as Logo set it; none: the default turtle
-  long double scaleX = 1;      // shapeScale
+  Value value;             // as Logo set it; none: the default turtle
+  long double scaleX = 1;  // shapeScale
   long double scaleY = 1;
   std::optional<Rgb> colour;   // shapeColour; none: the shape's own colours
   bool followsHeading = true;  // frameMode

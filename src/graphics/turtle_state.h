@@ -110,6 +110,7 @@ class tLogoTurtleParams : public tSurfaceGraphic {
   // answers the area to repaint: the old and the new rectangle.
   PixelRect updateRect();
   void raiseAfterMove(bool bounced, bool collisions, bool bounceEvent);
+  bool underPointer() const;
 
   tgrScreen* surface_;
   tmultiobject* object_;

@@ -39,12 +39,32 @@ Value tPseudoVarDesc::currentValue() const {
 
 namespace {
 
+// Whether `object` is `other` or made from it through its parents (not
+// through its place).
+bool madeFrom(const tmultiobject& object, const tmultiobject& other, int depth = 0) {
+  if (&object == &other) return true;
+  if (depth > 1000) return false;
+  for (const ObjectRef& parent : object.parents)
+    if (parent && madeFrom(*parent, other, depth + 1)) return true;
+  return false;
+}
+
+// Whether the object has the property of its own kind, not one it sees
+// through the object it stands on.
+bool ownsProperty(const tmultiobject& object, int propertyCode) {
+  const tPropertyVarDesc* desc = propertyOf(object, propertyCode);
+  if (!desc) return false;
+  const auto* declaredBy =
+      desc->table ? dynamic_cast<const tmultiobject*>(desc->table->ownerObject) : nullptr;
+  return !declaredBy || madeFrom(object, *declaredBy);
+}
+
 // The object a property command works on: the current object, or the
 // nearest object on its place chain that has the property (a turtle that
 // asks for `bgcolour` gets its page's).
 tmultiobject& holderOf(int propertyCode) {
   tmultiobject* object = &currentObject();
-  while (object && !propertyOf(*object, propertyCode)) object = object->place.get();
+  while (object && !ownsProperty(*object, propertyCode)) object = object->place.get();
   if (!object) throw eLogoException(erNoProperty);
   return *object;
 }

@@ -115,6 +115,11 @@ void PlatformWindow::queueInput(const InputEvent& event) {
       mouse ? TaskKind::MouseInput : TaskKind::KeyInput);
 }
 
+void PlatformWindow::deliverNow(const InputEvent& event) {
+  ui_.requireCurrent("PlatformWindow::deliverNow");
+  deliver(event);
+}
+
 void PlatformWindow::requestClose() {
   ui_.post([window = weak_from_this()] {
     auto self = window.lock();

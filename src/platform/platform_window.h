@@ -117,6 +117,9 @@ class PlatformWindow : public std::enable_shared_from_this<PlatformWindow> {
   // backend feeds the window system's input through here; headless, tests
   // and scripted drivers inject theirs the same way.
   void queueInput(const InputEvent& event);
+  // User-interface thread: delivers input at once, as if it had just come
+  // out of the queue (a window passing input on to a window shown inside it).
+  void deliverNow(const InputEvent& event);
   // Any thread: queues a request to close, as the window's close button does.
   void requestClose();
   // Any thread.

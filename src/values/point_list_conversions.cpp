@@ -30,8 +30,12 @@ Value pairOf(Value x, Value y) {
   return point.finish();
 }
 
-const Value& xOf(const tLogoList& point) { return point.element(); }
-const Value& yOf(const tLogoList& point) { return point.rest()->element(); }
+const Value& xOf(const tLogoList& point) {
+  return point.element();
+}
+const Value& yOf(const tLogoList& point) {
+  return point.rest()->element();
+}
 
 // Walks the points of a run in order, nested lists each on their own.
 // `step(previous, point)` gives the new point; `previous` is null for the
@@ -67,24 +71,28 @@ Value pointsAt(const tLogoList& list, int depth) {
 }
 
 Value vectorsAt(const tLogoList& list, int depth) {
-  return chainPoints(list, depth, [](const tlogoobject* previous, const tlogoobject*, const tLogoList& point) {
-    if (!previous) return selfValue(point);
-    const tLogoList& p = *asList(*previous);
-    return pairOf(minus(*xOf(point), *xOf(p)), minus(*yOf(point), *yOf(p)));
-  });
+  return chainPoints(list, depth,
+                     [](const tlogoobject* previous, const tlogoobject*, const tLogoList& point) {
+                       if (!previous) return selfValue(point);
+                       const tLogoList& p = *asList(*previous);
+                       return pairOf(minus(*xOf(point), *xOf(p)), minus(*yOf(point), *yOf(p)));
+                     });
 }
 
 struct XY {
   long double x, y;
 };
 
-XY coordinates(const tLogoList& point) { return {xOf(point)->asReal(), yOf(point)->asReal()}; }
+XY coordinates(const tLogoList& point) {
+  return {xOf(point)->asReal(), yOf(point)->asReal()};
+}
 
 // The Catmull-Rom curve between b and c, with a and d the neighbours.
 XY catmullRom(XY a, XY b, XY c, XY d, long double t) {
   const long double t2 = t * t, t3 = t2 * t;
   auto blend = [&](long double p0, long double p1, long double p2, long double p3) {
-    return 0.5L * (2 * p1 + (p2 - p0) * t + (2 * p0 - 5 * p1 + 4 * p2 - p3) * t2 + (3 * p1 - p0 - 3 * p2 + p3) * t3);
+    return 0.5L *
+           (2 * p1 + (p2 - p0) * t + (2 * p0 - 5 * p1 + 4 * p2 - p3) * t2 + (3 * p1 - p0 - 3 * p2 + p3) * t3);
   };
   return {blend(a.x, b.x, c.x, d.x), blend(a.y, b.y, c.y, d.y)};
 }
@@ -136,9 +144,15 @@ Value randomOffset(const tlogoobject& size) {
 
 }  // namespace
 
-Value toPoints(const tLogoList& list) { return pointsAt(list, 0); }
-Value toVectors(const tLogoList& list) { return vectorsAt(list, 0); }
-Value splineThrough(const tLogoList& list) { return splineAt(list, 0); }
+Value toPoints(const tLogoList& list) {
+  return pointsAt(list, 0);
+}
+Value toVectors(const tLogoList& list) {
+  return vectorsAt(list, 0);
+}
+Value splineThrough(const tLogoList& list) {
+  return splineAt(list, 0);
+}
 
 Value randomPointIn(const tLogoList& rectangle) {
   std::vector<Value> numbers;
@@ -155,7 +169,8 @@ Value randomPointIn(const tLogoList& rectangle) {
   if (numbers.size() != 4) throw eLogoException(erExpectRect, selfRef(rectangle));
   for (const Value& number : numbers)
     if (!number->isNumber()) throw eLogoException(erExpectRect, selfRef(rectangle));
-  return pairOf(plus(*numbers[0], *randomOffset(*numbers[2])), minus(*numbers[1], *randomOffset(*numbers[3])));
+  return pairOf(plus(*numbers[0], *randomOffset(*numbers[2])),
+                minus(*numbers[1], *randomOffset(*numbers[3])));
 }
 
 }  // namespace lx

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "graphics/gr_screen.h"
+#include "objects/multi_object.h"
 
 namespace lx::testing {
 
@@ -28,6 +29,7 @@ class FakeGraphic : public tSurfaceGraphic {
   void surfaceGone() override { gone = true; }
   void surfaceResized() override { ++resized; }
   void goHome() override { ++homes; }
+  tmultiobject* graphicObject() const override { return object; }
 
   PixelRect rect;
   Rgb colour;
@@ -36,6 +38,7 @@ class FakeGraphic : public tSurfaceGraphic {
   int resized = 0;
   int homes = 0;
   std::vector<GraphicMouse> mice;
+  tmultiobject* object = nullptr;  // the Logo object it stands for, if any
 };
 
 }  // namespace lx::testing

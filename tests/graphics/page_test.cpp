@@ -158,6 +158,15 @@ TEST_F(Pages, APaneIsADrawingAreaShownOnItsPage) {
   EXPECT_EQ(surfaceNamed("page1").pixelAt(300, 150), kWhite);
 }
 
+TEST_F(Pages, ALoadedPaneWithoutABackgroundColourTakesItsVariables) {
+  logo.run("newclass \"Pane \"Panel [own'bgcolour1 15 own'bgcolour2 12]");
+  runAs("page1", ".new. \"Panel [name p1] .new. \"Panel [name p2 bgcolour 9] new \"Panel [name p3]");
+  runAs("page1", "print ask \"p1 [bgcolour] print ask \"p2 [bgcolour] print ask \"p3 [bgcolour]");
+  // p1: bgcolour1 is the white it has already, so bgcolour2 (red) counts;
+  // p2 was given its own; p3 was made by a program, not loaded.
+  EXPECT_EQ(take(), (Names{"12", "9", "15"}));
+}
+
 TEST_F(Pages, ErasingAPageTakesItsPanesWithIt) {
   runAs("page1", "new \"Pane [name p1]");
   logo.run("eraseobject \"page1");

@@ -81,6 +81,13 @@ TEST_F(PageMouse, ARightPressCancelsAndTheOutputIsEmpty) {
   EXPECT_EQ(take(), Names{""});
 }
 
+TEST_F(PageMouse, ADrawingEndsWhenItsPageIsErasedMeanwhile) {
+  uiThread().post([this] { destroyObject(*object("page1")); });
+  runAs("page1", "print bgflexibleline");
+  EXPECT_EQ(take(), Names{""});
+  EXPECT_EQ(object("page1"), nullptr);
+}
+
 TEST_F(PageMouse, FreehandDrawsThePathTheMouseTook) {
   queue(MouseAction::Down, 10, 10, MouseButton::Left);
   queue(MouseAction::Move, 50, 10);
@@ -91,6 +98,23 @@ TEST_F(PageMouse, FreehandDrawsThePathTheMouseTook) {
   EXPECT_EQ(surface.pixelAt(30, 10), 0u);
   EXPECT_EQ(surface.pixelAt(50, 30), 0u);
   EXPECT_EQ(surface.pixelAt(30, 30), kWhite);
+}
+
+TEST_F(PageMouse, SprayDrawsDotsAroundThePointerWhileTheButtonIsHeld) {
+  queue(MouseAction::Move, 200, 200);
+  deliver();
+  queue(MouseAction::Down, 200, 200, MouseButton::Left);
+  uiThread().setTimer(std::chrono::milliseconds(300), TimerRepeat::Once,
+                      [this] { queue(MouseAction::Up, 200, 200, MouseButton::Left); });
+  runAs("page1", "setbglinewidth 4 bgspray");
+  const tgrScreen& surface = surfaceNamed("page1");
+  int dotted = 0;
+  for (int y = 190; y <= 210; ++y)
+    for (int x = 190; x <= 210; ++x) dotted += surface.pixelAt(x, y) == 0;
+  EXPECT_GT(dotted, 0);
+  // Nothing lands beyond the pen width's radius and the dot's own size.
+  EXPECT_EQ(surface.pixelAt(220, 200), kWhite);
+  EXPECT_EQ(surface.pixelAt(200, 180), kWhite);
 }
 
 TEST_F(PageMouse, PressesGoToTheGraphicUnderThePointerAndClicksFollow) {
@@ -136,6 +160,19 @@ TEST_F(PageMouse, WhatNoGraphicTakesRaisesThePagesEvents) {
   queue(MouseAction::Up, 5, 5, MouseButton::Left);
   deliver();
   EXPECT_EQ(take(), (Names{"down", "up", "click"}));
+}
+
+TEST_F(PageMouse, TheMouseOverAPaneIsThePanes) {
+  runAs("page1",
+        "new \"Pane [name p1 apos [100 100]] ask \"p1 [setevent \"onLeftDown [print \"pane] "
+        "setevent \"onLeftUp [print mousepos]] setevent \"onLeftDown [print \"page]");
+  queue(MouseAction::Down, 110, 120, MouseButton::Left);
+  // The release outside the pane still belongs to the pane that took the press.
+  queue(MouseAction::Up, 250, 120, MouseButton::Left);
+  queue(MouseAction::Down, 5, 5, MouseButton::Left);
+  deliver();
+  // The pane's origin is its centre (50, 50): pixel (150, 20) of the pane.
+  EXPECT_EQ(take(), (Names{"pane", "100 30", "page"}));
 }
 
 TEST_F(PageMouse, MouseStateReportsButtonsKeysAndThePageCoordinates) {

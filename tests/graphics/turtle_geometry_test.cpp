@@ -1,10 +1,10 @@
 // Headings, steps and bearings of the turtle.
+#include "graphics/turtle_geometry.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
-
-#include "graphics/turtle_geometry.h"
 
 namespace lx {
 namespace {
@@ -14,7 +14,8 @@ TEST(TurtleGeometry, HeadingsAreBroughtIntoOneTurn) {
   EXPECT_EQ(normaliseHeading(-30), 330);
   EXPECT_EQ(normaliseHeading(360), 0);
   EXPECT_EQ(normaliseHeading(-720), 0);
-  EXPECT_NEAR(static_cast<double>(normaliseHeading(1e30L)), static_cast<double>(std::fmod(1e30L, 360.0L)), 1e-6);
+  EXPECT_NEAR(static_cast<double>(normaliseHeading(1e30L)), static_cast<double>(std::fmod(1e30L, 360.0L)),
+              1e-6);
   EXPECT_GE(normaliseHeading(-1e-30L), 0);
   EXPECT_LT(normaliseHeading(-1e-30L), 360);
   EXPECT_EQ(normaliseHeading(std::numeric_limits<long double>::infinity()), 0);

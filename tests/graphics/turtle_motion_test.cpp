@@ -23,7 +23,8 @@ TEST_F(TurtleMotion, TurningKeepsTheHeadingWithinOneTurn) {
 
 TEST_F(TurtleMotion, ForwardFollowsTheHeadingInPageCoordinates) {
   EXPECT_EQ(printed("forward 100 print pos right 90 back 50 print pos"), (Lines{"0 100", "-50 100"}));
-  EXPECT_EQ(printed("setxy 10 -20 print pos setpos [1.5 2] print xcor print ycor"), (Lines{"10 -20", "1.5", "2"}));
+  EXPECT_EQ(printed("setxy 10 -20 print pos setpos [1.5 2] print xcor print ycor"),
+            (Lines{"10 -20", "1.5", "2"}));
   EXPECT_EQ(printed("home print pos print heading"), (Lines{"0 0", "0"}));
   EXPECT_EQ(printed("setxy 3 4 print towards [3 10] print towards [0 0]"), (Lines{"0", "216.87"}));
 }

@@ -1,11 +1,11 @@
 // The four range styles: where the path ends, which segments the pen
 // draws, how wrapping keeps travel and how bouncing turns the turtle.
+#include "graphics/turtle_range.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
-
-#include "graphics/turtle_range.h"
 
 namespace lx {
 namespace {

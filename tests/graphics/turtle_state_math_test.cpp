@@ -2,19 +2,21 @@
 // and font values.
 #include <gtest/gtest.h>
 
+#include "graphics/pen_pattern.h"
 #include "graphics/turtle_any.h"
 #include "graphics/turtle_font.h"
 #include "graphics/turtle_overlap.h"
-#include "graphics/pen_pattern.h"
 #include "interp/logo_exception.h"
 #include "values/pools.h"
-#include "values/reader.h"
 #include "values/random.h"
+#include "values/reader.h"
 
 namespace lx {
 namespace {
 
-Value read1(const char* text) { return readList(text)->element(); }
+Value read1(const char* text) {
+  return readList(text)->element();
+}
 
 TEST(TurtlePen, HatchesRepeatEveryEightPixels) {
   int covered[8] = {};

@@ -44,7 +44,9 @@ class TurtleTest : public ::testing::Test {
   std::vector<std::string> take() { return std::exchange(logo.printed, {}); }
   // Runs `text` as the object `as` of page1 (or page1 itself).
   void run(const std::string& text, const std::string& as = "t1") { logo.run(asked(text, as)); }
-  errorConst errorOf(const std::string& text, const std::string& as = "t1") { return logo.errorOf(asked(text, as)); }
+  errorConst errorOf(const std::string& text, const std::string& as = "t1") {
+    return logo.errorOf(asked(text, as));
+  }
   static std::string asked(const std::string& text, const std::string& as) {
     const std::string inner = "[" + text + "]";
     return "ask \"page1 " + (as == "page1" ? inner : "[ask \"" + as + " " + inner + "]");

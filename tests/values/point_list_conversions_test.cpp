@@ -1,9 +1,10 @@
 // Point list conversions: steps to points and back, splines through the
 // points of each run, random points inside rectangles.
+#include "values/point_list_conversions.h"
+
 #include <gtest/gtest.h>
 
 #include "list_test_support.h"
-#include "values/point_list_conversions.h"
 #include "values/random.h"
 
 namespace lx {
