@@ -89,6 +89,14 @@ TEST_F(Windows, ANewEmptyProjectHasOnePageWithOneTurtle) {
   EXPECT_NE(window.params.window, nullptr);
 }
 
+TEST_F(Windows, TheMainObjectReachesTheObjectsOfThePageShown) {
+  logo.run("ask \"t1 [print myname] ask \"page1 [print myname] ask \"MainWindow [(newpage \"other)]");
+  EXPECT_EQ(take(), (Names{"t1", "page1"}));
+  EXPECT_EQ(logo.errorOf("ask \"t1 [print myname]"), erNoObject);  // page1 is no longer shown
+  logo.run("ask \"page1 [print myname] ask \"MainWindow [showpage \"page1] ask \"t1 [print myname]");
+  EXPECT_EQ(take(), (Names{"page1", "t1"}));
+}
+
 TEST_F(Windows, ShowingTheShownPageRaisesNoEvents) {
   asWindow("setevent \"onPagelistChanged [print \"changed]");
   runAs("page1", "setevent \"onShowPage [print \"shown] setevent \"onHidePage [print \"hidden]");
