@@ -29,6 +29,11 @@ void tlogopage::rename(const std::string& newName) {
   if (window_ && codeOf(name) != oldCode) window_->pageRenamed(*this, oldCode);
 }
 
+void tlogopage::checkErasable() const {
+  if (window_ && window_->alive() && window_->currentPage() == this && window_->pageCount() == 1)
+    throw eLogoException::withWord(erEraseOnlyPage, name);
+}
+
 void tlogopage::showSurface(bool shown) {
   tgrScreen* screen = surface();
   if (!screen) return;

@@ -25,6 +25,8 @@ class tlogopage : public tcontainerobject, public tSurfaceOwner {
   void beforeFree() override;
   // A renamed page keeps its place among its window's pages.
   void rename(const std::string& newName) override;
+  // The only page a window shows cannot be erased (error 118).
+  void checkErasable() const override;
   PixelPoint defaultSize() const override { return kDefaultSize; }
 
   // The window the page belongs to (set when the window takes it), or none.

@@ -196,7 +196,7 @@ void tSplitwindow::makePage(const std::string& name, bool hidden) {
 
 void tSplitwindow::erasePage(NameCode code) {
   tlogopage& doomed = page(code);
-  if (&doomed == currentPage() && pageCount() == 1) throw eLogoException::withName(erEraseOnlyPage, code);
+  doomed.checkErasable();
   if (doomed.isBusy()) throw eLogoException::withName(erEraseDesc, code);
   destroyObject(doomed);
 }

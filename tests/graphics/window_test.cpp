@@ -160,6 +160,7 @@ TEST_F(Windows, ErasingTheShownPageShowsTheHighestOfThoseAfterIt) {
   asWindow("erasepage \"zz.next.a");
   EXPECT_EQ(shownName(), "zz.next.b");
   EXPECT_EQ(errorAsWindow("erasepage \"zz.next.b"), erEraseOnlyPage);
+  EXPECT_EQ(errorAsWindow("eraseobject \"zz.next.b"), erEraseOnlyPage);
   EXPECT_EQ(window.pageCount(), 1u);
 }
 
