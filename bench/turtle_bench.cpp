@@ -1,5 +1,5 @@
 // Figures of turtle drawing: `repeat 100000 [forward 1 right 1]` with the
-// pen down and the turtle shown, headless, on the console's page while the
+// pen down and the turtle shown, headless, on the console window's page while the
 // user-interface thread paints what the turtle invalidates (target: under
 // 0.5 s); then the same with a wide pen, and with the turtle hidden.
 #include <atomic>
@@ -28,7 +28,7 @@ double secondsFor(const std::string& text) {
 
 void runFigures() {
   lx::ScopedThreadState state;
-  lx::makeConsolePage();
+  lx::makeConsoleWindow();
   lx::CurrentObjectScope asTurtle(lx::threadState(), lx::Value(lx::consoleTarget()));
   const double shown = secondsFor("repeat 100000 [forward 1 right 1]");
   std::printf("repeat 100000 [forward 1 right 1], pen down, turtle shown: %.3f s (%.2f us per move)\n", shown,
@@ -43,7 +43,7 @@ void runFigures() {
   std::printf("repeat 100000 [forward 1 right 1] with the pen up, hidden: %.3f s\n", penUp);
   const double wrapping = secondsFor("clearscreen showturtle right 1 repeat 1000 [forward 5000]");
   std::printf("repeat 1000 [forward 5000] wrapping across the page: %.3f s\n", wrapping);
-  lx::forgetConsolePage();
+  lx::forgetConsoleWindow();
 }
 
 }  // namespace

@@ -158,13 +158,13 @@ void finishProcesses(const CommandLine& options) {
   allThreads().killAll();
 }
 
-// The console's world: a page with a turtle.
+// The console's world: the main window with a page and a turtle.
 void makePageWorld(std::ostream& err) {
   InterpreterLockScope locked;
   try {
-    makeConsolePage();
+    makeConsoleWindow();
   } catch (const std::exception& error) {
-    err << "lumaxis: the console page cannot be made: " << error.what() << "\n";
+    err << "lumaxis: the console window cannot be made: " << error.what() << "\n";
   }
 }
 
@@ -217,7 +217,7 @@ int runConsole(const CommandLine& options, std::istream& script, std::istream* i
     if (!options.screenshot.empty() && !takeScreenshot(options.screenshot, err)) status = 1;
     {
       InterpreterLockScope locked;
-      forgetConsolePage();
+      forgetConsoleWindow();
     }
     setStandardDestination(nullptr);
   });

@@ -1,57 +1,48 @@
-// The console's page.
+// The console's main window, its turtle and its screenshot.
 #include "app/console_page.h"
 
 #include "graphics/logo_page.h"
-#include "lang/dictionary.h"
-#include "objects/main_object.h"
-#include "objects/object_scope.h"
+#include "graphics/main_window.h"
+#include "graphics/window_object.h"
 #include "platform/platform.h"
-#include "values/list.h"
-#include "values/pools.h"
 
 namespace lx {
 namespace {
-
-ObjectRef& consolePage() {
-  static ObjectRef page;
-  return page;
-}
 
 ObjectRef& consoleTurtle() {
   static ObjectRef turtle;
   return turtle;
 }
 
-ObjectRef makeFromClass(tcontainerobject& maker, const char* classKey) {
-  return maker.makeObject(makeWord(localEntry("class", classKey)), tLogoList::empty(), CreateMode::RunCreate);
+tlogopage* shownPage() {
+  tSplitwindow* window = mainWindow();
+  return window ? window->currentPage() : nullptr;
 }
 
 }  // namespace
 
-tlogopage& makeConsolePage() {
-  const ObjectRef made = makeFromClass(*mainObject(), "Page");
-  consolePage() = made;
-  auto& page = dynamic_cast<tlogopage&>(*made);
-  // A new object is placed on the current object's page.
-  CurrentObjectScope onPage(threadState(), Value(made.get()));
-  consoleTurtle() = makeFromClass(page, "Turtle");
-  return page;
+void makeConsoleWindow() {
+  makeMainWindow(std::string());
+  tlogopage* page = shownPage();
+  if (!page) return;
+  // The start-up steps made one turtle on the first page.
+  page->children->forEach([](tTabDesc& entry) {
+    if (!consoleTurtle()) consoleTurtle() = ObjectRef(asObject(static_cast<tLogoVarDesc&>(entry).value));
+  });
 }
 
 tmultiobject* consoleTarget() {
-  for (tmultiobject* object : {consoleTurtle().get(), consolePage().get()})
-    if (object && object->alive()) return object;
-  return nullptr;
+  if (tmultiobject* turtle = consoleTurtle().get(); turtle && turtle->alive()) return turtle;
+  return shownPage();
 }
 
-void forgetConsolePage() {
+void forgetConsoleWindow() {
   consoleTurtle() = nullptr;
-  consolePage() = nullptr;
 }
 
 bool writeConsoleScreenshot(const std::filesystem::path& file, std::string& error) {
-  tmultiobject* page = consolePage().get();
-  tgrScreen* surface = page && page->alive() ? surfaceOf(*page) : nullptr;
+  tlogopage* page = shownPage();
+  tgrScreen* surface = page ? page->surface() : nullptr;
   if (!surface) {
     error = "there is no page to take a picture of";
     return false;

@@ -1,5 +1,5 @@
-// Registering the graphics classes (`Page`, `Pane`, `Turtle`) in the main object, each
-// with the name prefix of its objects (page1, pane1...).
+// Registering the graphics classes (`Page`, `Pane`, `Turtle`, `Window`) in the main
+// object, each with the name prefix of its objects (page1, pane1...).
 #pragma once
 
 #include "objects/main_object.h"

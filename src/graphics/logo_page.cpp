@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "graphics/surface_properties.h"
+#include "graphics/window_object.h"
 #include "interp/logo_exception.h"
 
 namespace lx {
@@ -14,14 +15,34 @@ void tlogopage::prepare() {
   surfaceMouse()->setChildFinder([this](int x, int y) { return paneAt(x, y); });
 }
 
-// Painting starts when the page is complete (it has no page switching yet
-// to wait for).
+// Painting starts when the page is complete. A page made in a window joins
+// the window's pages, which shows it.
 void tlogopage::afterCreate() {
   tcontainerobject::afterCreate();
   if (tgrScreen* screen = surface()) screen->enablePainting();
+  if (place && place->isWindow()) place->addPage(*this);
+}
+
+void tlogopage::rename(const std::string& newName) {
+  const NameCode oldCode = codeOf(name);
+  tcontainerobject::rename(newName);
+  if (window_ && codeOf(name) != oldCode) window_->pageRenamed(*this, oldCode);
+}
+
+void tlogopage::checkErasable() const {
+  if (window_ && window_->alive() && window_->currentPage() == this && window_->pageCount() == 1)
+    throw eLogoException::withWord(erEraseOnlyPage, name);
+}
+
+void tlogopage::showSurface(bool shown) {
+  tgrScreen* screen = surface();
+  if (!screen) return;
+  if (shown) screen->enablePainting();
+  screen->window().setVisible(shown);
 }
 
 void tlogopage::beforeFree() {
+  if (tSplitwindow* window = std::exchange(window_, nullptr)) window->pageRemoved(*this);
   if (tgrScreen* screen = surface()) {
     auto drawing = screen->lockDrawing();
     for (tlogopane* pane : panes_) pane->detachFromPage();

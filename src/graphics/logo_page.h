@@ -12,6 +12,7 @@
 namespace lx {
 
 class tlogopane;
+class tSplitwindow;
 
 class tlogopage : public tcontainerobject, public tSurfaceOwner {
  public:
@@ -22,7 +23,18 @@ class tlogopage : public tcontainerobject, public tSurfaceOwner {
   bool hasPageWho() const override { return true; }
   void afterCreate() override;
   void beforeFree() override;
+  // A renamed page keeps its place among its window's pages.
+  void rename(const std::string& newName) override;
+  // The only page a window shows cannot be erased (error 118).
+  void checkErasable() const override;
   PixelPoint defaultSize() const override { return kDefaultSize; }
+
+  // The window the page belongs to (set when the window takes it), or none.
+  tSplitwindow* window() const { return window_; }
+  void setWindow(tSplitwindow* window) { window_ = window; }
+  // Shows or hides the page's surface (user-interface thread); a page
+  // paints once it has been shown.
+  void showSurface(bool shown);
 
   // Makes the page's surface; the page's class calls it before the page
   // takes its properties.
@@ -39,6 +51,7 @@ class tlogopage : public tcontainerobject, public tSurfaceOwner {
   void paintPanes(cairo_t* canvas);
   SurfaceMouse::Child paneAt(int x, int y);
   std::vector<tlogopane*> panes_;
+  tSplitwindow* window_ = nullptr;
 };
 
 class tlogopane : public tcontainingcontrol, public tSurfaceOwner {

@@ -78,6 +78,25 @@ void tLogoTab::eraseEntry(NameCode code) {
   entries_[code - low_].reset();
 }
 
+void tLogoTab::renameEntry(NameCode from, NameCode to) {
+  tTabDesc* desc = findOrNull(from);
+  if (!desc) failFind(from);
+  if (to < 1) throw eLogoException(erInternLogoTab);
+  if (from == to) return;
+  std::unique_ptr<tTabDesc> moved = std::move(entries_[from - low_]);
+  growToCover(to);
+  std::unique_ptr<tTabDesc>& slot = entries_[to - low_];
+  if (slot) {
+    unlink(slot.get());
+    slot.reset();
+  }
+  {
+    std::lock_guard guard(listLock());
+    moved->name = to;
+  }
+  slot = std::move(moved);
+}
+
 void tLogoTab::eraseAll(NameCode except) {
   invalidateLookups();
   for (NameCode c = low_; c <= high_ && !entries_.empty(); ++c) {

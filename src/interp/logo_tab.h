@@ -33,6 +33,10 @@ class tLogoTab {
   tTabDesc* add(std::unique_ptr<tTabDesc> desc);
   // Destroys the entry (the table's failure when absent).
   void eraseEntry(NameCode code);
+  // Moves the entry of `from` to the code `to`, keeping its place in
+  // insertion order (an entry already under `to` is destroyed; the table's
+  // failure when `from` is absent).
+  void renameEntry(NameCode from, NameCode to);
   // Destroys every entry that is not built in and not named `except`.
   void eraseAll(NameCode except = 0);
   // Every descriptor in insertion order.

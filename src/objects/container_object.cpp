@@ -185,6 +185,7 @@ void eraseObjectNamed(tmultiobject& from, NameCode code) {
       throw eLogoException::withName(erErasePersistent, code);
   }
   if (object->isBusy()) throw eLogoException::withName(erEraseDesc, code);
+  object->checkErasable();
   destroyObject(*object);
 }
 

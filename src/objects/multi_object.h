@@ -102,6 +102,9 @@ class tmultiobject : public tlogoobject {
   // Windows take pages; every other object refuses (error 122).
   virtual void addPage(tmultiobject& page);
   virtual void rename(const std::string&) {}
+  // Raises the error that forbids erasing the object now (a window's only
+  // page shown); nothing by default.
+  virtual void checkErasable() const {}
   // Whether a procedure of this object's own is running now (busy objects
   // are neither erased nor replaced).
   virtual bool isBusy() const;

@@ -2,7 +2,8 @@
 // the object and of its ancestors, then the pseudo-names (`receiver`,
 // `myParent`, `myPlace`, `myPage`, `myWindow`, `lastObject`,
 // `activeToolbutton`), the main object's class name, and the "#n" numbers
-// of a project being loaded.
+// of a project being loaded. Names that none of the ancestors knows are
+// looked up in the page context (the main window and its page shown).
 #include "interp/logo_exception.h"
 #include "interp/thread_state.h"
 #include "objects/main_object.h"
@@ -33,6 +34,7 @@ ObjectRef tmultiobject::resolveObjectName(NameCode code) {
   if (tmultiobject* found = objectByName(code)) return ObjectRef(found);
   for (const ObjectRef& ancestor : ancestors)
     if (tmultiobject* found = ancestor->objectByName(code)) return ObjectRef(found);
+  if (tmultiobject* found = lookupInPageContext(code)) return ObjectRef(found);
 
   const ObjectCodes& c = objectCodes();
   if (code == c.receiver) return ObjectRef(this);

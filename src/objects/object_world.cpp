@@ -15,6 +15,7 @@ namespace {
 
 struct World {
   Ref<tMainLogoObject> main;
+  PageContextLookup pageContext = nullptr;
   ObjectRef mainWindow;
   ObjectRef activeToolButton;
   bool running = false;
@@ -75,6 +76,15 @@ void stopObjectModel() {
 
 bool interpreterRunning() {
   return world().running;
+}
+
+void setPageContextLookup(PageContextLookup lookup) {
+  world().pageContext = lookup;
+}
+
+tmultiobject* lookupInPageContext(NameCode code) {
+  const PageContextLookup lookup = world().pageContext;
+  return lookup && world().running ? lookup(code) : nullptr;
 }
 
 tmultiobject* mainWindowObject() {

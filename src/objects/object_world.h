@@ -27,6 +27,14 @@ void stopObjectModel();
 // it is false while the world is taken down.
 bool interpreterRunning();
 
+// Names that no object's own ancestors know are looked up last in the page
+// context: the main window and the objects on the page it shows, so that
+// code running as the main object reaches them. The graphics classes
+// install the lookup; without one nothing is found.
+using PageContextLookup = tmultiobject* (*)(NameCode code);
+void setPageContextLookup(PageContextLookup lookup);
+tmultiobject* lookupInPageContext(NameCode code);
+
 tmultiobject* mainWindowObject();
 void setMainWindowObject(tmultiobject* window);
 tmultiobject* activeToolButton();

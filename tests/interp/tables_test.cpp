@@ -71,6 +71,23 @@ TEST(LogoTab, AddingUnderAnExistingNameDestroysTheOld) {
   EXPECT_EQ(failureOf([&] { table.eraseEntry(8); }), erDoNotKnowHowTo);
 }
 
+TEST(LogoTab, RenamingKeepsTheEntrysPlaceAndReplacesTheTarget) {
+  tLogoTab table;
+  int destroyed = 0;
+  for (NameCode code : {5, 6, 7, 3000}) table.add(std::make_unique<CountedDesc>(code, &destroyed));
+  table.renameEntry(6, 9000);  // far beyond the covered range: the table grows
+  EXPECT_EQ(order(table), (std::vector<NameCode>{5, 9000, 7, 3000}));
+  EXPECT_EQ(table.findOrNull(6), nullptr);
+  ASSERT_NE(table.findOrNull(9000), nullptr);
+  EXPECT_EQ(table.findOrNull(9000)->name, 9000u);
+  table.renameEntry(5, 7);  // the entry under 7 goes
+  EXPECT_EQ(destroyed, 1);
+  EXPECT_EQ(order(table), (std::vector<NameCode>{7, 9000, 3000}));
+  EXPECT_EQ(table.size(), 3u);
+  EXPECT_EQ(failureOf([&] { table.renameEntry(6, 8); }), erDoNotKnowHowTo);
+  EXPECT_EQ(failureOf([&] { table.renameEntry(7, 0); }), erInternLogoTab);
+}
+
 TEST(LogoTab, EraseAllKeepsBuiltInRunningAndExceptedEntries) {
   tLogoTab table;
   int destroyed = 0;
