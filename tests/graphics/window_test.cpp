@@ -236,6 +236,7 @@ TEST_F(Windows, TheStartupProcedureRunsWithTheShownPageCurrent) {
   EXPECT_FALSE(window.startStartupProcedure());
   defineProcedure(*window.procedures, procedureFromText("to startup\nprint myname\nend"));
   EXPECT_TRUE(window.startStartupProcedure());
+  logo.waitForProcesses();  // "@startup" is a process of its own
   EXPECT_EQ(take(), Names{"page1"});
 }
 
