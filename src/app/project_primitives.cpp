@@ -7,6 +7,8 @@
 #include "app/project_reset.h"
 #include "app/project_save_options.h"
 #include "app/search_paths.h"
+#include "graphics/main_window.h"
+#include "graphics/window_object.h"
 #include "interp/logo_exception.h"
 #include "interp/primitive_descs.h"
 #include "interp/registry.h"
@@ -63,6 +65,13 @@ std::string loadNamedProject(const std::string& name, const Value& values, unsig
   load.ignoreErrors = (options & loIgnoreErrors) != 0;
   loadProjectText(load);
   return opened.path.string();
+}
+
+// The start-up procedure of a project loaded for a start-up run.
+void runStartupProcedure() {
+  if (!projectState().startupRun) return;
+  projectState().startupRun = false;
+  if (tSplitwindow* window = mainWindow()) window->startStartupProcedure();
 }
 
 void recordFileName(const std::string& path) {
@@ -138,6 +147,7 @@ Value loadproject(const Value& input) {
     resetProjectWorld();
   }
   recordFileName(loadNamedProject(name, nullptr, options));
+  runStartupProcedure();
   return nullptr;
 }
 
@@ -176,6 +186,10 @@ void setStartupPhase(bool on) {
 
 bool startupRunRequested() {
   return projectState().startupRun;
+}
+
+void requestStartupRun() {
+  projectState().startupRun = true;
 }
 
 void registerProjectPrimitives(tLogoTab& table) {

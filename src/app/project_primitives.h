@@ -13,8 +13,10 @@ void registerProjectPrimitives(tLogoTab& table);
 // follows them) and instructions pass through the line translation.
 bool startupPhase();
 void setStartupPhase(bool on);
-// Set by `loadproject` with the option `startup`: the project's start-up
-// procedure is to run once it is loaded.
+// Set by `loadproject` with the option `startup`, and by the runtime before
+// its first load: the project's start-up procedure runs once the next
+// `loadproject` has loaded it.
 bool startupRunRequested();
+void requestStartupRun();
 
 }  // namespace lx

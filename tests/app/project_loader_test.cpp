@@ -111,7 +111,8 @@ TEST_F(ProjectLoader, AProjectInAnotherLanguageIsRefusedWithError171) {
   writeBytes("en.lxp", container("english", "print 2\r\n"));
   run("load \"en");
   EXPECT_EQ(take(), std::vector<std::string>{"2"});
-  EXPECT_EQ(errorOf("load \"missing"), erNoEmbeddedFileEXE);
+  // Without a package a missing file is the plug-in's error.
+  EXPECT_EQ(errorOf("load \"missing"), erNoEmbeddedFilePlugin);
 }
 
 TEST_F(ProjectLoader, DamagedAndHostileFilesFailCleanly) {
