@@ -11,6 +11,8 @@
 #include <string>
 #include <sys/wait.h>
 
+#include "lang/builtin_resources.h"
+#include "lang/coded_stream.h"
 #include "lang/project_file_reader.h"
 #include "platform/pixel_buffer.h"
 #include "support/image_compare.h"
@@ -167,6 +169,34 @@ TEST_F(PackedRuntime, AProjectInALanguageWithoutADictionaryEndsTheProgram) {
   const ProgramRun played = run({file("foreign").string(), "--headless"});
   EXPECT_NE(played.status, 0);
   EXPECT_NE(played.err.find("Language klingon not available"), std::string::npos) << played.err;
+}
+
+// A dictionary beside the program: English with two words of its own.
+void writeTestishDictionary(const fs::path& file) {
+  const BuiltinResource* english = findBuiltinResource("LDI", "ENGLISH");
+  ASSERT_NE(english, nullptr);
+  std::string text = decodeCoded(std::string_view(reinterpret_cast<const char*>(english->data), english->size));
+  for (auto [from, to] : {std::pair<std::string, std::string>{"\nprint=print pr", "\nprint=tlac"},
+                          {"\nmainwindow=MainWindow", "\nmainwindow=HlavneOkno"}}) {
+    const size_t at = text.find(from);
+    ASSERT_NE(at, std::string::npos) << from;
+    text.replace(at, from.size(), to);
+  }
+  std::ofstream(file, std::ios::binary) << encodeCoded(text, 7);
+}
+
+TEST_F(PackedRuntime, ThePackedProjectsLanguageChoosesTheDictionary) {
+  writeTestishDictionary(file("testish.ldx"));
+  std::ofstream(file("project.lxt")) << "ask \"HlavneOkno [(newpage \"strana)]\n\n"
+                                     << "tlac [ahoj]\n\nsave \"|" << file("saved.lxp").string() << "|\n";
+  pack(file("project.lxt"), file("program"), {"--lang", "testish"});
+  const ProgramRun played = run({file("program").string(), "--headless"});
+  ASSERT_EQ(played.status, 0) << played.err;
+  std::ifstream saved(file("saved.lxp"), std::ios::binary);
+  const ProjectFileContents contents = readProjectFile(saved);
+  EXPECT_EQ(contents.language, "testish");
+  EXPECT_NE(contents.text.find("language: \"testish\""), std::string::npos) << contents.text;
+  EXPECT_NE(contents.text.find(".new. \"Page [132 strana"), std::string::npos) << contents.text;
 }
 
 TEST_F(PackedRuntime, AProjectThatFailsToLoadSaysWhyAndFails) {
