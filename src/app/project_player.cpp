@@ -16,6 +16,7 @@
 #include "app/terminal_output.h"
 #include "graphics/main_window.h"
 #include "graphics/window_object.h"
+#include "graphics/window_params.h"
 #include "interp/error_sink.h"
 #include "interp/interpreter_lock.h"
 #include "interp/logo_process.h"
@@ -25,6 +26,7 @@
 #include "lang/dictionary.h"
 #include "objects/main_object.h"
 #include "platform/large_stack_thread.h"
+#include "platform/codepage.h"
 #include "platform/message_box.h"
 #include "platform/platform.h"
 #include "platform/program_directory.h"
@@ -35,6 +37,8 @@
 
 namespace lx {
 namespace {
+
+namespace fs = std::filesystem;
 
 // The end of a run in a window: the window was closed, or something else
 // asked the run to end.
@@ -56,6 +60,13 @@ void waitForPlayEnd(SteadyTime deadline) {
 }
 
 std::string programTitle() { return programFile().stem().string(); }
+
+// The title of the application and of its main window: the program's name
+// for a packed project, else the project file's name, without extension.
+std::string titleFor(const std::string& projectName) {
+  const std::string name = packageDirectoryLoaded() ? programTitle() : fs::path(projectName).stem().string();
+  return utf8ToCp1250(name).text;
+}
 
 // The language the project is written in, as its container names it
 // (English when it names none); plain text is in the language asked for.
@@ -131,6 +142,7 @@ int play(const CommandLine& options, const std::string& projectName, bool headle
     showMessageBox(programTitle(), "Language " + language + " not available");
     return 1;
   }
+  setApplicationTitle(titleFor(projectName));
   readPackageParameters();  // the voice flag: speech is not part of this runtime
   if (options.seed) seedRandom(*options.seed);
   if (!options.playFile.empty()) setStandardDestination(std::make_shared<TerminalOutput>(std::cout));

@@ -210,11 +210,13 @@ TEST_F(PackedRuntime, AProjectThatFailsToLoadSaysWhyAndFails) {
   EXPECT_NE(missing.err.find("cannot read"), std::string::npos) << missing.err;
 }
 
-TEST_F(PackedRuntime, PlayedProjectsPrintToStandardOutput) {
-  std::ofstream(file("hello.lxt")) << "ask \"MainWindow [(newpage \"only)]\n\nprint [hello from a project]\n";
+TEST_F(PackedRuntime, PlayedProjectsPrintToStandardOutputUnderTheirOwnTitle) {
+  std::ofstream(file("hello.lxt")) << "ask \"MainWindow [(newpage \"only)]\n\nprint [hello from a project]\n\n"
+                                   << "print ask \"MainWindow [caption]\n";
   const ProgramRun played = run({LX_LUMAXIS, "--headless", "--play", file("hello.lxt").string()});
   EXPECT_EQ(played.status, 0) << played.err;
-  EXPECT_EQ(played.out, "hello from a project\n");
+  // The window is titled by the project's file name.
+  EXPECT_EQ(played.out, "hello from a project\nhello\n");
 }
 
 }  // namespace
