@@ -212,11 +212,13 @@ TEST_F(PackedRuntime, AProjectThatFailsToLoadSaysWhyAndFails) {
 
 TEST_F(PackedRuntime, PlayedProjectsPrintToStandardOutputUnderTheirOwnTitle) {
   std::ofstream(file("hello.lxt")) << "ask \"MainWindow [(newpage \"only)]\n\nprint [hello from a project]\n\n"
-                                   << "print ask \"MainWindow [caption]\n";
+                                   << "print ask \"MainWindow [caption]\n\nprint processname\n\n"
+                                   << "MainWindow'to startup\nprint processname\nend\n";
   const ProgramRun played = run({LX_LUMAXIS, "--headless", "--play", file("hello.lxt").string()});
   EXPECT_EQ(played.status, 0) << played.err;
-  // The window is titled by the project's file name.
-  EXPECT_EQ(played.out, "hello from a project\nhello\n");
+  // The window is titled by the project's file name; the process "@main"
+  // loads the project, then "@startup" runs the start-up procedure.
+  EXPECT_EQ(played.out, "hello from a project\nhello\n@main\n@startup\n");
 }
 
 }  // namespace
