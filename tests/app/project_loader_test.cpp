@@ -17,6 +17,7 @@
 #include "lang/container_writer.h"
 #include "lang/project_file_writer.h"
 #include "objects/property_declaration.h"
+#include "interp/interpreter_lock.h"
 #include "project_world.h"
 #include "values/reader.h"
 
@@ -31,7 +32,10 @@ class ProjectLoader : public ProjectTest {
     ProjectLoad request;
     request.text = text;
     request.propertyValues = std::move(values);
-    loadProjectText(request);
+    {
+      InterpreterLockScope locked;  // onLoad processes share the values
+      loadProjectText(request);
+    }
   }
   errorConst loadError(const std::string& text) {
     try {
