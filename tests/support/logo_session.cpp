@@ -78,6 +78,11 @@ void LogoSession::run(const std::string& text) {
   runValue(*list);
 }
 
+std::vector<std::string> LogoSession::takePrinted() {
+  InterpreterLockScope locked;
+  return std::exchange(printed, {});
+}
+
 errorConst LogoSession::errorOf(const std::string& text) {
   InterpreterLockScope locked;  // the error's values too
   try {
