@@ -4,6 +4,8 @@
 // start-up steps and start-up procedure.
 #include <gtest/gtest.h>
 
+#include "interp/interpreter_lock.h"
+
 #include "graphics/main_window.h"
 #include "graphics/turtle_object.h"
 #include "graphics/window_object.h"
@@ -233,9 +235,12 @@ TEST_F(Windows, InertCommandsDoNothingAndPrintingIsRefused) {
 }
 
 TEST_F(Windows, TheStartupProcedureRunsWithTheShownPageCurrent) {
-  EXPECT_FALSE(window.startStartupProcedure());
-  defineProcedure(*window.procedures, procedureFromText("to startup\nprint myname\nend"));
-  EXPECT_TRUE(window.startStartupProcedure());
+  {
+    InterpreterLockScope locked;  // as the loader that starts it holds it
+    EXPECT_FALSE(window.startStartupProcedure());
+    defineProcedure(*window.procedures, procedureFromText("to startup\nprint myname\nend"));
+    EXPECT_TRUE(window.startStartupProcedure());
+  }
   logo.waitForProcesses();  // "@startup" is a process of its own
   EXPECT_EQ(take(), Names{"page1"});
 }
