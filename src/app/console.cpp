@@ -188,10 +188,7 @@ int runConsole(const CommandLine& options, std::istream& script, std::istream* i
     while (std::optional<ConsoleInstruction> instruction = lines.next()) console.run(*instruction);
     finishProcesses(runDeadline(options.runMs));
     if (!options.screenshot.empty() && !takeScreenshot(options.screenshot, err)) status = 1;
-    {
-      InterpreterLockScope locked;
-      forgetConsoleWindow();
-    }
+    takeDownLogoWorld();
     setStandardDestination(nullptr);
   });
   uiThread().runUntil([&] { return finished.load(); });

@@ -163,10 +163,7 @@ int play(const CommandLine& options, const std::string& projectName, bool headle
   }
   int status = sink->failed ? 1 : 0;
   if (!options.screenshot.empty() && !takeScreenshot(options.screenshot)) status = 1;
-  {
-    InterpreterLockScope locked;
-    forgetConsoleWindow();
-  }
+  takeDownLogoWorld();
   setStandardDestination(nullptr);
   return status;
 }
