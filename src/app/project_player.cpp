@@ -59,8 +59,6 @@ void waitForPlayEnd(SteadyTime deadline) {
   end.changed.wait_until(lock, deadline, [&] { return end.requested; });
 }
 
-std::string programTitle() { return programFile().stem().string(); }
-
 // The title of the application and of its main window: the program's name
 // for a packed project, else the project file's name, without extension.
 std::string titleFor(const std::string& projectName) {

@@ -19,10 +19,6 @@ std::string firstFiveBytes(const std::string& path) {
   return std::string(bytes, 5);
 }
 
-// The caption of the runtime's own messages: the program file's name
-// without its extension, as the main form is titled.
-std::string programTitle() { return programFile().stem().string(); }
-
 // Reads the package, or shows why it cannot be read. True when playing can
 // go on.
 bool readPackage(const std::string& path) {

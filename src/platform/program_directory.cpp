@@ -25,6 +25,8 @@ std::filesystem::path programFile() {
   return ec ? std::filesystem::path("/proc/self/exe") : exe;
 }
 
+std::string programTitle() { return programFile().stem().string(); }
+
 void setProgramDirectory(std::filesystem::path folder) { storedDirectory() = std::move(folder); }
 
 }  // namespace lx

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 
 namespace lx {
 
@@ -10,6 +11,9 @@ namespace lx {
 const std::filesystem::path& programDirectory();
 // The running executable itself ("/proc/self/exe" when it cannot be named).
 std::filesystem::path programFile();
+// The program file's name without its extension: the caption of the
+// program's own messages.
+std::string programTitle();
 void setProgramDirectory(std::filesystem::path folder);
 
 }  // namespace lx
