@@ -162,6 +162,7 @@ class PlatformWindow : public std::enable_shared_from_this<PlatformWindow> {
   // The window system changed the window's state (the user maximised it):
   // records it without acting on it again.
   void recordState(WindowState state) { state_ = state; }
+  std::shared_ptr<PlatformWindow> host() const { return host_.lock(); }
 
  private:
   void deliver(const InputEvent& event);
