@@ -137,14 +137,16 @@ void SurfaceMouse::normalMouse(const MouseEvent& event) {
       }
       break;
     case MouseAction::Up:
+      // The click comes before the release, so that a control busy with its
+      // click keeps the release for later (see ControlMouse).
       if (!captured) {
-        toOwner(GraphicMouseKind::Up, event);
         toOwner(GraphicMouseKind::Click, event);
+        toOwner(GraphicMouseKind::Up, event);
         break;
       }
-      dispatch(*captured, GraphicMouseKind::Up, event);
-      if (surface_.capturedGraphic() == captured && surface_.graphicAt(event.x, event.y) == captured)
+      if (surface_.graphicAt(event.x, event.y) == captured)
         dispatch(*captured, GraphicMouseKind::Click, event);
+      dispatch(*captured, GraphicMouseKind::Up, event);
       if (surface_.window().mouseState().buttons == kNoButtons) surface_.setCapturedGraphic(nullptr);
       break;
     case MouseAction::Leave:

@@ -20,6 +20,7 @@ void preparePanel(PlatformWindow& window, std::shared_ptr<TypedKeys> keys, bool 
     if (const auto* key = std::get_if<KeyEvent>(&event)) keys->add(*key);
   });
   if (isMainWindow) {
+    closed = false;
     window.setCloseHandler(closeMainWindow);
   } else {
     window.setCloseHandler([&window] { window.setVisible(false); });
