@@ -1,6 +1,8 @@
 // The SDL backend.
 #include "platform/sdl_backend.h"
 
+#include <cstdlib>
+
 #include "platform/clipboard_text.h"
 #include "platform/codepage.h"
 #include "platform/message_box.h"
@@ -41,6 +43,11 @@ std::unique_ptr<SdlBackend> SdlBackend::start(std::string& error) {
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
   SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+  // Only a display the user sees will do: left to itself, SDL falls back to
+  // drivers that show nothing when the display cannot be opened. A driver
+  // named in SDL_VIDEODRIVER is taken as asked.
+  if (!std::getenv("SDL_VIDEODRIVER"))
+    SDL_SetHint(SDL_HINT_VIDEODRIVER, std::getenv("WAYLAND_DISPLAY") ? "wayland,x11" : "x11");
   if (SDL_Init(SDL_INIT_VIDEO) != 0) {
     error = SDL_GetError();
     return nullptr;

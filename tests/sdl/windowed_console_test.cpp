@@ -81,6 +81,20 @@ TEST_F(WindowedConsole, ARealClickOnTheTurtleRunsItsOnClick) {
   EXPECT_EQ(testing::readFile(out()), "ready\nclicked\n");
 }
 
+TEST_F(WindowedConsole, KeysTypedAtTheWindowAreRead) {
+  auto lumaxis =
+      console(script("print \"ready\n"
+                     "print readkey\n"
+                     "print readchar\n"
+                     "print readkey\n"));
+  ASSERT_TRUE(testing::waitForText(out(), "ready", 10s)) << why();
+  const std::optional<unsigned long> window = display_.findWindow(kTitle, 10s);
+  ASSERT_TRUE(window) << why();
+  ASSERT_TRUE(display_.typeKeys(*window, "shift+a exclam shift+F5"));
+  EXPECT_EQ(lumaxis->waitForExit(10s), 0) << why();
+  EXPECT_EQ(testing::readFile(out()), "ready\nA\n!\nshift.f5\n");
+}
+
 TEST_F(WindowedConsole, TheWindowShowsTheHeadlessPictureAndClosingItEndsTheRun) {
   const fs::path file = script(
       "setpencolour [0 0 160]\n"
@@ -111,6 +125,21 @@ TEST_F(WindowedConsole, TheWindowShowsTheHeadlessPictureAndClosingItEndsTheRun) 
   // The launched wait would hold the run for 15 seconds; closing ends it.
   ASSERT_TRUE(display_.requestClose(*window));
   EXPECT_EQ(lumaxis->waitForExit(5s), 0) << why();
+}
+
+// Without a display that can be opened the run goes on headless, and says so.
+TEST(WithoutADisplay, TheConsoleRunsHeadlessAndSaysWhy) {
+  const fs::path folder = fs::temp_directory_path() / ("lx-sdl-" + std::to_string(::getpid()) + "-nodisplay");
+  fs::create_directories(folder);
+  const fs::path file = folder / "script.lgo";
+  std::ofstream(file) << "print 6 * 7\n";
+  testing::StartedProgram lumaxis({LX_LUMAXIS, "--console", file.string()}, ":65000", folder / "out.txt",
+                                  folder / "err.txt");
+  EXPECT_EQ(lumaxis.waitForExit(10s), 0);
+  EXPECT_EQ(testing::readFile(folder / "out.txt"), "42\n");
+  EXPECT_NE(testing::readFile(folder / "err.txt").find("lumaxis: cannot open a window"), std::string::npos)
+      << testing::readFile(folder / "err.txt");
+  fs::remove_all(folder);
 }
 
 }  // namespace

@@ -152,6 +152,11 @@ bool XvfbDisplay::click(unsigned long window, int x, int y) const {
       .has_value();
 }
 
+bool XvfbDisplay::typeKeys(unsigned long window, const std::string& keys) const {
+  const std::string id = std::to_string(window);
+  return run("xdotool windowfocus --sync " + id + " key --delay 20 " + keys).has_value();
+}
+
 bool XvfbDisplay::screenshot(unsigned long window, const fs::path& file) const {
   return run("import -window " + std::to_string(window) + " '" + file.string() + "'").has_value();
 }

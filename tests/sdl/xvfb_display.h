@@ -36,6 +36,9 @@ class XvfbDisplay {
   std::optional<unsigned long> findWindow(const std::string& title, std::chrono::milliseconds patience) const;
   // Moves the pointer to a point of the window and clicks the left button.
   bool click(unsigned long window, int x, int y) const;
+  // Gives the window the keyboard and presses the keys, named as xdotool
+  // names them ("shift+a", "exclam", "F5").
+  bool typeKeys(unsigned long window, const std::string& keys) const;
   // Writes the window's picture as a PNG file.
   bool screenshot(unsigned long window, const std::filesystem::path& file) const;
   // Asks the window to close, as a window manager's close button does.
