@@ -39,7 +39,7 @@ void PlatformWindow::setClientSize(int width, int height) {
   if (width == pixels_.width() && height == pixels_.height()) return;
   const PixelRect before = areaInHost();
   pixels_.resize(width, height);
-  invalidateInHost(unite(before, areaInHost()));
+  if (auto host = host_.lock()) host->invalidate(unite(before, areaInHost()));
   invalidateAll();
   geometryChanged();
   if (resizeHandler_) resizeHandler_(pixels_.width(), pixels_.height());

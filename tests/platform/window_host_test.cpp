@@ -63,6 +63,16 @@ TEST_F(WindowHost, ALargerGuestStartsAtTheHostsEdgeAndFollowsResizes) {
   EXPECT_EQ(guest_->areaInHost(), (PixelRect{25, 10, 150, 20}));
 }
 
+TEST_F(WindowHost, AGuestThatShrinksLeavesNoTraceWhereItWas) {
+  guest_->setClientSize(20, 10);
+  ui_.runPending();
+  ui_.runPending();
+  EXPECT_EQ(guest_->areaInHost(), (PixelRect{40, 35, 20, 10}));
+  EXPECT_EQ(host_->pixels().pixel(30, 30), kHostColour);
+  EXPECT_EQ(host_->pixels().pixel(69, 49), kHostColour);
+  EXPECT_EQ(host_->pixels().pixel(45, 40), kGuestColour);
+}
+
 TEST_F(WindowHost, GuestPaintsReachTheHostAndHiddenGuestsLeaveIt) {
   guest_->setPaintHandler(
       [](PixelBuffer& pixels, const PixelRect& dirty) { pixels.fillRect(dirty, rgb(9, 9, 9)); });
