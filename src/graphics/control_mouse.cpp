@@ -81,6 +81,7 @@ void ControlMouse::press(tmultiobject& object, const GraphicMouse& event, bool a
 void ControlMouse::release(tmultiobject& object, const GraphicMouse& event) {
   const int button = buttonIndex(event.button);
   if (button < 0) return;
+  state_->afterDoubleClick = false;  // its click, if any, came before
   if (busy()) {
     state_->pendingUp = event;
     return;

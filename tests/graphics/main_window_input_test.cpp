@@ -101,6 +101,12 @@ TEST_F(MainWindowInput, ADoubleClickRaisesOnDoubleClickOrElseAClick) {
   EXPECT_EQ(click(kTurtleX, kTurtleY, 2), Names{"click"});
   asTurtle("setevent \"onDoubleClick [print \"double]");
   EXPECT_EQ(click(kTurtleX, kTurtleY, 2), Names{"double"});
+  // A double press released away from the turtle leaves the next click whole.
+  mouse(MouseAction::Down, kTurtleX, kTurtleY, MouseButton::Left, 2);
+  EXPECT_EQ(deliver(), Names{"double"});
+  mouse(MouseAction::Up, 5, 5, MouseButton::Left, 2);
+  EXPECT_EQ(deliver(), Names{});
+  EXPECT_EQ(click(kTurtleX, kTurtleY), Names{"click"});
 }
 
 TEST_F(MainWindowInput, EnteringAndLeavingATurtleAndTheWindow) {
