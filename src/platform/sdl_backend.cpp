@@ -71,8 +71,13 @@ SdlBackend::SdlBackend(uint32_t wakeEvent) {
   sound_ = std::make_unique<RecordedSound>(*ui_);
 }
 
-// Every window is gone by now (see stopPlatform).
+// Every window should be gone by now (see stopPlatform); one that lives on
+// lets go of its SDL window while SDL is still there.
 SdlBackend::~SdlBackend() {
+  std::vector<std::shared_ptr<SdlWindow>> living;
+  for (const auto& [id, weak] : shown_)
+    if (std::shared_ptr<SdlWindow> window = weak.lock()) living.push_back(std::move(window));
+  for (const std::shared_ptr<SdlWindow>& window : living) window->destroy();
   sound_.reset();
   ui_.reset();
   for (SDL_Cursor*& shape : cursors_) {

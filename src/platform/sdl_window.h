@@ -25,6 +25,8 @@ class SdlWindow final : public PlatformWindow {
   // is made shared, and whenever visibility or hosting change).
   void showIfWanted();
   SDL_Window* sdlWindow() const { return window_; }
+  // Lets go of the SDL window (the backend ends while the window lives on).
+  void destroy();
 
   // --- What the window system did ---
   // The user resized the window (the size it has now).
@@ -46,7 +48,6 @@ class SdlWindow final : public PlatformWindow {
 
  private:
   bool make();
-  void destroy();
   bool textureFits();
   void upload(const PixelRect& rect);
   void presentTexture();

@@ -78,6 +78,13 @@ TEST_F(SdlBackendTest, OnlyVisibleWindowsWithoutAHostAreShown) {
   EXPECT_EQ(height, 100);
 }
 
+TEST_F(SdlBackendTest, AWindowThatOutlivesTheBackendLetsGoOfItsSdlWindow) {
+  auto window = backend_->createWindow({"Main", 0, 0, 50, 50, true});
+  ASSERT_NE(sdl(window).sdlWindow(), nullptr);
+  backend_.reset();
+  EXPECT_EQ(sdl(window).sdlWindow(), nullptr);
+}
+
 TEST_F(SdlBackendTest, SdlEventsReachTheirWindowAsInputAndCloseRequests) {
   auto window = backend_->createWindow({"Main", 0, 0, 120, 90, true});
   std::vector<InputEvent> received;
