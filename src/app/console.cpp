@@ -16,6 +16,7 @@
 #include "interp/procedure_definition.h"
 #include "interp/procedure_resolver.h"
 #include "interp/process_list.h"
+#include "interp/process_waits.h"
 #include "lang/dictionary.h"
 #include "objects/main_object.h"
 #include "platform/codepage.h"
@@ -152,10 +153,16 @@ class Console {
 };
 
 // At the end of the script: the processes still running may go on until
-// they end, or until `runMs` has passed; then every one is stopped.
+// they end, or until `runMs` has passed; then every one is stopped. In a
+// real window the page stays to be seen until the window is closed (or
+// `runMs` has passed), and processes go on meanwhile.
 void finishProcesses(const CommandLine& options) {
   const SteadyTime deadline = options.runMs ? afterMilliseconds(*options.runMs) : SteadyTime::max();
-  allThreads().waitUntilEmpty(deadline);
+  if (platform().kind() == BackendKind::Windowed) {
+    waitReleased(nullptr, mainWindowClosed, deadline);
+  } else {
+    allThreads().waitUntilEmpty(deadline);
+  }
   allThreads().killAll();
 }
 

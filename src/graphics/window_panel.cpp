@@ -4,6 +4,7 @@
 #include <atomic>
 
 #include "interp/process_list.h"
+#include "interp/process_waits.h"
 #include "platform/platform.h"
 
 namespace lx {
@@ -33,7 +34,8 @@ void showInPanel(const std::shared_ptr<PlatformWindow>& panel, PlatformWindow* h
 }
 
 void closeMainWindow() {
-  closed = true;
+  // Under the wait mutex, so that whoever waits for the close sees it.
+  changeAndNotify([] { closed = true; });
   allThreads().signalStopOthers();
   if (PlatformBackend* backend = startedPlatform()) backend->uiThread().quit();
 }

@@ -24,7 +24,8 @@ void showInPanel(const std::shared_ptr<PlatformWindow>& panel, PlatformWindow* h
 
 // Closing the main window: every process is told to stop and the
 // user-interface loop returns (RunEnd::Quit); from then on
-// mainWindowClosed() answers true. User-interface thread.
+// mainWindowClosed() answers true (a change made under the processes' wait
+// mutex, so waitReleased() can wait for it). User-interface thread.
 void closeMainWindow();
 bool mainWindowClosed();
 

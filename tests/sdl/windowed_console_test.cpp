@@ -1,8 +1,8 @@
 // The runtime in a real window, under a virtual X server that the tests
 // start themselves (and skip without): `lumaxis --console` shows its page
-// in a window, a real click on the turtle runs the turtle's onClick, the
-// window shows what the headless screenshot of the same script shows, and
-// closing the window ends the run.
+// in a window until the window is closed, a real click on the turtle runs
+// the turtle's onClick, keys typed at the window are read, and the window
+// shows what the headless screenshot of the same script shows.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -77,6 +77,9 @@ TEST_F(WindowedConsole, ARealClickOnTheTurtleRunsItsOnClick) {
     ASSERT_TRUE(display_.click(*window, kTurtleX, kTurtleY));
     testing::waitForText(out(), "clicked", 500ms);
   }
+  // The page stays to be seen until the window is closed.
+  EXPECT_EQ(lumaxis->waitForExit(300ms), std::nullopt);
+  ASSERT_TRUE(display_.requestClose(*window));
   EXPECT_EQ(lumaxis->waitForExit(10s), 0) << why();
   EXPECT_EQ(testing::readFile(out()), "ready\nclicked\n");
 }
@@ -91,6 +94,8 @@ TEST_F(WindowedConsole, KeysTypedAtTheWindowAreRead) {
   const std::optional<unsigned long> window = display_.findWindow(kTitle, 10s);
   ASSERT_TRUE(window) << why();
   ASSERT_TRUE(display_.typeKeys(*window, "shift+a exclam shift+F5"));
+  EXPECT_TRUE(testing::waitForText(out(), "shift.f5", 10s)) << why();
+  ASSERT_TRUE(display_.requestClose(*window));
   EXPECT_EQ(lumaxis->waitForExit(10s), 0) << why();
   EXPECT_EQ(testing::readFile(out()), "ready\nA\n!\nshift.f5\n");
 }
