@@ -9,6 +9,8 @@
 #include "app/console_lines.h"
 #include "app/console_page.h"
 #include "app/logo_world.h"
+#include "app/run_end.h"
+#include "app/terminal_output.h"
 #include "graphics/window_panel.h"
 #include "interp/error_sink.h"
 #include "interp/evaluator.h"
@@ -16,7 +18,6 @@
 #include "interp/procedure_definition.h"
 #include "interp/procedure_resolver.h"
 #include "interp/process_list.h"
-#include "interp/process_waits.h"
 #include "lang/dictionary.h"
 #include "objects/main_object.h"
 #include "platform/codepage.h"
@@ -31,22 +32,6 @@
 
 namespace lx {
 namespace {
-
-// Internal text for a terminal: UTF-8 with plain line feeds.
-std::string forTerminal(std::string_view text) {
-  std::string utf8 = cp1250ToUtf8(text);
-  std::string out;
-  out.reserve(utf8.size());
-  for (size_t i = 0; i < utf8.size(); ++i) {
-    if (utf8[i] == '\r') {
-      if (i + 1 < utf8.size() && utf8[i + 1] == '\n') continue;
-      out += '\n';
-    } else {
-      out += utf8[i];
-    }
-  }
-  return out;
-}
 
 // Lines of UTF-8 text as internal text. The console and the processes that
 // read input may share one source, so reads take turns.
@@ -71,19 +56,14 @@ class LineSource {
 };
 
 // Standard output, and the input `readlist` reads.
-class ConsoleDestination : public OutputDestination {
+class ConsoleDestination : public TerminalOutput {
  public:
-  ConsoleDestination(std::ostream& out, LineSource& input) : out_(out), input_(input) {}
-  void write(std::string_view text) override {
-    out_ << forTerminal(text);
-    out_.flush();
-  }
+  ConsoleDestination(std::ostream& out, LineSource& input) : TerminalOutput(out), input_(input) {}
   bool hasInput() const override { return true; }
   std::optional<std::string> readLine() override { return input_.next(); }
   bool atEnd() override { return input_.atEnd(); }
 
  private:
-  std::ostream& out_;
   LineSource& input_;
 };
 
@@ -152,20 +132,6 @@ class Console {
   CaughtError caughtError_;  // between lines; touched under the interpreter lock
 };
 
-// At the end of the script: the processes still running may go on until
-// they end, or until `runMs` has passed; then every one is stopped. In a
-// real window the page stays to be seen until the window is closed (or
-// `runMs` has passed), and processes go on meanwhile.
-void finishProcesses(const CommandLine& options) {
-  const SteadyTime deadline = options.runMs ? afterMilliseconds(*options.runMs) : SteadyTime::max();
-  if (platform().kind() == BackendKind::Windowed) {
-    waitReleased(nullptr, mainWindowClosed, deadline);
-  } else {
-    allThreads().waitUntilEmpty(deadline);
-  }
-  allThreads().killAll();
-}
-
 // The console's world: the main window with a page and a turtle.
 void makePageWorld(std::ostream& err) {
   InterpreterLockScope locked;
@@ -228,18 +194,12 @@ int runConsole(const CommandLine& options, std::istream& script, std::istream* i
       if (!instruction) break;
       console.run(*instruction);
     }
-    finishProcesses(options);
+    finishProcesses(runDeadline(options.runMs));
     if (!options.screenshot.empty() && !takeScreenshot(options.screenshot, err)) status = 1;
-    {
-      InterpreterLockScope locked;
-      forgetConsoleWindow();
-    }
+    takeDownLogoWorld();
     setStandardDestination(nullptr);
   });
-  // Closing the window ends the loop early; it then serves the Logo thread
-  // on until the script has wound up.
-  while (uiThread().runUntil([&] { return finished.load(); }) == RunEnd::Quit) {
-  }
+  uiThread().runUntil([&] { return finished.load(); });
   logo.join();
   if (ownPlatform) stopPlatform();
   return status;

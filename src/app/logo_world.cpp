@@ -1,10 +1,12 @@
 // The Logo world of the console and the runtime.
 #include "app/logo_world.h"
 
+#include "app/console_page.h"
 #include "app/path_primitives.h"
 #include "app/project_primitives.h"
 #include "app/search_paths.h"
 #include "graphics/graphics_classes.h"
+#include "interp/interpreter_lock.h"
 #include "interp/procedure_resolver.h"
 #include "interp/value_class_tables.h"
 #include "lang/dictionary.h"
@@ -32,6 +34,12 @@ bool buildLogoWorld(const std::string& language) {
   registerGraphicsClasses(main);
   markSystemObjectsMade();
   return true;
+}
+
+void takeDownLogoWorld() {
+  InterpreterLockScope locked;
+  forgetConsoleWindow();
+  stopObjectModel();
 }
 
 }  // namespace lx

@@ -10,4 +10,9 @@ namespace lx {
 // Answers false when the language has no dictionary.
 bool buildLogoWorld(const std::string& language);
 
+// Destroys every object, windows and pages with their platform windows,
+// while the user-interface thread still serves: the run is over and no
+// process is left. Afterwards a world can be built again.
+void takeDownLogoWorld();
+
 }  // namespace lx

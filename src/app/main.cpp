@@ -4,6 +4,8 @@
 
 #include "app/command_line.h"
 #include "app/console.h"
+#include "app/named_file.h"
+#include "app/project_player.h"
 #include "app/stand_alone.h"
 
 int main(int argc, char** argv) {
@@ -23,6 +25,10 @@ int main(int argc, char** argv) {
     return lx::runConsole(line, script, &std::cin, std::cout, std::cerr);
   }
   if (line.playFile.empty()) return lx::startWithoutConsole(line);
-  std::cerr << "lumaxis: playing project files is not built yet; use --console\n" << lx::usageText();
-  return 2;
+  if (!std::ifstream(line.playFile, std::ios::binary)) {
+    std::cerr << "lumaxis: cannot read " << line.playFile << "\n";
+    return 2;
+  }
+  lx::setCommandLineProject(line.playFile);
+  return lx::playProject(line, line.playFile);
 }

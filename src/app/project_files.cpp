@@ -5,6 +5,7 @@
 #include <sstream>
 #include <system_error>
 
+#include "app/named_file.h"
 #include "app/path_resolver.h"
 #include "app/project_loader.h"
 #include "app/project_save_options.h"
@@ -88,18 +89,14 @@ std::string saveProject(const ProjectSaveRequest& request) {
 }
 
 OpenedProject openProject(const std::string& name) {
-  const ResolvedPath resolved = resolvePath(fkProject, name, rfMustExist);
-  if (resolved.isClipboard) {
+  if (isClipboardName(name)) {
     // What `save` puts on the clipboard: project text, names for numbers.
     OpenedProject fromClipboard;
     fromClipboard.contents.text = clipboardText();
     return fromClipboard;
   }
-  std::ifstream in(resolved.path, std::ios::binary);
-  std::error_code error;
-  if (!in || fs::is_directory(resolved.path, error))
-    throw eLogoException::withWord(erNoEmbeddedFileEXE, name);
-  return {resolved.path, readProjectFile(in)};
+  NamedFile file = openNamedFile(name, fkProject);
+  return {file.path, readProjectFile(*file.stream)};
 }
 
 }  // namespace lx

@@ -7,9 +7,13 @@
 #include "app/project_reset.h"
 #include "app/project_save_options.h"
 #include "app/search_paths.h"
+#include "graphics/main_window.h"
+#include "graphics/window_object.h"
+#include "interp/control_exceptions.h"
 #include "interp/logo_exception.h"
 #include "interp/primitive_descs.h"
 #include "interp/registry.h"
+#include "interp/user_processes.h"
 #include "lang/dictionary.h"
 #include "objects/init_list.h"
 #include "objects/main_object.h"
@@ -49,7 +53,8 @@ void checkLanguage(const ProjectFileContents& contents) {
   if (!isCurrentLanguage(language)) throw eLogoException::withWord(erUnsupportedLanguage, language);
 }
 
-// Opens, checks and loads a project into the current world.
+}  // namespace
+
 std::string loadNamedProject(const std::string& name, const Value& values, unsigned options) {
   OpenedProject opened = openProject(name);
   checkLanguage(opened.contents);
@@ -65,9 +70,18 @@ std::string loadNamedProject(const std::string& name, const Value& values, unsig
   return opened.path.string();
 }
 
-void recordFileName(const std::string& path) {
+// The start-up procedure of a project loaded for a start-up run.
+void runRequestedStartupProcedure() {
+  if (!projectState().startupRun) return;
+  projectState().startupRun = false;
+  if (tSplitwindow* window = mainWindow()) window->startStartupProcedure();
+}
+
+void recordProjectFileName(const std::string& path) {
   mainObject()->globals().setValue(objectCodes().fileName, makeWord(path));
 }
+
+namespace {
 
 Value saveWith(tLogoStack& stack, int count, bool recordName) {
   const std::vector<Value> inputs = stack.takeInputs(count);
@@ -78,7 +92,7 @@ Value saveWith(tLogoStack& stack, int count, bool recordName) {
   if (count == 2) request.objects = objectNames(inputs[1]);
   request.options = projectSaveOptions();
   const std::string written = saveProject(request);
-  if (recordName && count == 1) recordFileName(written);
+  if (recordName && count == 1) recordProjectFileName(written);
   return nullptr;
 }
 
@@ -135,9 +149,13 @@ Value loadproject(const Value& input) {
       // system does not do: the project cannot be loaded here.
       if (!isCurrentLanguage(language)) throw eLogoException::withWord(erUnsupportedLanguage, language);
     }
-    resetProjectWorld();
+    // The cleaning process resets the world and loads the project; this
+    // process ends here, as every other will.
+    tLogoprocess::start(std::make_shared<tcleaningthread>(Value(mainObject()), name, options));
+    throw eTerminateException(true);
   }
-  recordFileName(loadNamedProject(name, nullptr, options));
+  recordProjectFileName(loadNamedProject(name, nullptr, options));
+  runRequestedStartupProcedure();
   return nullptr;
 }
 
@@ -178,7 +196,12 @@ bool startupRunRequested() {
   return projectState().startupRun;
 }
 
+void requestStartupRun() {
+  projectState().startupRun = true;
+}
+
 void registerProjectPrimitives(tLogoTab& table) {
+  tcleaningthread::setFullReset(runFullReset);
   registerPrimitive<tMainPasProcDesc>(table, "save", false, 1u, save);
   registerPrimitive<tMainPasProcDesc>(table, ".save", false, 1u, dotSave);
   registerPrimitive<tMainPasProcDesc>(table, "load", false, 1u, load);

@@ -4,8 +4,17 @@
 // variables stay.
 #pragma once
 
+#include <string>
+
 namespace lx {
 
 void resetProjectWorld();
+
+// The full reset that `loadproject` with the option `erased` has the
+// cleaning process run: every other process stops, the world is emptied,
+// the built-in Logo library is loaded, then the project `fileName` (none
+// when empty) with the load `options`; its start-up procedure runs when
+// one was asked for.
+void runFullReset(const std::string& fileName, int options);
 
 }  // namespace lx

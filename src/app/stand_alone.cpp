@@ -2,7 +2,9 @@
 
 #include <fstream>
 
+#include "app/named_file.h"
 #include "app/package.h"
+#include "app/project_player.h"
 #include "app/start_mode.h"
 #include "platform/message_box.h"
 #include "platform/program_directory.h"
@@ -44,17 +46,18 @@ int startWithoutConsole(const CommandLine& line) {
       return 1;
     case StartMode::StandAlone:
       if (!readPackage(programFile().string())) return 1;
-      break;
+      setStandAloneRuntime(true);
+      return playProject(line, std::string(kProjectEntryName));
     case StartMode::PluginPackage:
       setProgramDirectory(std::filesystem::path(decision.file).parent_path());
       if (!readPackage(decision.file)) return 1;
-      break;
+      return playProject(line, std::string(kProjectEntryName));
     case StartMode::PluginProject:
       setProgramDirectory(std::filesystem::path(decision.file).parent_path());
-      break;
+      setCommandLineProject(decision.file);
+      return playProject(line, decision.file);
   }
-  showMessageBox(programTitle(), "Playing a packed project needs the project loader, which this build lacks");
-  return 2;
+  return 1;
 }
 
 }  // namespace lx

@@ -33,11 +33,13 @@ void showInPanel(const std::shared_ptr<PlatformWindow>& panel, PlatformWindow* h
   if (show) show->setHost(panel);
 }
 
+// The run winds up by its own way: its Logo thread sees the close, and the
+// loop that serves it ends when it has finished.
 void closeMainWindow() {
   // Under the wait mutex, so that whoever waits for the close sees it.
   changeAndNotify([] { closed = true; });
   allThreads().signalStopOthers();
-  if (PlatformBackend* backend = startedPlatform()) backend->uiThread().quit();
+  if (PlatformBackend* backend = startedPlatform()) backend->uiThread().wake();
 }
 
 bool mainWindowClosed() {

@@ -22,10 +22,10 @@ void preparePanel(PlatformWindow& window, std::shared_ptr<TypedKeys> keys, bool 
 // it; either may be none.
 void showInPanel(const std::shared_ptr<PlatformWindow>& panel, PlatformWindow* hide, PlatformWindow* show);
 
-// Closing the main window: every process is told to stop and the
-// user-interface loop returns (RunEnd::Quit); from then on
-// mainWindowClosed() answers true (a change made under the processes' wait
-// mutex, so waitReleased() can wait for it). User-interface thread.
+// Closing the main window: every process is told to stop, and from then
+// on mainWindowClosed() answers true (a change made under the processes'
+// wait mutex, so waitReleased() can wait for it; the user-interface loop is
+// woken to look at it too). User-interface thread.
 void closeMainWindow();
 bool mainWindowClosed();
 

@@ -35,6 +35,9 @@ void ProcessControl::requestStop() {
     stop_.store(true);
     paused_.store(false);
   });
+  // Outside the wait mutex: withdrawing a hand-over takes the interface's
+  // queue lock.
+  stopSource_.request_stop();
 }
 
 void ProcessControl::setPaused(bool paused) {

@@ -9,6 +9,7 @@
 #include <atomic>
 #include <functional>
 #include <mutex>
+#include <stop_token>
 
 #include "platform/clock.h"
 
@@ -27,8 +28,12 @@ class ProcessControl {
   bool stopRequested() const { return stop_.load(std::memory_order_relaxed); }
   void setPaused(bool paused);
   bool paused() const { return paused_.load(std::memory_order_relaxed); }
+  // Signalled by the stop request: work handed over to the user-interface
+  // thread that has not started yet is withdrawn when the process stops.
+  std::stop_token stopToken() const { return stopSource_.get_token(); }
 
  private:
+  std::stop_source stopSource_;
   std::atomic<bool> stop_{false};
   std::atomic<bool> paused_{false};
 };

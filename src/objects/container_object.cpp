@@ -154,6 +154,10 @@ ObjectRef tcontainerobject::makeInstance(const tlogoobjectlist& parents, std::st
   if (name.empty()) name = nameForNewObject(ofClass, list);
   const tmultiobject::InstanceFactory factory = factoryOf(ofClass);
   const ObjectRef made = factory ? factory() : ObjectRef(new tControlObject);
+  // Pages live in windows: one the main object makes (as a saved project's
+  // text does) goes into the main window.
+  if (made->isPage() && place == mainObject())
+    if (tmultiobject* window = mainWindowObject()) place = window;
   try {
     made->initInstance(place, name, initList, parents, mode);
     tcontainerobject* holder = nearestContainer(place);

@@ -2,6 +2,7 @@
 #include "objects/protected_call.h"
 
 #include "interp/interpreter_lock.h"
+#include "interp/logo_process.h"
 #include "interp/thread_state.h"
 #include "platform/platform.h"
 #include "platform/ui_thread.h"
@@ -31,11 +32,17 @@ void runProtected(const std::function<void()>& work) {
   }
   ThreadState* caller = hasThreadState() ? &threadState() : nullptr;
   const bool callerHoldsLock = InterpreterLock::heldHere();
-  uiThread().runOnUiThread([&] {
-    BorrowedState borrowed(caller);
-    BorrowedInterpreterLock lock(callerHoldsLock);
-    work();
-  });
+  // A process told to stop while its work still waits for the interface
+  // ends at once (HandOverStopped ends it quietly).
+  tLogoprocess* process = currentProcess();
+  const std::stop_token stop = process ? process->control().stopToken() : std::stop_token();
+  uiThread().runOnUiThread(
+      [&] {
+        BorrowedState borrowed(caller);
+        BorrowedInterpreterLock lock(callerHoldsLock);
+        work();
+      },
+      stop);
 }
 
 }  // namespace lx

@@ -17,6 +17,7 @@
 #include "lang/container_writer.h"
 #include "lang/project_file_writer.h"
 #include "objects/property_declaration.h"
+#include "interp/interpreter_lock.h"
 #include "project_world.h"
 #include "values/reader.h"
 
@@ -31,7 +32,10 @@ class ProjectLoader : public ProjectTest {
     ProjectLoad request;
     request.text = text;
     request.propertyValues = std::move(values);
-    loadProjectText(request);
+    {
+      InterpreterLockScope locked;  // onLoad processes share the values
+      loadProjectText(request);
+    }
   }
   errorConst loadError(const std::string& text) {
     try {
@@ -111,7 +115,8 @@ TEST_F(ProjectLoader, AProjectInAnotherLanguageIsRefusedWithError171) {
   writeBytes("en.lxp", container("english", "print 2\r\n"));
   run("load \"en");
   EXPECT_EQ(take(), std::vector<std::string>{"2"});
-  EXPECT_EQ(errorOf("load \"missing"), erNoEmbeddedFileEXE);
+  // Without a package a missing file is the plug-in's error.
+  EXPECT_EQ(errorOf("load \"missing"), erNoEmbeddedFilePlugin);
 }
 
 TEST_F(ProjectLoader, DamagedAndHostileFilesFailCleanly) {
@@ -167,11 +172,48 @@ TEST_F(ProjectLoader, LoadprojectOptionsAndTheErasedWorld) {
   writeBytes("p.lxt", "new \"main [name fresh]\r\n");
   run("new \"main [name old] make \"g 1");
   EXPECT_EQ(errorOf("loadproject [p.lxt [fast]]"), erBadValue);
-  run("loadproject [p.lxt [erased]]");
+  // The process that asks ends; the cleaning process does the work.
+  run("launch [loadproject [p.lxt [erased]]]");
+  logo->waitForProcesses();
   EXPECT_EQ(object("old"), nullptr);
   EXPECT_NE(object("fresh"), nullptr);
   EXPECT_EQ(errorOf("print :g"), erNoVal);
   run("loadproject []");
+}
+
+}  // namespace
+}  // namespace lx::testing
+
+namespace lx::testing {
+namespace {
+
+// `loadproject` with the option `erased`: the process that asked ends, a
+// cleaning process stops the others, empties the world, loads the built-in
+// library and then the project.
+TEST_F(ProjectLoader, AnErasedLoadResetsTheWorldAndLoadsTheLibraryFirst) {
+  run("newclass [] \"keeper [own'n 7]");
+  run("make \"total 5");
+  run("(save \"keep.lxt [keeper :total])");
+  run("newclass [] \"doomed []");
+  run("make \"other 1");
+  run("forever [wait 10]");
+  run("launch [loadproject [keep.lxt [erased]] print [not reached]]");
+  logo->waitForProcesses();
+  EXPECT_EQ(object("doomed"), nullptr);
+  ASSERT_NE(object("keeper"), nullptr);
+  run("print :total print ask \"keeper [n] print name? \"other print primitive? \"regularshape");
+  EXPECT_EQ(take(), (std::vector<std::string>{"5", "7", "false", "true"}));
+  // The library's procedures join the system's own: never saved.
+  run("save \"again.lxt");
+  std::ifstream saved(file("again.lxt"), std::ios::binary);
+  const std::string text((std::istreambuf_iterator<char>(saved)), std::istreambuf_iterator<char>());
+  EXPECT_NE(text.find("keeper"), std::string::npos);
+  EXPECT_EQ(text.find("regularshape"), std::string::npos);
+  // A second reset loads the library over its own earlier definitions.
+  run("launch [loadproject [keep.lxt [erased]]]");
+  logo->waitForProcesses();
+  run("print primitive? \"star print ask \"keeper [n]");
+  EXPECT_EQ(take(), (std::vector<std::string>{"true", "7"}));
 }
 
 }  // namespace

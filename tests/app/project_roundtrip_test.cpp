@@ -10,6 +10,7 @@
 #include "app/project_files.h"
 #include "app/project_loader.h"
 #include "app/project_text_writer.h"
+#include "interp/interpreter_lock.h"
 #include "lang/container_lookup.h"
 #include "lang/container_writer.h"
 #include "lang/project_file_writer.h"
@@ -50,14 +51,18 @@ class ProjectRoundTrip : public ProjectTest {
     ProjectSave save;
     save.numbered = numbered;
     save.filePath = "sample.lxp";
+    InterpreterLockScope locked;
     return writeProjectText(save);
   }
 
   void reloadFresh(const std::string& text) {
     restart();
-    ProjectLoad load;
-    load.text = text;
-    loadProjectText(load);
+    {
+      InterpreterLockScope locked;
+      ProjectLoad load;
+      load.text = text;
+      loadProjectText(load);
+    }
     // The onLoad handlers run as processes: let them end before the test
     // looks at the world.
     logo->waitForProcesses();
@@ -127,6 +132,7 @@ TEST_F(ProjectRoundTrip, AnEnglishContainerIsLgf04WithoutALanguageChunk) {
   EXPECT_EQ(readLanguage(stream), "");
   restart();
   run("loadproject \"sample");
+  logo->waitForProcesses();
   take();
   run("ask \"rex [speak]");
   EXPECT_EQ(take(), std::vector<std::string>{"rex says woof"});

@@ -7,6 +7,7 @@
 #include "app/project_loader.h"
 #include "prims/main_output.h"
 #include "prims/output_destination.h"
+#include "interp/interpreter_lock.h"
 #include "project_world.h"
 
 namespace lx::testing {
@@ -63,7 +64,10 @@ TEST_F(ProjectSaving, VerboseLoadsEchoEveryInstructionCut) {
   run("make \"verbose \"true");
   ProjectLoad load;
   load.text = "make \"a 1\r\n\r\nmake \"b \"" + std::string(200, 'x') + "\r\n";
-  loadProjectText(load);
+  {
+    InterpreterLockScope locked;  // onLoad processes share the values
+    loadProjectText(load);
+  }
   setStandardDestination(nullptr);
   EXPECT_EQ(echo->written, "make \"a 1\r\nmake \"b \"" + std::string(151, 'x') + "...\r\n");
 }

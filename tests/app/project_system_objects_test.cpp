@@ -6,6 +6,7 @@
 #include "app/project_loader.h"
 #include "app/project_text_writer.h"
 #include "objects/property_declaration.h"
+#include "interp/interpreter_lock.h"
 #include "project_world.h"
 
 namespace lx::testing {
@@ -28,6 +29,7 @@ class SystemObjects : public ProjectTest {
 
   std::string saveText() {
     ProjectSave save;
+    InterpreterLockScope locked;
     return writeProjectText(save);
   }
   std::string withoutHeader(const std::string& text) { return text.substr(text.find("\r\n")); }
@@ -43,7 +45,10 @@ TEST_F(SystemObjects, PropertiesAreSavedByTheirDescriptorsFlags) {
   restart();
   ProjectLoad load;
   load.text = text;
-  loadProjectText(load);
+  {
+    InterpreterLockScope locked;  // onLoad processes share the values
+    loadProjectText(load);
+  }
   EXPECT_EQ(readProperty(*object("g1"), kPenWidth)->showText(), "3");
   EXPECT_EQ(withoutHeader(saveText()), withoutHeader(text));
 }
@@ -57,7 +62,10 @@ TEST_F(SystemObjects, TheMainWindowIsSavedLastByItsState) {
   restart();
   ProjectLoad load;
   load.text = text;
-  loadProjectText(load);
+  {
+    InterpreterLockScope locked;  // onLoad processes share the values
+    loadProjectText(load);
+  }
   run("print ask \"window [title]");
   EXPECT_EQ(take(), std::vector<std::string>{"My project"});
 }

@@ -63,7 +63,7 @@ class ProjectTest : public ::testing::Test {
 
   void run(const std::string& text) { logo->run(text); }
   errorConst errorOf(const std::string& text) { return logo->errorOf(text); }
-  std::vector<std::string> take() { return std::exchange(logo->printed, {}); }
+  std::vector<std::string> take() { return logo->takePrinted(); }
   tmultiobject* object(const std::string& name) { return mainObject()->child(codeOf(name)); }
   std::filesystem::path file(const std::string& name) const { return folder_ / name; }
 

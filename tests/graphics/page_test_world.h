@@ -28,7 +28,7 @@ struct StartedGraphicsWorld {
 class PageTest : public ::testing::Test {
  protected:
   tmultiobject* object(const std::string& name) { return mainObject()->child(codeOf(name)); }
-  std::vector<std::string> take() { return std::exchange(logo.printed, {}); }
+  std::vector<std::string> take() { return logo.takePrinted(); }
   // Runs `text` as the object called `name`.
   void runAs(const std::string& name, const std::string& text) {
     logo.run("ask \"" + name + " [" + text + "]");

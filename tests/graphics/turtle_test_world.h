@@ -41,7 +41,7 @@ class TurtleTest : public ::testing::Test {
   }
   tLogoTurtleParams& turtle(const std::string& name = "t1") { return turtleOf(*object(name)); }
   tgrScreen& page() { return *surfaceOf(*object("page1")); }
-  std::vector<std::string> take() { return std::exchange(logo.printed, {}); }
+  std::vector<std::string> take() { return logo.takePrinted(); }
   // Runs `text` as the object `as` of page1 (or page1 itself).
   void run(const std::string& text, const std::string& as = "t1") { logo.run(asked(text, as)); }
   errorConst errorOf(const std::string& text, const std::string& as = "t1") {

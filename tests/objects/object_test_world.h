@@ -28,7 +28,7 @@ class ObjectTest : public ::testing::Test {
  protected:
   // The object a name names from the main object, or nullptr.
   tmultiobject* object(const std::string& name) { return mainObject()->child(codeOf(name)); }
-  std::vector<std::string> take() { return std::exchange(logo.printed, {}); }
+  std::vector<std::string> take() { return logo.takePrinted(); }
 
   StartedObjectModel world;
   LogoSession logo;

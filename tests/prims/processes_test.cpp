@@ -9,7 +9,13 @@
 #include "interp/interpreter_lock.h"
 #include "interp/process_list.h"
 #include "objects/main_object.h"
+#include "interp/primitive_descs.h"
+#include "interp/process_waits.h"
+#include "interp/registry.h"
+#include "objects/protected_call.h"
+#include "platform/platform.h"
 #include "process_world.h"
+#include "values/reader.h"
 
 namespace lx {
 namespace {
@@ -181,6 +187,49 @@ TEST_F(Processes, AProcessReturningToTheContextOfAnErasedObjectEnds) {
   run(R"(eraseobject "t1)");
   EXPECT_TRUE(eventually([&] { return !running("visitor"); }));
   EXPECT_EQ(global("back"), "0");
+  EXPECT_TRUE(sink->codes().empty());
+}
+
+}  // namespace
+}  // namespace lx
+
+namespace lx {
+namespace {
+
+bool hasEnded(const tLogoprocess& process) {
+  std::lock_guard lock(waitMutex());
+  return process.ended();
+}
+
+// Work for the interface thread that a process hands over: when the process
+// is told to stop before the interface could take it, the process ends at
+// once instead of waiting for the interface.
+TEST_F(Processes, AStoppedProcessLeavesItsHandOverWithoutWaitingForTheInterface) {
+  if (!startedPlatform()) startPlatform(BackendRequest::Headless);
+  std::shared_ptr<tLogoprocess> process;
+  {
+    InterpreterLockScope locked;
+    registerLiteral<tMainPasProcDesc0p>(*mainObject()->procedures, "handover", false, [] {
+      runProtected([] {});
+      return Value();
+    });
+    ProcessStart start;
+    start.name = "@handover";
+    start.object = Value(mainObject());
+    start.sink = sink;
+    start.list = readList("handover");
+    process = tLogoprocess::start(std::make_shared<tLogoprocess>(std::move(start)));
+  }
+  bool endedWhileInterfaceBusy = false;
+  uiThread().post([&] {
+    const SteadyTime limit = afterMilliseconds(5000);
+    while (uiThread().pendingTasks() == 0 && std::chrono::steady_clock::now() < limit) sleepFor(1);
+    process->signalStop();
+    while (!hasEnded(*process) && std::chrono::steady_clock::now() < limit) sleepFor(1);
+    endedWhileInterfaceBusy = hasEnded(*process);
+  });
+  uiThread().runUntil([&] { return hasEnded(*process); }, afterMilliseconds(10000));
+  EXPECT_TRUE(endedWhileInterfaceBusy);
   EXPECT_TRUE(sink->codes().empty());
 }
 

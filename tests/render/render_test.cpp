@@ -11,7 +11,7 @@
 #include <sstream>
 
 #include "app/console.h"
-#include "image_compare.h"
+#include "support/image_compare.h"
 
 namespace lx {
 namespace {

@@ -10,7 +10,7 @@
 #include <fstream>
 
 #include "platform/pixel_buffer.h"
-#include "render/image_compare.h"
+#include "support/image_compare.h"
 #include "xvfb_display.h"
 
 namespace lx {

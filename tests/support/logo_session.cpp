@@ -5,6 +5,7 @@
 
 #include "interp/evaluator.h"
 #include "interp/exit_descs.h"
+#include "interp/interpreter_lock.h"
 #include "interp/process_list.h"
 #include "interp/logo_proc_desc.h"
 #include "interp/primitive_descs.h"
@@ -69,12 +70,21 @@ void LogoSession::waitForProcesses() {
       << "processes still running";
 }
 
+// Logo runs under the interpreter lock, here as in every process: the
+// event processes the text starts share its values.
 void LogoSession::run(const std::string& text) {
+  InterpreterLockScope locked;
   Ref<tLogoList> list = readList(text);
   runValue(*list);
 }
 
+std::vector<std::string> LogoSession::takePrinted() {
+  InterpreterLockScope locked;
+  return std::exchange(printed, {});
+}
+
 errorConst LogoSession::errorOf(const std::string& text) {
+  InterpreterLockScope locked;  // the error's values too
   try {
     run(text);
   } catch (const eLogoException& e) {
@@ -85,6 +95,7 @@ errorConst LogoSession::errorOf(const std::string& text) {
 }
 
 void LogoSession::define(const std::string& name, const std::vector<std::string>& params, const std::string& body) {
+  InterpreterLockScope locked;
   std::vector<NameCode> codes;
   for (const std::string& p : params) codes.push_back(codeOf(p));
   globalProcedures().add(

@@ -33,6 +33,10 @@ class LogoSession {
   // Defines a procedure from parameter names and body lines ("\n" between lines).
   void define(const std::string& name, const std::vector<std::string>& params, const std::string& body);
 
+  // What `print` printed, taken away; under the interpreter lock, since
+  // processes print too.
+  std::vector<std::string> takePrinted();
+
   std::vector<std::string> printed;
   std::optional<eLogoException> lastError;
 

@@ -1,5 +1,5 @@
 // Channel differences of two pictures.
-#include "image_compare.h"
+#include "support/image_compare.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -1,0 +1,204 @@
+// The start-up sequence of a played project.
+#include "app/project_player.h"
+
+#include <atomic>
+#include <condition_variable>
+#include <fstream>
+#include <iostream>
+#include <mutex>
+
+#include "app/console_page.h"
+#include "app/logo_world.h"
+#include "app/named_file.h"
+#include "app/package.h"
+#include "app/project_primitives.h"
+#include "app/run_end.h"
+#include "app/terminal_output.h"
+#include "graphics/main_window.h"
+#include "graphics/window_object.h"
+#include "graphics/window_params.h"
+#include "interp/error_sink.h"
+#include "interp/interpreter_lock.h"
+#include "interp/logo_process.h"
+#include "interp/process_list.h"
+#include "interp/thread_state.h"
+#include "lang/container_lookup.h"
+#include "lang/dictionary.h"
+#include "objects/main_object.h"
+#include "platform/large_stack_thread.h"
+#include "platform/codepage.h"
+#include "platform/message_box.h"
+#include "platform/platform.h"
+#include "platform/program_directory.h"
+#include "prims/main_output.h"
+#include "values/pools.h"
+#include "values/random.h"
+#include "values/reader.h"
+
+namespace lx {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The end of a run in a window: the window was closed, or something else
+// asked the run to end.
+struct PlayEnd {
+  std::mutex mutex;
+  std::condition_variable changed;
+  bool requested = false;
+};
+
+PlayEnd& playEnd() {
+  static PlayEnd* end = new PlayEnd;  // outlives every thread that may ask
+  return *end;
+}
+
+void waitForPlayEnd(SteadyTime deadline) {
+  PlayEnd& end = playEnd();
+  std::unique_lock lock(end.mutex);
+  end.changed.wait_until(lock, deadline, [&] { return end.requested; });
+}
+
+std::string programTitle() { return programFile().stem().string(); }
+
+// The title of the application and of its main window: the program's name
+// for a packed project, else the project file's name, without extension.
+std::string titleFor(const std::string& projectName) {
+  const std::string name = packageDirectoryLoaded() ? programTitle() : fs::path(projectName).stem().string();
+  return utf8ToCp1250(name).text;
+}
+
+// The language the project is written in, as its container names it
+// (English when it names none); plain text is in the language asked for.
+std::string projectLanguage(const std::string& projectName, const std::string& asked) {
+  std::unique_ptr<std::istream> in;
+  if (packageDirectoryLoaded()) {
+    try {
+      in = openPackageEntry(projectName);
+    } catch (const eExeStreamNotFound&) {
+    }
+  }
+  if (!in) in = std::make_unique<std::ifstream>(projectName, std::ios::binary);
+  if (!*in) return asked;  // loading the project reports what is wrong
+  const std::string language = readLanguage(*in);
+  if (language == "*") return asked;
+  return language.empty() ? std::string("english") : language;
+}
+
+// The instruction "@main" runs: loadproject with the project's name as a
+// bar-quoted word, spelled through the dictionary so any language reads it.
+std::string loadInstruction(const std::string& projectName) {
+  return std::string(1, kDictionaryMark) + "loadproject \"|" + projectName + "|";
+}
+
+// Shows the errors of "@main" as every process does, and remembers that the
+// project could not be loaded whole.
+class StartSink : public tdefaultcommander {
+ public:
+  void showError(const std::exception& error) override {
+    failed = true;
+    tdefaultcommander::showError(error);
+  }
+  std::atomic<bool> failed{false};
+};
+
+// Makes the main window and starts "@main" on it (holding the lock).
+void startProject(const std::string& projectName, bool headless, std::shared_ptr<StartSink> sink) {
+  InterpreterLockScope locked;
+  tSplitwindow& window = makeMainWindow(projectName);
+  if (!headless && window.params.window) {
+    std::weak_ptr<PlatformWindow> platformWindow = window.params.window;
+    uiThread().runOnUiThread([platformWindow] {
+      if (auto shown = platformWindow.lock()) shown->setCloseHandler(requestPlayEnd);
+    });
+  }
+  requestStartupRun();
+  ProcessStart start;
+  start.name = "@main";
+  start.kind = ipInitialLoad;
+  start.object = Value(&window);
+  start.list = readList(loadInstruction(projectName));
+  start.sink = std::move(sink);
+  tLogoprocess::start(std::make_shared<tLogoprocess>(std::move(start)));
+}
+
+bool takeScreenshot(const std::string& file) {
+  std::string problem;
+  bool written = false;
+  {
+    InterpreterLockScope locked;
+    written = writeConsoleScreenshot(file, problem);
+  }
+  if (!written) std::cerr << "lumaxis: cannot write " << file << ": " << problem << "\n";
+  return written;
+}
+
+// The Logo side of a run, on a thread of its own while this program's main
+// thread serves the user interface. Answers the exit status.
+int play(const CommandLine& options, const std::string& projectName, bool headless) {
+  setLogoProcessThread(true);
+  const std::string language = projectLanguage(projectName, options.language);
+  if (!buildLogoWorld(language)) {
+    showMessageBox(programTitle(), "Language " + language + " not available");
+    return 1;
+  }
+  setApplicationTitle(titleFor(projectName));
+  readPackageParameters();  // the voice flag: speech is not part of this runtime
+  if (options.seed) seedRandom(*options.seed);
+  if (!options.playFile.empty()) setStandardDestination(std::make_shared<TerminalOutput>(std::cout));
+  ScopedThreadState state;
+  auto sink = std::make_shared<StartSink>();
+  try {
+    startProject(projectName, headless, sink);
+  } catch (const std::exception& error) {
+    tdefaultcommander().showError(error);
+    return 1;
+  }
+  const SteadyTime deadline = runDeadline(options.runMs);
+  if (headless) {
+    finishProcesses(deadline);
+  } else {
+    waitForPlayEnd(deadline);
+    allThreads().killAll();
+  }
+  int status = sink->failed ? 1 : 0;
+  if (!options.screenshot.empty() && !takeScreenshot(options.screenshot)) status = 1;
+  takeDownLogoWorld();
+  setStandardDestination(nullptr);
+  return status;
+}
+
+}  // namespace
+
+void requestPlayEnd() {
+  PlayEnd& end = playEnd();
+  {
+    std::lock_guard lock(end.mutex);
+    end.requested = true;
+  }
+  end.changed.notify_all();
+}
+
+int playProject(const CommandLine& options, const std::string& projectName) {
+  const bool ownPlatform = startedPlatform() == nullptr;
+  if (ownPlatform) startPlatform(options.headless ? BackendRequest::Headless : BackendRequest::Automatic);
+  const bool headless = platform().kind() == BackendKind::Headless;
+  std::atomic<bool> finished{false};
+  int status = 0;
+  LargeStackThread logo([&] {
+    try {
+      status = play(options, projectName, headless);
+    } catch (const std::exception& fault) {
+      std::cerr << "lumaxis: " << fault.what() << "\n";
+      status = 1;
+    }
+    finished = true;
+    uiThread().wake();
+  });
+  uiThread().runUntil([&] { return finished.load(); });
+  logo.join();
+  if (ownPlatform) stopPlatform();
+  return status;
+}
+
+}  // namespace lx
