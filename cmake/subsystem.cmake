@@ -26,5 +26,7 @@ function(lx_test_suite name)
   add_executable(lx_${name}_tests ${sources})
   target_link_libraries(lx_${name}_tests PRIVATE ${ARGN} GTest::gtest_main GTest::gmock)
   target_include_directories(lx_${name}_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests)
-  gtest_discover_tests(lx_${name}_tests DISCOVERY_MODE PRE_TEST)
+  # Named after the binary ("platform.Suite.Test"), so that ctest -R picks
+  # a subsystem's tests by its name.
+  gtest_discover_tests(lx_${name}_tests DISCOVERY_MODE PRE_TEST TEST_PREFIX "${name}.")
 endfunction()

@@ -11,19 +11,20 @@
 #include "app/logo_world.h"
 #include "app/run_end.h"
 #include "app/terminal_output.h"
+#include "graphics/window_panel.h"
 #include "interp/error_sink.h"
 #include "interp/evaluator.h"
 #include "interp/interpreter_lock.h"
-#include "interp/process_list.h"
 #include "interp/procedure_definition.h"
 #include "interp/procedure_resolver.h"
+#include "interp/process_list.h"
 #include "lang/dictionary.h"
 #include "objects/main_object.h"
 #include "platform/codepage.h"
 #include "platform/large_stack_thread.h"
+#include "platform/message_box.h"
 #include "platform/platform.h"
 #include "platform/ui_thread.h"
-#include "platform/message_box.h"
 #include "prims/main_output.h"
 #include "values/pools.h"
 #include "values/random.h"
@@ -158,9 +159,11 @@ int runConsole(const CommandLine& options, std::istream& script, std::istream* i
                std::ostream& err) {
   int status = 0;
   // This thread is the user-interface thread: it serves the platform (the
-  // clipboard, message boxes) while the Logo code runs on a thread of its own.
+  // window, the clipboard, message boxes) while the Logo code runs on a
+  // thread of its own. The page shows in a real window when there is a
+  // display, unless --headless asks for none.
   const bool ownPlatform = startedPlatform() == nullptr;
-  if (ownPlatform) startPlatform(BackendRequest::Headless);
+  if (ownPlatform) startPlatform(options.headless ? BackendRequest::Headless : BackendRequest::Automatic);
   std::atomic<bool> finished{false};
   LargeStackThread logo([&] {
     struct Finish {
@@ -185,7 +188,12 @@ int runConsole(const CommandLine& options, std::istream& script, std::istream* i
     makePageWorld(err);
     Console console(std::make_shared<ConsoleSink>(err));
     ConsoleLines lines([&] { return scriptLines.next(); });
-    while (std::optional<ConsoleInstruction> instruction = lines.next()) console.run(*instruction);
+    // Closing the window stops the processes and ends the script.
+    while (!mainWindowClosed()) {
+      std::optional<ConsoleInstruction> instruction = lines.next();
+      if (!instruction) break;
+      console.run(*instruction);
+    }
     finishProcesses(runDeadline(options.runMs));
     if (!options.screenshot.empty() && !takeScreenshot(options.screenshot, err)) status = 1;
     takeDownLogoWorld();

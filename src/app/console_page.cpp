@@ -19,12 +19,24 @@ tlogopage* shownPage() {
   return window ? window->currentPage() : nullptr;
 }
 
+// The console's window shows the whole page: a page is larger than a
+// window's default size, and a project's own window is maximised instead.
+void fitWindowToPage(tSplitwindow& window, tlogopage& page) {
+  tgrScreen* surface = page.surface();
+  if (!surface || !window.params.window) return;
+  window.params.width = surface->width();
+  window.params.height = surface->height();
+  uiThread().runOnUiThread(
+      [&window] { window.params.window->setClientSize(window.params.width, window.params.height); });
+}
+
 }  // namespace
 
 void makeConsoleWindow() {
-  makeMainWindow(std::string());
+  tSplitwindow& window = makeMainWindow(std::string());
   tlogopage* page = shownPage();
   if (!page) return;
+  fitWindowToPage(window, *page);
   // The start-up steps made one turtle on the first page.
   page->children->forEach([](tTabDesc& entry) {
     if (!consoleTurtle()) consoleTurtle() = ObjectRef(asObject(static_cast<tLogoVarDesc&>(entry).value));

@@ -1,7 +1,10 @@
 // Ending a run.
 #include "app/run_end.h"
 
+#include "graphics/window_panel.h"
 #include "interp/process_list.h"
+#include "interp/process_waits.h"
+#include "platform/platform.h"
 
 namespace lx {
 
@@ -10,7 +13,12 @@ SteadyTime runDeadline(const std::optional<long>& runMs) {
 }
 
 void finishProcesses(SteadyTime deadline) {
-  allThreads().waitUntilEmpty(deadline);
+  PlatformBackend* backend = startedPlatform();
+  if (backend && backend->kind() == BackendKind::Windowed) {
+    waitReleased(nullptr, mainWindowClosed, deadline);
+  } else {
+    allThreads().waitUntilEmpty(deadline);
+  }
   allThreads().killAll();
 }
 

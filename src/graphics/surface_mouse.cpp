@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "graphics/background_shapes.h"
+#include "interp/interpreter_lock.h"
 #include "values/random.h"
 
 namespace lx {
@@ -44,26 +45,40 @@ MouseMode SurfaceMouse::mode() const {
   return drawing_->mode;
 }
 
+// What the graphics and the owner are told raises Logo events, which takes
+// the interpreter lock. It is taken before the drawing lock, in the order
+// Logo processes take the two (they hold the interpreter lock while they
+// draw). While this thread waits for it, it serves hand-overs, and one of
+// them may take this surface away: `alive` tells.
 void SurfaceMouse::onInput(const InputEvent& event) {
   const auto* mouse = std::get_if<MouseEvent>(&event);
   if (!mouse) return;
   if (mode() != MouseMode::Normal) {
-    drawingMouse(*mouse);
-  } else if (!passedToChild(*mouse)) {
-    normalMouse(*mouse);
+    if (mouse->action != MouseAction::Leave) drawingMouse(*mouse);
+    return;
   }
+  const std::weak_ptr<bool> alive = alive_;
+  InterpreterLockScope logo;
+  if (alive.expired()) return;
+  if (!passedToChild(*mouse)) normalMouse(*mouse);
 }
 
 bool SurfaceMouse::passedToChild(const MouseEvent& event) {
   std::shared_ptr<PlatformWindow> child = pressedChild_.lock();
   PixelPoint position = pressedChildPosition_;
-  if (!child && childFinder_) {
+  if (!child && childFinder_ && event.action != MouseAction::Leave) {
     const Child found = childFinder_(event.x, event.y);
     if (found.window) {
       child = found.window->shared_from_this();
       position = found.position;
     }
   }
+  // The child the pointer was over before learns that it has left.
+  if (auto before = hoverChild_.lock(); before && before != child) {
+    const MouseState last = before->mouseState();
+    before->deliverNow(MouseEvent{MouseAction::Leave, last.x, last.y, MouseButton::None, 1, event.modifiers});
+  }
+  hoverChild_ = child;
   if (!child) return false;
   if (event.action == MouseAction::Down) {
     pressedChild_ = child;
@@ -94,6 +109,7 @@ void SurfaceMouse::toOwner(GraphicMouseKind kind, const MouseEvent& event) {
 
 // The graphics are held under the drawing lock while they are told, so
 // none of them can leave the surface in the middle of a notification.
+// The caller holds the interpreter lock (see onInput).
 void SurfaceMouse::normalMouse(const MouseEvent& event) {
   auto drawing = surface_.lockDrawing();
   tSurfaceGraphic* captured = surface_.capturedGraphic();
@@ -121,15 +137,22 @@ void SurfaceMouse::normalMouse(const MouseEvent& event) {
       }
       break;
     case MouseAction::Up:
+      // The click comes before the release, so that a control busy with its
+      // click keeps the release for later (see ControlMouse).
       if (!captured) {
-        toOwner(GraphicMouseKind::Up, event);
         toOwner(GraphicMouseKind::Click, event);
+        toOwner(GraphicMouseKind::Up, event);
         break;
       }
-      dispatch(*captured, GraphicMouseKind::Up, event);
-      if (surface_.capturedGraphic() == captured && surface_.graphicAt(event.x, event.y) == captured)
+      if (surface_.graphicAt(event.x, event.y) == captured)
         dispatch(*captured, GraphicMouseKind::Click, event);
+      dispatch(*captured, GraphicMouseKind::Up, event);
       if (surface_.window().mouseState().buttons == kNoButtons) surface_.setCapturedGraphic(nullptr);
+      break;
+    case MouseAction::Leave:
+      // A drag goes on outside; otherwise nothing is under the pointer now.
+      if (captured && surface_.window().mouseState().buttons != kNoButtons) break;
+      updateHot(event);
       break;
   }
 }
@@ -137,7 +160,7 @@ void SurfaceMouse::normalMouse(const MouseEvent& event) {
 void SurfaceMouse::updateHot(const MouseEvent& event) {
   if (surface_.window().hasMouseCapture()) return;
   tSurfaceGraphic* before = surface_.hotGraphic();
-  tSurfaceGraphic* now = surface_.graphicAt(event.x, event.y);
+  tSurfaceGraphic* now = event.action == MouseAction::Leave ? nullptr : surface_.graphicAt(event.x, event.y);
   if (now == before) return;
   surface_.setHotGraphic(now);
   if (before) dispatch(*before, GraphicMouseKind::Leave, event);
@@ -145,11 +168,14 @@ void SurfaceMouse::updateHot(const MouseEvent& event) {
 }
 
 void SurfaceMouse::recheckHot() {
-  ui_.post([this, window = surface_.window().weak_from_this()] {
-    if (window.expired() || mode() != MouseMode::Normal) return;
+  ui_.post([this, alive = std::weak_ptr<bool>(alive_)] {
+    if (alive.expired() || mode() != MouseMode::Normal) return;
+    InterpreterLockScope logo;
+    if (alive.expired()) return;
     const MouseState state = surface_.window().mouseState();
     auto drawing = surface_.lockDrawing();
-    updateHot({MouseAction::Move, state.x, state.y, MouseButton::None, 1, state.modifiers});
+    const MouseAction action = state.outside ? MouseAction::Leave : MouseAction::Move;
+    updateHot({action, state.x, state.y, MouseButton::None, 1, state.modifiers});
   });
 }
 

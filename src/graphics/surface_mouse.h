@@ -95,6 +95,7 @@ class SurfaceMouse {
   ChildFinder childFinder_;
   std::weak_ptr<PlatformWindow> pressedChild_;
   PixelPoint pressedChildPosition_;
+  std::weak_ptr<PlatformWindow> hoverChild_;  // the child the pointer was over last
   bool editMode_ = false;
 
   // The drawing in progress. A process waiting for its end holds it too, so
@@ -110,6 +111,9 @@ class SurfaceMouse {
   };
   std::shared_ptr<Drawing> drawing_ = std::make_shared<Drawing>();
   TimerId sprayTimer_ = 0;
+  // Expires with this object: work that waited for the interpreter lock
+  // learns from it whether the surface is still there.
+  std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
 
 }  // namespace lx

@@ -76,7 +76,7 @@ void tLogoTurtleParams::applyBoundary() {
 bool tLogoTurtleParams::underPointer() const {
   if (surface_->hotGraphic() == this) return true;
   const MouseState mouse = surface_->window().mouseState();
-  return rect_.contains(mouse.x, mouse.y);
+  return !mouse.outside && rect_.contains(mouse.x, mouse.y);
 }
 
 void tLogoTurtleParams::raiseAfterMove(bool bounced, bool collisions, bool bounceEvent) {

@@ -89,6 +89,7 @@ void tLogoTurtleParams::mouseEvent(const GraphicMouse& event) {
   if (event.kind == GraphicMouseKind::Down)
     clickedAt = {static_cast<long double>(rect_.x + event.x) - position_.x,
                  position_.y - static_cast<long double>(rect_.y + event.y)};
+  if (object_ && kind_ == GraphicKind::Ordinary) mouse_.handle(*object_, event, shape_.autoDrag);
 }
 
 void tLogoTurtleParams::surfaceGone() {

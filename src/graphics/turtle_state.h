@@ -12,6 +12,7 @@
 
 #include <optional>
 
+#include "graphics/control_mouse.h"
 #include "graphics/gr_screen.h"
 #include "graphics/turtle_font.h"
 #include "graphics/turtle_ink.h"
@@ -121,6 +122,7 @@ class tLogoTurtleParams : public tSurfaceGraphic {
   bool shown_ = false;
   bool registered_ = false;
   PixelRect rect_;
+  ControlMouse mouse_;  // user-interface thread
 };
 
 template <class Change>

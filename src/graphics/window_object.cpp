@@ -5,6 +5,7 @@
 #include "graphics/main_window.h"
 #include "graphics/window_commands.h"
 #include "graphics/window_page_choice.h"
+#include "graphics/window_panel.h"
 #include "interp/logo_exception.h"
 #include "lang/dictionary.h"
 #include "objects/events.h"
@@ -104,10 +105,14 @@ void tSplitwindow::runStartSteps() {
 }
 
 void tSplitwindow::makePlatformWindow() {
-  if (PlatformBackend* backend = startedPlatform()) {
-    const WindowParams wanted = params.platformParams();
-    backend->uiThread().runOnUiThread([&] { params.window = backend->createWindow(wanted); });
-  }
+  PlatformBackend* backend = startedPlatform();
+  if (!backend) return;
+  const WindowParams wanted = params.platformParams();
+  const bool isMainWindow = !mainWindowObject();
+  backend->uiThread().runOnUiThread([&] {
+    params.window = backend->createWindow(wanted);
+    preparePanel(*params.window, typedKeys_, isMainWindow);
+  });
 }
 
 void tSplitwindow::dropPlatformWindow() {
@@ -173,9 +178,15 @@ void tSplitwindow::showPage(tlogopage& page) {
   notifyPagelistChanged();
 }
 
+// The shown page's window stands in the window's panel.
 void tSplitwindow::showSurfaces(tlogopage* hide, tlogopage* show) {
+  const auto windowOf = [](tlogopage* page) -> PlatformWindow* {
+    tgrScreen* screen = page ? page->surface() : nullptr;
+    return screen ? &screen->window() : nullptr;
+  };
   onUiThread([&] {
     if (hide) hide->showSurface(false);
+    showInPanel(params.window, windowOf(hide), windowOf(show));
     if (show) show->showSurface(true);
   });
 }

@@ -11,10 +11,12 @@
 // handed over to the user-interface thread.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "graphics/surface_geometry.h"
+#include "graphics/typed_keys.h"
 #include "graphics/window_pagelist_notice.h"
 #include "graphics/window_params.h"
 #include "interp/var_tab.h"
@@ -77,6 +79,9 @@ class tSplitwindow : public tcontainerobject {
 
   tLogoWindowParams params;
 
+  // The keys typed at the window, for the primitives that read them.
+  const std::shared_ptr<TypedKeys>& typedKeys() const { return typedKeys_; }
+
  private:
   void runStartSteps();
   void showSurfaces(tlogopage* hide, tlogopage* show);
@@ -88,6 +93,7 @@ class tSplitwindow : public tcontainerobject {
   NameCode currentName_ = 0;   // the code of its name
   bool makingHidden_ = false;  // a page is being made by ".newpage"
   PagelistNotice pagelistNotice_;
+  std::shared_ptr<TypedKeys> typedKeys_ = std::make_shared<TypedKeys>();
 };
 
 // The window an object stands in: the object itself or the nearest window

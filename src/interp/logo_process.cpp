@@ -171,7 +171,14 @@ void tLogoprocess::notifyEnd() {
   if (!notification) return;
   try {
     if (startedPlatform()) {
-      uiThread().runOnUiThread(notification);
+      // The notification borrows the lock this process still holds, so
+      // that what it raises (the next event of a control) does not wait
+      // for the lock of the process that waits for it.
+      const bool holds = InterpreterLock::heldHere();
+      uiThread().runOnUiThread([&] {
+        BorrowedInterpreterLock lock(holds);
+        notification();
+      });
     } else {
       notification();
     }

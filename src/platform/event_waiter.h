@@ -22,6 +22,10 @@ class EventWaiter {
   // waitUntil returns at once: work queued just before the loop goes to
   // sleep is never slept over.
   virtual void wake() = 0;
+  // User-interface thread, between the steps of a loop that has work: a
+  // backend whose events arrive only while it waits takes them in now and
+  // then, so that a busy loop does not shut them out. May do nothing.
+  virtual void poll() {}
 };
 
 // The headless waiter: a condition variable and a "woken" flag.

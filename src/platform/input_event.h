@@ -30,13 +30,15 @@ enum MouseButtons : uint8_t {
   kMiddleButton = 4,
 };
 
-enum class MouseAction : uint8_t { Move, Down, Up };
+// Leave: the pointer has left the window (x and y: where it was last seen);
+// the next move brings it back.
+enum class MouseAction : uint8_t { Move, Down, Up, Leave };
 
 struct MouseEvent {
   MouseAction action = MouseAction::Move;
   int x = 0;
   int y = 0;
-  MouseButton button = MouseButton::None;  // the button pressed or released; None for moves
+  MouseButton button = MouseButton::None;  // the button pressed or released; None for moves and leaving
   int clicks = 1;                          // 2 for the second press of a double click
   Modifiers modifiers = kNoModifiers;
 };

@@ -90,6 +90,16 @@ void PixelBuffer::copyFrom(const PixelBuffer& source, const PixelRect& rect) {
   }
 }
 
+void PixelBuffer::copyFrom(const PixelBuffer& source, const PixelRect& rect, int x, int y) {
+  const int dx = x - rect.x;
+  const int dy = y - rect.y;
+  const PixelRect from = intersect(rect, source.bounds());
+  const PixelRect to = intersect({from.x + dx, from.y + dy, from.width, from.height}, bounds());
+  for (int row = to.y; row < to.bottom(); ++row) {
+    std::copy_n(source.row(row - dy) + (to.x - dx), to.width, this->row(row) + to.x);
+  }
+}
+
 void PixelBuffer::resize(int width, int height, Rgb colour) {
   if (width == width_ && height == height_) return;
   PixelBuffer resized(width, height, colour);

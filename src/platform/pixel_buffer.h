@@ -59,6 +59,9 @@ class PixelBuffer {
   void fill(Rgb colour) { fillRect(bounds(), colour); }
   // Copies `rect` of `source` to the same place here, clipped to both.
   void copyFrom(const PixelBuffer& source, const PixelRect& rect);
+  // Copies `rect` of `source` here with its upper-left corner at (x, y),
+  // clipped to both buffers.
+  void copyFrom(const PixelBuffer& source, const PixelRect& rect, int x, int y);
   // Changes the size, keeping the pixels both sizes share; new pixels get `colour`.
   void resize(int width, int height, Rgb colour = kWhite);
 

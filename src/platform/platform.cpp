@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "platform/headless_backend.h"
+#include "platform/sdl_backend.h"
 
 namespace lx {
 namespace {
@@ -23,9 +24,14 @@ bool isSet(const char* value) {
   return value != nullptr && *value != '\0';
 }
 
-// The windowed backend, when this build has one.
+// The windowed backend; none, said on standard error, when SDL cannot open
+// the display (the program then runs headless).
 std::unique_ptr<PlatformBackend> makeWindowedBackend() {
-  return nullptr;
+  std::string error;
+  std::unique_ptr<PlatformBackend> backend = SdlBackend::start(error);
+  if (!backend)
+    std::fprintf(stderr, "lumaxis: cannot open a window (%s); running without one\n", error.c_str());
+  return backend;
 }
 
 }  // namespace

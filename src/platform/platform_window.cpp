@@ -1,6 +1,8 @@
-// A platform window: its state, invalidation and painting, and input delivery.
+// A platform window: its state, invalidation and painting, input delivery,
+// and windows shown inside others.
 #include "platform/platform_window.h"
 
+#include <algorithm>
 #include <type_traits>
 
 namespace lx {
@@ -12,6 +14,10 @@ PlatformWindow::PlatformWindow(UiThread& ui, const WindowParams& params)
       y_(params.y),
       visible_(params.visible),
       pixels_(params.width, params.height) {}
+
+PlatformWindow::~PlatformWindow() {
+  if (auto host = host_.lock()) host->invalidate(areaInHost());
+}
 
 void PlatformWindow::setTitle(std::string title) {
   ui_.requireCurrent("PlatformWindow::setTitle");
@@ -31,7 +37,9 @@ void PlatformWindow::setPosition(int x, int y) {
 void PlatformWindow::setClientSize(int width, int height) {
   ui_.requireCurrent("PlatformWindow::setClientSize");
   if (width == pixels_.width() && height == pixels_.height()) return;
+  const PixelRect before = areaInHost();
   pixels_.resize(width, height);
+  if (auto host = host_.lock()) host->invalidate(unite(before, areaInHost()));
   invalidateAll();
   geometryChanged();
   if (resizeHandler_) resizeHandler_(pixels_.width(), pixels_.height());
@@ -41,6 +49,7 @@ void PlatformWindow::setVisible(bool visible) {
   ui_.requireCurrent("PlatformWindow::setVisible");
   if (visible == visible_) return;
   visible_ = visible;
+  if (auto host = host_.lock()) host->invalidate(areaInHost());
   visibilityChanged();
 }
 
@@ -98,7 +107,9 @@ void PlatformWindow::paintNow() {
   }
   if (dirty.isEmpty()) return;
   if (paintHandler_) paintHandler_(pixels_, dirty);
+  composeGuests(dirty);
   present(dirty);
+  if (visible_) invalidateInHost(dirty);
 }
 
 WriteResult PlatformWindow::screenshot(const std::filesystem::path& file) {
@@ -139,7 +150,10 @@ void PlatformWindow::warpPointer(int x, int y) {
 
 void PlatformWindow::deliver(const InputEvent& event) {
   track(event);
-  if (inputHandler_) inputHandler_(event);
+  if (passedToGuest(event)) return;
+  // A copy: the handler may replace itself while it runs.
+  const InputHandler handler = inputHandler_;
+  if (handler) handler(event);
 }
 
 // The mouse state follows the input as it is delivered, so a handler that
@@ -147,6 +161,8 @@ void PlatformWindow::deliver(const InputEvent& event) {
 void PlatformWindow::track(const InputEvent& event) {
   std::lock_guard lock(mutex_);
   if (const auto* mouse = std::get_if<MouseEvent>(&event)) {
+    mouse_.outside = mouse->action == MouseAction::Leave;
+    if (mouse_.outside) return;
     mouse_.x = mouse->x;
     mouse_.y = mouse->y;
     mouse_.modifiers = mouse->modifiers;
@@ -159,12 +175,110 @@ void PlatformWindow::track(const InputEvent& event) {
     if (mouse->action == MouseAction::Up) held &= ~bit;
     mouse_.buttons = static_cast<MouseButtons>(held);
   } else if (const auto* wheel = std::get_if<WheelEvent>(&event)) {
+    mouse_.outside = false;
     mouse_.x = wheel->x;
     mouse_.y = wheel->y;
     mouse_.modifiers = wheel->modifiers;
   } else if (const auto* key = std::get_if<KeyEvent>(&event)) {
     mouse_.modifiers = key->modifiers;
   }
+}
+
+// --- Windows shown inside others ---
+
+void PlatformWindow::setHost(const std::shared_ptr<PlatformWindow>& host) {
+  ui_.requireCurrent("PlatformWindow::setHost");
+  std::shared_ptr<PlatformWindow> old = host_.lock();
+  if (old == host) return;
+  if (old) {
+    old->invalidate(areaInHost());
+    std::erase_if(old->guests_, [this](const std::weak_ptr<PlatformWindow>& guest) {
+      auto held = guest.lock();
+      return !held || held.get() == this;
+    });
+  }
+  host_ = host;
+  if (host) {
+    host->guests_.push_back(weak_from_this());
+    host->invalidate(areaInHost());
+  }
+  hostChanged();
+}
+
+PixelRect PlatformWindow::areaInHost() const {
+  auto host = host_.lock();
+  if (!host) return {};
+  const int width = pixels_.width();
+  const int height = pixels_.height();
+  return {std::max(0, (host->clientWidth() - width) / 2), std::max(0, (host->clientHeight() - height) / 2),
+          width, height};
+}
+
+void PlatformWindow::invalidateInHost(const PixelRect& rect) {
+  auto host = host_.lock();
+  if (!host || rect.isEmpty()) return;
+  const PixelRect area = areaInHost();
+  host->invalidate(intersect({rect.x + area.x, rect.y + area.y, rect.width, rect.height}, area));
+}
+
+// The guests' pixels as they are now: a guest with invalid parts of its
+// own paints them later and then invalidates its area here again.
+void PlatformWindow::composeGuests(const PixelRect& dirty) {
+  for (const auto& weak : guests_) {
+    auto guest = weak.lock();
+    if (!guest || !guest->visible_) continue;
+    const PixelRect area = guest->areaInHost();
+    const PixelRect part = intersect(area, dirty);
+    if (part.isEmpty()) continue;
+    guest->pixels_.flush();
+    pixels_.flush();
+    pixels_.copyFrom(guest->pixels_, {part.x - area.x, part.y - area.y, part.width, part.height}, part.x,
+                     part.y);
+    pixels_.markDirty();
+  }
+}
+
+std::shared_ptr<PlatformWindow> PlatformWindow::guestAt(int x, int y) {
+  for (auto it = guests_.rbegin(); it != guests_.rend(); ++it) {
+    auto guest = it->lock();
+    if (guest && guest->visible_ && guest->areaInHost().contains(x, y)) return guest;
+  }
+  return nullptr;
+}
+
+// Mouse input goes to the guest under the pointer, or to the guest that
+// took the press while a button is held; a guest the pointer leaves gets
+// a leave. Keys stay with the host, the window that has the focus.
+bool PlatformWindow::passedToGuest(const InputEvent& event) {
+  if (guests_.empty()) return false;
+  if (const auto* wheel = std::get_if<WheelEvent>(&event)) {
+    auto guest = guestAt(wheel->x, wheel->y);
+    if (!guest) return false;
+    const PixelRect area = guest->areaInHost();
+    WheelEvent inGuest = *wheel;
+    inGuest.x -= area.x;
+    inGuest.y -= area.y;
+    guest->deliver(inGuest);
+    return true;
+  }
+  const auto* mouse = std::get_if<MouseEvent>(&event);
+  if (!mouse) return false;
+  std::shared_ptr<PlatformWindow> target = pressedGuest_.lock();
+  if (!target && mouse->action != MouseAction::Leave) target = guestAt(mouse->x, mouse->y);
+  if (auto previous = pointerGuest_.lock(); previous && previous != target) {
+    const MouseState last = previous->mouseState();
+    previous->deliver(MouseEvent{MouseAction::Leave, last.x, last.y, MouseButton::None, 1, mouse->modifiers});
+  }
+  pointerGuest_ = target;
+  if (mouse->action == MouseAction::Down && target) pressedGuest_ = target;
+  if (mouse->action == MouseAction::Up && mouseState().buttons == kNoButtons) pressedGuest_.reset();
+  if (!target) return false;
+  const PixelRect area = target->areaInHost();
+  MouseEvent inGuest = *mouse;
+  inGuest.x -= area.x;
+  inGuest.y -= area.y;
+  target->deliver(inGuest);
+  return true;
 }
 
 }  // namespace lx

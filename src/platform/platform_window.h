@@ -4,6 +4,11 @@
 // a windowed backend derives from it and shows the buffer in a real window
 // through the hooks at the end.
 //
+// A window may be shown inside another one, its host (a page inside the
+// panel of its window): the host's picture then holds the guest's pixels
+// over its own, and the host passes the mouse input over the guest on to
+// it. A windowed backend shows only windows that have no host.
+//
 // Threads: invalidate(), queueInput(), requestClose() and mouseState() may
 // be called from any thread; everything else only on the user-interface
 // thread, where the handlers also run. Windows are made shared (the queued
@@ -17,6 +22,7 @@
 #include <memory>
 #include <mutex>
 #include <string>
+#include <vector>
 
 #include "platform/input_event.h"
 #include "platform/pixel_buffer.h"
@@ -55,6 +61,7 @@ struct MouseState {
   int y = 0;
   MouseButtons buttons = kNoButtons;  // held
   Modifiers modifiers = kNoModifiers;
+  bool outside = false;  // the pointer has left the window since (x, y)
 };
 
 class PlatformWindow : public std::enable_shared_from_this<PlatformWindow> {
@@ -66,7 +73,8 @@ class PlatformWindow : public std::enable_shared_from_this<PlatformWindow> {
   using CloseHandler = std::function<void()>;
 
   PlatformWindow(UiThread& ui, const WindowParams& params);
-  virtual ~PlatformWindow() = default;
+  // A guest leaves its host's picture.
+  virtual ~PlatformWindow();
   PlatformWindow(const PlatformWindow&) = delete;
   PlatformWindow& operator=(const PlatformWindow&) = delete;
 
@@ -99,6 +107,16 @@ class PlatformWindow : public std::enable_shared_from_this<PlatformWindow> {
   void releaseMouse();
   // Moves the pointer to a client point; the window then gets a move there.
   void setMousePosition(int x, int y) { warpPointer(x, y); }
+
+  // Shows this window inside `host`'s client area, centred, or from the
+  // host's left or top edge along a side where it is the larger: the host
+  // shows this window's pixels over its own while this window is visible,
+  // and passes on the mouse input that falls on them. None: a window of
+  // its own again.
+  void setHost(const std::shared_ptr<PlatformWindow>& host);
+  bool hosted() const { return !host_.expired(); }
+  // Where this window shows in its host's client area; empty without a host.
+  PixelRect areaInHost() const;
 
   // Any thread: marks part of the client area for repainting. Invalidations
   // gather into one rectangle, painted once when the user-interface thread
@@ -134,15 +152,26 @@ class PlatformWindow : public std::enable_shared_from_this<PlatformWindow> {
   virtual void stateChanged() {}
   virtual void cursorChanged() {}
   virtual void captureChanged() {}
+  // The window got or lost a host.
+  virtual void hostChanged() {}
   // The pixels of `dirty` have just been painted: show them.
   virtual void present(const PixelRect& dirty) { (void)dirty; }
   // Moves the pointer. Headless there is no pointer, so this queues the
   // move the window would see; a windowed backend moves the real pointer.
   virtual void warpPointer(int x, int y);
+  // The window system changed the window's state (the user maximised it):
+  // records it without acting on it again.
+  void recordState(WindowState state) { state_ = state; }
+  std::shared_ptr<PlatformWindow> host() const { return host_.lock(); }
 
  private:
   void deliver(const InputEvent& event);
   void track(const InputEvent& event);
+  // Hosting: the guests' pixels, the input for them, and telling the host.
+  void composeGuests(const PixelRect& dirty);
+  bool passedToGuest(const InputEvent& event);
+  std::shared_ptr<PlatformWindow> guestAt(int x, int y);
+  void invalidateInHost(const PixelRect& rect);
 
   UiThread& ui_;
   std::string title_;
@@ -157,6 +186,11 @@ class PlatformWindow : public std::enable_shared_from_this<PlatformWindow> {
   InputHandler inputHandler_;
   ResizeHandler resizeHandler_;
   CloseHandler closeHandler_;
+  // User-interface thread only.
+  std::weak_ptr<PlatformWindow> host_;
+  std::vector<std::weak_ptr<PlatformWindow>> guests_;  // in the order they came; the last is on top
+  std::weak_ptr<PlatformWindow> pressedGuest_;         // took the last press while a button is held
+  std::weak_ptr<PlatformWindow> pointerGuest_;         // the pointer is over it
 
   mutable std::mutex mutex_;  // guards the three fields below
   PixelRect invalid_;         // gathered invalidations, not yet painted

@@ -169,7 +169,11 @@ RunEnd UiThread::runUntil(const std::function<bool()>& done, SteadyTime deadline
     if (std::chrono::steady_clock::now() >= deadline) return RunEnd::Deadline;
     const bool ranTask = runOneTask(serve);
     const bool firedTimer = fireOneTimer(serve);
-    if (!ranTask && !firedTimer) waiter_->waitUntil(wakeTime(deadline, serve));
+    if (!ranTask && !firedTimer) {
+      waiter_->waitUntil(wakeTime(deadline, serve));
+    } else {
+      waiter_->poll();
+    }
   }
 }
 
@@ -183,6 +187,7 @@ RunEnd UiThread::run() {
 
 void UiThread::runPending(Serve serve) {
   requireCurrent("runPending");
+  waiter_->poll();
   size_t queued;
   {
     std::lock_guard lock(mutex_);

@@ -25,8 +25,8 @@ std::vector<ConsoleInstruction> instructionsOf(std::vector<std::string> lines) {
 }
 
 TEST(ConsoleLines, ContinuationsDefinitionsAndSkippedLines) {
-  const auto got = instructionsOf({"; a comment", "", "print 1 ~", "+ 2", "TO square :n", "output :n * :n",
-                                   "END", "   ", "print 3"});
+  const auto got = instructionsOf(
+      {"; a comment", "", "print 1 ~", "+ 2", "TO square :n", "output :n * :n", "END", "   ", "print 3"});
   ASSERT_EQ(got.size(), 3u);
   EXPECT_EQ(got[0].text, "print 1  + 2");
   EXPECT_EQ(got[0].firstLine, 3);
@@ -42,7 +42,8 @@ TEST(ConsoleLines, AnUnfinishedDefinitionEndsWithTheScript) {
 }
 
 TEST(CommandLine, OptionsAndMistakes) {
-  const auto good = parseCommandLine({"--console", "script.lgo", "--lang", "slovak", "--seed", "42", "--run-ms", "500"});
+  const auto good =
+      parseCommandLine({"--console", "script.lgo", "--lang", "slovak", "--seed", "42", "--run-ms", "500"});
   EXPECT_TRUE(good.error.empty());
   EXPECT_TRUE(good.line.console);
   EXPECT_EQ(good.line.consoleFile, "script.lgo");
@@ -60,11 +61,12 @@ struct RunResult {
   std::string out, err;
 };
 
-RunResult runScript(const std::string& script, const std::string& input = "", const std::string& language = "english",
-                    std::optional<long> runMs = std::nullopt) {
+RunResult runScript(const std::string& script, const std::string& input = "",
+                    const std::string& language = "english", std::optional<long> runMs = std::nullopt) {
   CommandLine options;
   options.runMs = runMs;
   options.console = true;
+  options.headless = true;
   options.language = language;
   std::istringstream scriptStream(script), inputStream(input);
   std::ostringstream out, err;
@@ -73,7 +75,8 @@ RunResult runScript(const std::string& script, const std::string& input = "", co
 }
 
 TEST(Console, RunsLinesReportsErrorsAndGoesOn) {
-  const RunResult r = runScript("print 1 / 0\nprint \"after\nprint readword\nprint \"\xC5\xA1tart\n", "typed\n");
+  const RunResult r =
+      runScript("print 1 / 0\nprint \"after\nprint readword\nprint \"\xC5\xA1tart\n", "typed\n");
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.out, "after\ntyped\n\xC5\xA1tart\n");
   EXPECT_EQ(r.err.substr(0, r.err.find('\n')), "Error");

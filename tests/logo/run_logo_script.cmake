@@ -2,7 +2,7 @@ cmake_minimum_required(VERSION 3.25)
 # Runs one Logo script through the console and compares what it printed.
 get_filename_component(base ${SCRIPT} NAME_WE)
 get_filename_component(folder ${SCRIPT} DIRECTORY)
-execute_process(COMMAND ${LUMAXIS} --console ${SCRIPT} --seed 1
+execute_process(COMMAND ${LUMAXIS} --console ${SCRIPT} --seed 1 --headless
                 INPUT_FILE /dev/null
                 OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
 if(NOT status EQUAL 0)

@@ -1,0 +1,49 @@
+// The panel of a window object.
+#include "graphics/window_panel.h"
+
+#include <atomic>
+
+#include "interp/process_list.h"
+#include "interp/process_waits.h"
+#include "platform/platform.h"
+
+namespace lx {
+namespace {
+
+std::atomic<bool> closed{false};
+
+}  // namespace
+
+void preparePanel(PlatformWindow& window, std::shared_ptr<TypedKeys> keys, bool isMainWindow) {
+  window.setPaintHandler(
+      [](PixelBuffer& pixels, const PixelRect& dirty) { pixels.fillRect(dirty, kPanelColour); });
+  window.setInputHandler([keys = std::move(keys)](const InputEvent& event) {
+    if (const auto* key = std::get_if<KeyEvent>(&event)) keys->add(*key);
+  });
+  if (isMainWindow) {
+    closed = false;
+    window.setCloseHandler(closeMainWindow);
+  } else {
+    window.setCloseHandler([&window] { window.setVisible(false); });
+  }
+}
+
+void showInPanel(const std::shared_ptr<PlatformWindow>& panel, PlatformWindow* hide, PlatformWindow* show) {
+  if (hide) hide->setHost(nullptr);
+  if (show) show->setHost(panel);
+}
+
+// The run winds up by its own way: its Logo thread sees the close, and the
+// loop that serves it ends when it has finished.
+void closeMainWindow() {
+  // Under the wait mutex, so that whoever waits for the close sees it.
+  changeAndNotify([] { closed = true; });
+  allThreads().signalStopOthers();
+  if (PlatformBackend* backend = startedPlatform()) backend->uiThread().wake();
+}
+
+bool mainWindowClosed() {
+  return closed;
+}
+
+}  // namespace lx
