@@ -2,10 +2,8 @@
 #include "app/project_player.h"
 
 #include <atomic>
-#include <condition_variable>
 #include <fstream>
 #include <iostream>
-#include <mutex>
 
 #include "app/console_page.h"
 #include "app/logo_world.h"
@@ -39,25 +37,6 @@ namespace lx {
 namespace {
 
 namespace fs = std::filesystem;
-
-// The end of a run in a window: the window was closed, or something else
-// asked the run to end.
-struct PlayEnd {
-  std::mutex mutex;
-  std::condition_variable changed;
-  bool requested = false;
-};
-
-PlayEnd& playEnd() {
-  static PlayEnd* end = new PlayEnd;  // outlives every thread that may ask
-  return *end;
-}
-
-void waitForPlayEnd(SteadyTime deadline) {
-  PlayEnd& end = playEnd();
-  std::unique_lock lock(end.mutex);
-  end.changed.wait_until(lock, deadline, [&] { return end.requested; });
-}
 
 // The title of the application and of its main window: the program's name
 // for a packed project, else the project file's name, without extension.
@@ -100,16 +79,23 @@ class StartSink : public tdefaultcommander {
   std::atomic<bool> failed{false};
 };
 
+// A project's main window opens maximised; restored, it holds a whole page
+// of the default size.
+void openMaximised(tSplitwindow& window) {
+  if (!window.params.window) return;
+  window.params.width = tSplitwindow::kDefaultPageSize.x;
+  window.params.height = tSplitwindow::kDefaultPageSize.y;
+  uiThread().runOnUiThread([&window] {
+    window.params.window->setClientSize(window.params.width, window.params.height);
+    window.params.window->setState(WindowState::Maximized);
+  });
+}
+
 // Makes the main window and starts "@main" on it (holding the lock).
-void startProject(const std::string& projectName, bool headless, std::shared_ptr<StartSink> sink) {
+void startProject(const std::string& projectName, std::shared_ptr<StartSink> sink) {
   InterpreterLockScope locked;
   tSplitwindow& window = makeMainWindow(projectName);
-  if (!headless && window.params.window) {
-    std::weak_ptr<PlatformWindow> platformWindow = window.params.window;
-    uiThread().runOnUiThread([platformWindow] {
-      if (auto shown = platformWindow.lock()) shown->setCloseHandler(requestPlayEnd);
-    });
-  }
+  openMaximised(window);
   requestStartupRun();
   ProcessStart start;
   start.name = "@main";
@@ -133,7 +119,7 @@ bool takeScreenshot(const std::string& file) {
 
 // The Logo side of a run, on a thread of its own while this program's main
 // thread serves the user interface. Answers the exit status.
-int play(const CommandLine& options, const std::string& projectName, bool headless) {
+int play(const CommandLine& options, const std::string& projectName) {
   setLogoProcessThread(true);
   const std::string language = projectLanguage(projectName, options.language);
   if (!buildLogoWorld(language)) {
@@ -147,18 +133,12 @@ int play(const CommandLine& options, const std::string& projectName, bool headle
   ScopedThreadState state;
   auto sink = std::make_shared<StartSink>();
   try {
-    startProject(projectName, headless, sink);
+    startProject(projectName, sink);
   } catch (const std::exception& error) {
     tdefaultcommander().showError(error);
     return 1;
   }
-  const SteadyTime deadline = runDeadline(options.runMs);
-  if (headless) {
-    finishProcesses(deadline);
-  } else {
-    waitForPlayEnd(deadline);
-    allThreads().killAll();
-  }
+  finishProcesses(runDeadline(options.runMs));
   int status = sink->failed ? 1 : 0;
   if (!options.screenshot.empty() && !takeScreenshot(options.screenshot)) status = 1;
   takeDownLogoWorld();
@@ -168,24 +148,14 @@ int play(const CommandLine& options, const std::string& projectName, bool headle
 
 }  // namespace
 
-void requestPlayEnd() {
-  PlayEnd& end = playEnd();
-  {
-    std::lock_guard lock(end.mutex);
-    end.requested = true;
-  }
-  end.changed.notify_all();
-}
-
 int playProject(const CommandLine& options, const std::string& projectName) {
   const bool ownPlatform = startedPlatform() == nullptr;
   if (ownPlatform) startPlatform(options.headless ? BackendRequest::Headless : BackendRequest::Automatic);
-  const bool headless = platform().kind() == BackendKind::Headless;
   std::atomic<bool> finished{false};
   int status = 0;
   LargeStackThread logo([&] {
     try {
-      status = play(options, projectName, headless);
+      status = play(options, projectName);
     } catch (const std::exception& fault) {
       std::cerr << "lumaxis: " << fault.what() << "\n";
       status = 1;

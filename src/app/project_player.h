@@ -16,7 +16,4 @@ namespace lx {
 // message box. Answers the program's exit status.
 int playProject(const CommandLine& options, const std::string& projectName);
 
-// Ends a play run from any thread, as closing the main window does.
-void requestPlayEnd();
-
 }  // namespace lx

@@ -121,8 +121,10 @@ void globalProcedureBlocks(std::string& out) {
     if (!procedure || procedure->notSaved() || (procedure->flags & kBuiltIn)) return;
     std::string text = procedureSaveText(*procedure);
     const size_t lastLine = text.find_last_of("\r\n");
+    // A view into the text itself: a view of a temporary substring would
+    // outlive it.
     const std::string_view last =
-        trimBlanks(lastLine == std::string::npos ? text : text.substr(lastLine + 1));
+        trimBlanks(std::string_view(text).substr(lastLine == std::string::npos ? 0 : lastLine + 1));
     if (!isEndWord(last)) text += std::string(kLineEnd) + localEntry("other", "end");
     out += text + kLineEnd;
     endBlock(out);
