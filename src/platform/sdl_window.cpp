@@ -80,9 +80,14 @@ void SdlWindow::geometryChanged() {
   int width = 0;
   int height = 0;
   SDL_GetWindowSize(window_, &width, &height);
-  if (width != clientWidth() || height != clientHeight())
+  const bool placed = x() != 0 || y() != 0;
+  if (width != clientWidth() || height != clientHeight()) {
     SDL_SetWindowSize(window_, clientWidth(), clientHeight());
-  if (x() != 0 || y() != 0) SDL_SetWindowPosition(window_, x(), y());
+    // A window the program never placed stays where the screen's middle
+    // puts it, rather than growing off the screen's edge.
+    if (!placed) SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+  }
+  if (placed) SDL_SetWindowPosition(window_, x(), y());
 }
 
 void SdlWindow::stateChanged() {
