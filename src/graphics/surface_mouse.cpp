@@ -8,6 +8,7 @@
 
 #include "graphics/background_shapes.h"
 #include "interp/interpreter_lock.h"
+#include "objects/multi_object.h"
 #include "values/random.h"
 
 namespace lx {
@@ -15,6 +16,7 @@ namespace {
 
 constexpr auto kSprayInterval = std::chrono::milliseconds(55);
 constexpr auto kWaitSlice = std::chrono::milliseconds(20);
+constexpr int kHintProperty = 8;  // `hint`
 
 PixelRect spannedRect(PixelPoint a, PixelPoint b) {
   return {std::min(a.x, b.x), std::min(a.y, b.y), std::abs(b.x - a.x), std::abs(b.y - a.y)};
@@ -22,7 +24,7 @@ PixelRect spannedRect(PixelPoint a, PixelPoint b) {
 
 }  // namespace
 
-SurfaceMouse::SurfaceMouse(tgrScreen& surface, UiThread& ui) : surface_(surface), ui_(ui) {
+SurfaceMouse::SurfaceMouse(tgrScreen& surface, UiThread& ui) : surface_(surface), ui_(ui), hint_(ui) {
   surface_.window().setInputHandler([this](const InputEvent& event) { onInput(event); });
   surface_.setOverlayPainter([this](cairo_t* canvas, const PixelRect&) { paintDrawing(canvas); });
 }
@@ -54,13 +56,18 @@ void SurfaceMouse::onInput(const InputEvent& event) {
   const auto* mouse = std::get_if<MouseEvent>(&event);
   if (!mouse) return;
   if (mode() != MouseMode::Normal) {
+    hint_.pointerGone();
     if (mouse->action != MouseAction::Leave) drawingMouse(*mouse);
     return;
   }
   const std::weak_ptr<bool> alive = alive_;
   InterpreterLockScope logo;
   if (alive.expired()) return;
-  if (!passedToChild(*mouse)) normalMouse(*mouse);
+  if (passedToChild(*mouse)) {
+    hint_.pointerGone();  // the child shows its own graphics' hints
+  } else {
+    normalMouse(*mouse);
+  }
 }
 
 bool SurfaceMouse::passedToChild(const MouseEvent& event) {
@@ -115,6 +122,7 @@ void SurfaceMouse::normalMouse(const MouseEvent& event) {
   tSurfaceGraphic* captured = surface_.capturedGraphic();
   switch (event.action) {
     case MouseAction::Down: {
+      hint_.dismiss();
       tSurfaceGraphic* hit = editMode_ ? nullptr : surface_.graphicAt(event.x, event.y);
       surface_.setCapturedGraphic(hit);
       if (hit) {
@@ -130,6 +138,7 @@ void SurfaceMouse::normalMouse(const MouseEvent& event) {
         break;
       }
       updateHot(event);
+      trackHint({event.x, event.y});
       if (tSurfaceGraphic* hot = surface_.hotGraphic()) {
         dispatch(*hot, GraphicMouseKind::Move, event);
       } else {
@@ -151,6 +160,7 @@ void SurfaceMouse::normalMouse(const MouseEvent& event) {
       break;
     case MouseAction::Leave:
       // A drag goes on outside; otherwise nothing is under the pointer now.
+      hint_.pointerGone();
       if (captured && surface_.window().mouseState().buttons != kNoButtons) break;
       updateHot(event);
       break;
@@ -176,7 +186,25 @@ void SurfaceMouse::recheckHot() {
     auto drawing = surface_.lockDrawing();
     const MouseAction action = state.outside ? MouseAction::Leave : MouseAction::Move;
     updateHot({action, state.x, state.y, MouseButton::None, 1, state.modifiers});
+    if (!state.outside && state.buttons == kNoButtons) trackHint({state.x, state.y});
   });
+}
+
+// The hint of the graphic under the pointer, read under the interpreter
+// lock (the caller holds it). Only turtles have one; the tooltip shows over
+// the outermost surface, so a pane's point is made one of its page.
+void SurfaceMouse::trackHint(PixelPoint at) {
+  tSurfaceGraphic* hot = surface_.hotGraphic();
+  std::string text;
+  if (tmultiobject* object = hot ? hot->graphicObject() : nullptr) {
+    if (Value hint = object->storedProperty(kHintProperty)) text = hint->printText(0);
+  }
+  tgrScreen* outer = &surface_;
+  while (tgrScreen* parent = outer->parent()) {
+    at = {at.x + outer->positionInParent().x, at.y + outer->positionInParent().y};
+    outer = parent;
+  }
+  hint_.pointerOver(hot, text, outer->window(), at);
 }
 
 // --- Interactive drawing ---

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "graphics/gr_screen.h"
+#include "graphics/hint_tooltip.h"
 #include "platform/timer_queue.h"
 
 namespace lx {
@@ -81,6 +82,7 @@ class SurfaceMouse {
   void dispatch(tSurfaceGraphic& graphic, GraphicMouseKind kind, const MouseEvent& event);
   void toOwner(GraphicMouseKind kind, const MouseEvent& event);
   void updateHot(const MouseEvent& event);
+  void trackHint(PixelPoint at);
   void begin(MouseMode mode);
   void finish();
   void cancel();
@@ -97,6 +99,7 @@ class SurfaceMouse {
   PixelPoint pressedChildPosition_;
   std::weak_ptr<PlatformWindow> hoverChild_;  // the child the pointer was over last
   bool editMode_ = false;
+  HintTooltip hint_;  // the hot graphic's hint
 
   // The drawing in progress. A process waiting for its end holds it too, so
   // the wait ends safely when the surface goes away meanwhile.

@@ -108,6 +108,7 @@ void PlatformWindow::paintNow() {
   if (dirty.isEmpty()) return;
   if (paintHandler_) paintHandler_(pixels_, dirty);
   composeGuests(dirty);
+  if (overlayHandler_) overlayHandler_(pixels_, dirty);
   present(dirty);
   if (visible_) invalidateInHost(dirty);
 }

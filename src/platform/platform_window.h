@@ -84,6 +84,9 @@ class PlatformWindow : public std::enable_shared_from_this<PlatformWindow> {
   void setResizeHandler(ResizeHandler handler) { resizeHandler_ = std::move(handler); }
   // Runs when the user asks to close the window (the window stays until destroyed).
   void setCloseHandler(CloseHandler handler) { closeHandler_ = std::move(handler); }
+  // Paints over the finished picture of `dirty`, the guests' pixels
+  // included (a tooltip); none: nothing over it.
+  void setOverlayHandler(PaintHandler handler) { overlayHandler_ = std::move(handler); }
 
   const std::string& title() const { return title_; }
   void setTitle(std::string title);
@@ -117,6 +120,8 @@ class PlatformWindow : public std::enable_shared_from_this<PlatformWindow> {
   bool hosted() const { return !host_.expired(); }
   // Where this window shows in its host's client area; empty without a host.
   PixelRect areaInHost() const;
+  // The window this one is shown in; none for a window of its own.
+  std::shared_ptr<PlatformWindow> host() const { return host_.lock(); }
 
   // Any thread: marks part of the client area for repainting. Invalidations
   // gather into one rectangle, painted once when the user-interface thread
@@ -162,7 +167,6 @@ class PlatformWindow : public std::enable_shared_from_this<PlatformWindow> {
   // The window system changed the window's state (the user maximised it):
   // records it without acting on it again.
   void recordState(WindowState state) { state_ = state; }
-  std::shared_ptr<PlatformWindow> host() const { return host_.lock(); }
 
  private:
   void deliver(const InputEvent& event);
@@ -186,6 +190,7 @@ class PlatformWindow : public std::enable_shared_from_this<PlatformWindow> {
   InputHandler inputHandler_;
   ResizeHandler resizeHandler_;
   CloseHandler closeHandler_;
+  PaintHandler overlayHandler_;
   // User-interface thread only.
   std::weak_ptr<PlatformWindow> host_;
   std::vector<std::weak_ptr<PlatformWindow>> guests_;  // in the order they came; the last is on top
