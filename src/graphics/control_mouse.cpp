@@ -10,20 +10,6 @@
 namespace lx {
 namespace {
 
-// 0 left, 1 right, 2 middle; -1 for none.
-int buttonIndex(MouseButton button) {
-  switch (button) {
-    case MouseButton::Left:
-      return 0;
-    case MouseButton::Right:
-      return 1;
-    case MouseButton::Middle:
-      return 2;
-    default:
-      return -1;
-  }
-}
-
 // The drag: the control goes where the pointer is, keeping the point of
 // the press under it, and then its own `onDrag` runs. Every word is a
 // dictionary reference, so the line works in every language.
@@ -66,7 +52,7 @@ void ControlMouse::handle(tmultiobject& object, const GraphicMouse& event, bool 
 }
 
 void ControlMouse::press(tmultiobject& object, const GraphicMouse& event, bool autoDrag) {
-  const int button = buttonIndex(event.button);
+  const int button = mouseButtonIndex(event.button);
   if (button < 0 || busy()) return;
   if (button == 0 && event.clicks == 2) {
     state_->afterDoubleClick = true;
@@ -79,7 +65,7 @@ void ControlMouse::press(tmultiobject& object, const GraphicMouse& event, bool a
 }
 
 void ControlMouse::release(tmultiobject& object, const GraphicMouse& event) {
-  const int button = buttonIndex(event.button);
+  const int button = mouseButtonIndex(event.button);
   if (button < 0) return;
   state_->afterDoubleClick = false;  // its click, if any, came before
   if (busy()) {

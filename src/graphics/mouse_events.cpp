@@ -7,20 +7,6 @@
 namespace lx {
 namespace {
 
-// 0 left, 1 right, 2 middle; -1 for none.
-int buttonIndex(MouseButton button) {
-  switch (button) {
-    case MouseButton::Left:
-      return 0;
-    case MouseButton::Right:
-      return 1;
-    case MouseButton::Middle:
-      return 2;
-    default:
-      return -1;
-  }
-}
-
 void raise(tmultiobject& object, NameCode event) {
   raiseEvent(&object, event);
 }
@@ -29,7 +15,7 @@ void raise(tmultiobject& object, NameCode event) {
 
 void raiseMouseEvent(tmultiobject& object, const GraphicMouse& event) {
   const ObjectCodes& codes = objectCodes();
-  const int button = buttonIndex(event.button);
+  const int button = mouseButtonIndex(event.button);
   switch (event.kind) {
     case GraphicMouseKind::Down:
       if (button == 0 && event.clicks == 2) {

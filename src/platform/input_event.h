@@ -32,6 +32,20 @@ enum MouseButtons : uint8_t {
 
 // Leave: the pointer has left the window (x and y: where it was last seen);
 // the next move brings it back.
+// The number events give a button: 0 left, 1 right, 2 middle; -1 for none.
+constexpr int mouseButtonIndex(MouseButton button) {
+  switch (button) {
+    case MouseButton::Left:
+      return 0;
+    case MouseButton::Right:
+      return 1;
+    case MouseButton::Middle:
+      return 2;
+    default:
+      return -1;
+  }
+}
+
 enum class MouseAction : uint8_t { Move, Down, Up, Leave };
 
 struct MouseEvent {
