@@ -9,7 +9,7 @@
 #include "lang/dictionary_table.h"
 #include "app/package.h"
 #include "app/path_resolver.h"
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 #include "lang/builtin_resources.h"
 #include "lang/coded_stream.h"
 

@@ -3,8 +3,8 @@
 
 #include "app/path_resolver.h"
 #include "app/search_paths.h"
-#include "interp/logo_exception.h"
-#include "values/value.h"
+#include "core/logo_exception.h"
+#include "core/value.h"
 
 namespace lx {
 namespace {

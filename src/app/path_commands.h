@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "app/file_kind.h"
-#include "values/value.h"
+#include "core/value.h"
 
 namespace lx {
 

@@ -2,9 +2,10 @@
 #include "app/path_primitives.h"
 
 #include "app/path_commands.h"
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 #include "interp/primitive_descs.h"
 #include "interp/registry.h"
+#include "lang/localized_codes.h"
 #include "values/list_builder.h"
 #include "values/pools.h"
 

@@ -5,7 +5,7 @@
 
 #include "app/path_commands.h"
 #include "app/path_resolver.h"
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 #include "interp/primitive_descs.h"
 #include "interp/registry.h"
 #include "values/pools.h"

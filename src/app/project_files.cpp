@@ -10,7 +10,7 @@
 #include "app/project_loader.h"
 #include "app/project_save_options.h"
 #include "app/project_text_writer.h"
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 #include "lang/container_writer.h"
 #include "lang/dictionary.h"
 #include "lang/dictionary_table.h"

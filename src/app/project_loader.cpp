@@ -4,7 +4,7 @@
 #include "app/project_text_splitter.h"
 #include "interp/error_sink.h"
 #include "interp/evaluator.h"
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 #include "interp/procedure_definition.h"
 #include "lang/dictionary.h"
 #include "lang/dictionary_table.h"

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "lang/container_reader.h"
-#include "values/value.h"
+#include "core/value.h"
 
 namespace lx {
 

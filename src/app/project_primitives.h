@@ -6,7 +6,7 @@
 #include <string>
 
 #include "interp/logo_tab.h"
-#include "values/value.h"
+#include "core/value.h"
 
 namespace lx {
 

@@ -1,7 +1,7 @@
 // Option words of saving and loading projects.
 #include "app/project_save_options.h"
 
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 #include "lang/dictionary.h"
 #include "values/list.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "values/value.h"
+#include "core/value.h"
 
 namespace lx {
 

@@ -1,7 +1,7 @@
 // Splitting project text into paragraphs, lines and definitions.
 #include "app/project_text_splitter.h"
 
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 #include "interp/procedure_definition.h"
 #include "lang/dictionary.h"
 #include "lang/dictionary_table.h"

@@ -7,7 +7,7 @@
 #include "app/project_object_block.h"
 #include "app/project_save_options.h"
 #include "interp/entry_saving.h"
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 #include "interp/logo_proc_desc.h"
 #include "interp/procedure_definition.h"
 #include "lang/dictionary.h"

@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "app/system_path.h"
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 
 namespace lx {
 namespace {

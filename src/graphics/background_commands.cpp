@@ -5,7 +5,7 @@
 #include "graphics/logo_page.h"
 #include "graphics/picture_placement.h"
 #include "graphics/rect_list.h"
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 #include "interp/thread_state.h"
 #include "interp/yield_point.h"
 #include "objects/object_accessors.h"

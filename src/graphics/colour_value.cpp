@@ -6,7 +6,7 @@
 #include <string>
 
 #include "graphics/global_setting.h"
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 #include "lang/dictionary.h"
 #include "lang/name_comparison.h"
 #include "values/any_word.h"

@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "platform/pixel_buffer.h"
-#include "values/value.h"
+#include "core/value.h"
 
 namespace lx {
 

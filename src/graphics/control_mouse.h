@@ -12,7 +12,7 @@
 #include <optional>
 
 #include "graphics/surface_graphic.h"
-#include "objects/name_codes.h"
+#include "core/name_codes.h"
 
 namespace lx {
 

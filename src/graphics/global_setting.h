@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "values/value.h"
+#include "core/value.h"
 
 namespace lx {
 

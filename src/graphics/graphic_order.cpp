@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 #include "lang/name_comparison.h"
 #include "objects/multi_object.h"
 #include "values/list.h"

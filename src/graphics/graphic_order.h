@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "graphics/gr_screen.h"
-#include "values/value.h"
+#include "core/value.h"
 
 namespace lx {
 

@@ -6,7 +6,7 @@
 #include "graphics/main_window.h"
 #include "graphics/typed_keys.h"
 #include "graphics/window_object.h"
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 #include "interp/logo_process.h"
 #include "interp/primitive_descs.h"
 #include "interp/registry.h"

@@ -5,7 +5,7 @@
 
 #include "graphics/surface_properties.h"
 #include "graphics/window_object.h"
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 
 namespace lx {
 

@@ -2,7 +2,7 @@
 #include "graphics/main_window.h"
 
 #include "graphics/window_object.h"
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 #include "lang/dictionary.h"
 #include "objects/main_object.h"
 #include "objects/object_scope.h"

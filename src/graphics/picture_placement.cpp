@@ -9,7 +9,7 @@
 #include "graphics/background_canvas.h"
 #include "graphics/picture_source.h"
 #include "graphics/rect_list.h"
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 #include "lang/dictionary.h"
 #include "values/list.h"
 

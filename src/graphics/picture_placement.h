@@ -4,7 +4,7 @@
 #pragma once
 
 #include "graphics/gr_screen.h"
-#include "values/value.h"
+#include "core/value.h"
 
 namespace lx {
 

@@ -1,7 +1,7 @@
 // Pictures from values.
 #include "graphics/picture_source.h"
 
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 #include "platform/codepage.h"
 
 namespace lx {

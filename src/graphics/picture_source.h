@@ -4,7 +4,7 @@
 #pragma once
 
 #include "platform/pixel_buffer.h"
-#include "values/value.h"
+#include "core/value.h"
 
 namespace lx {
 

@@ -8,7 +8,7 @@
 #include <utility>
 
 #include "graphics/surface_geometry.h"
-#include "values/value.h"
+#include "core/value.h"
 
 namespace lx {
 

@@ -9,7 +9,7 @@
 #include "graphics/rect_list.h"
 #include "graphics/surface_properties.h"
 #include "graphics/undo_bitmap.h"
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 #include "objects/object_accessors.h"
 #include "platform/platform.h"
 #include "values/list.h"

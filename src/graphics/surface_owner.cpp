@@ -2,7 +2,7 @@
 #include "graphics/surface_owner.h"
 
 #include "graphics/mouse_events.h"
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 #include "objects/multi_object.h"
 #include "platform/platform.h"
 

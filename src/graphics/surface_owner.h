@@ -7,7 +7,7 @@
 
 #include "graphics/gr_screen.h"
 #include "graphics/surface_mouse.h"
-#include "interp/error_codes.h"
+#include "core/error_codes.h"
 
 namespace lx {
 

@@ -8,7 +8,7 @@
 #include "graphics/logo_page.h"
 #include "graphics/picture_source.h"
 #include "graphics/rect_list.h"
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 #include "lang/dictionary.h"
 #include "objects/events.h"
 #include "objects/object_codes.h"

@@ -2,7 +2,7 @@
 // edges of the surface.
 #pragma once
 
-#include "values/value.h"
+#include "core/value.h"
 
 namespace lx {
 

@@ -10,7 +10,7 @@
 #include "graphics/turtle_inputs.h"
 #include "graphics/turtle_label.h"
 #include "graphics/turtle_object.h"
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 #include "objects/object_accessors.h"
 #include "values/list_builder.h"
 #include "values/pools.h"

@@ -3,7 +3,7 @@
 
 #include <sstream>
 
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 #include "values/list_builder.h"
 #include "values/pools.h"
 

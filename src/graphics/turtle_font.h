@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "values/value.h"
+#include "core/value.h"
 
 namespace lx {
 

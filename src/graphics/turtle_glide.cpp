@@ -8,9 +8,9 @@
 
 #include "graphics/turtle_object.h"
 #include "interp/evaluator.h"
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 #include "lang/dictionary.h"
-#include "objects/name_codes.h"
+#include "core/name_codes.h"
 #include "objects/object_accessors.h"
 #include "values/list.h"
 #include "values/list_builder.h"

@@ -6,7 +6,7 @@
 #include "graphics/global_setting.h"
 #include "graphics/turtle_any.h"
 #include "graphics/turtle_state.h"
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 #include "values/any_word.h"
 #include "values/pools.h"
 #include "values/random.h"

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "graphics/surface_geometry.h"
-#include "values/value.h"
+#include "core/value.h"
 
 namespace lx {
 

@@ -4,7 +4,7 @@
 #include "graphics/turtle_inputs.h"
 #include "graphics/turtle_object.h"
 #include "graphics/turtle_properties.h"
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 #include "objects/object_accessors.h"
 #include "objects/property_declaration.h"
 #include "values/list.h"

@@ -2,7 +2,7 @@
 #include "graphics/turtle_object.h"
 
 #include "graphics/logo_page.h"
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 
 namespace lx {
 

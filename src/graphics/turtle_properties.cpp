@@ -9,7 +9,7 @@
 #include "graphics/turtle_font.h"
 #include "graphics/turtle_inputs.h"
 #include "graphics/turtle_object.h"
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 #include "lang/dictionary.h"
 #include "objects/property_declaration.h"
 #include "values/list.h"

@@ -8,7 +8,7 @@
 #include "graphics/turtle_object.h"
 #include "graphics/turtle_overlap.h"
 #include "graphics/turtle_properties.h"
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 #include "lang/dictionary.h"
 #include "objects/object_accessors.h"
 #include "objects/property_declaration.h"

@@ -9,7 +9,7 @@
 
 #include "graphics/surface_geometry.h"
 #include "platform/pixel_buffer.h"
-#include "values/value.h"
+#include "core/value.h"
 
 typedef struct _cairo cairo_t;
 

@@ -1,7 +1,7 @@
 // The typed-key queue of a window.
 #include "graphics/typed_keys.h"
 
-#include "interp/control_exceptions.h"
+#include "core/control_exceptions.h"
 
 namespace lx {
 namespace {

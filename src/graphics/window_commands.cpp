@@ -7,7 +7,7 @@
 #include "graphics/window_object.h"
 #include "graphics/window_prototype.h"
 #include "interp/evaluator.h"
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 #include "interp/registry.h"
 #include "lang/dictionary.h"
 #include "objects/control_prototype.h"

@@ -6,7 +6,7 @@
 #include "graphics/window_commands.h"
 #include "graphics/window_page_choice.h"
 #include "graphics/window_panel.h"
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 #include "lang/dictionary.h"
 #include "objects/events.h"
 #include "objects/main_object.h"

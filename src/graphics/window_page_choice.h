@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "objects/name_codes.h"
+#include "core/name_codes.h"
 
 namespace lx {
 

@@ -3,7 +3,7 @@
 
 #include "graphics/window_commands.h"
 #include "graphics/window_object.h"
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 #include "objects/object_accessors.h"
 #include "objects/property_declaration.h"
 #include "values/list.h"

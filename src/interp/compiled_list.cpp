@@ -1,7 +1,7 @@
 // Compiling lists into token arrays.
 #include "interp/compiled_list.h"
 
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 #include "lang/dictionary.h"
 #include "lang/name_comparison.h"
 #include "values/reader.h"

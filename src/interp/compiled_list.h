@@ -7,7 +7,7 @@
 #include <memory>
 #include <vector>
 
-#include "objects/name_codes.h"
+#include "core/name_codes.h"
 #include "values/list.h"
 
 namespace lx {

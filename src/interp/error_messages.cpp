@@ -2,7 +2,7 @@
 #include "interp/error_messages.h"
 
 #include "lang/interface_dictionary.h"
-#include "values/value.h"
+#include "core/value.h"
 
 namespace lx {
 namespace {

@@ -2,10 +2,10 @@
 #include "interp/error_sink.h"
 
 #include "interp/error_messages.h"
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 #include "lang/interface_dictionary.h"
 #include "platform/message_box.h"
-#include "values/value.h"
+#include "core/value.h"
 
 namespace lx {
 

@@ -4,7 +4,7 @@
 #include "interp/evaluator.h"
 
 #include "interp/error_messages.h"
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 #include "interp/lookup_epoch.h"
 #include "interp/procedure_resolver.h"
 #include "interp/var_tab.h"

@@ -1,7 +1,7 @@
 // Frames of local variables.
 #include "interp/local_tab.h"
 
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 
 namespace lx {
 

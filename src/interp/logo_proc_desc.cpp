@@ -4,7 +4,7 @@
 #include "interp/compiled_list.h"
 #include "interp/error_messages.h"
 #include "interp/evaluator.h"
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 #include "interp/logo_tab.h"
 #include "interp/thread_state.h"
 #include "lang/dictionary.h"

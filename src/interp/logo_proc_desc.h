@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 #include "interp/proc_desc.h"
 
 namespace lx {

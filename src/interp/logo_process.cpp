@@ -7,7 +7,7 @@
 
 #include "interp/error_messages.h"
 #include "interp/evaluator.h"
-#include "interp/global_options.h"
+#include "core/global_options.h"
 #include "interp/interpreter_lock.h"
 #include "interp/process_list.h"
 #include "interp/thread_state.h"

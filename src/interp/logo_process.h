@@ -17,10 +17,10 @@
 #include <vector>
 
 #include "interp/error_sink.h"
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 #include "interp/process_waits.h"
 #include "platform/ui_thread.h"
-#include "values/value.h"
+#include "core/value.h"
 
 namespace lx {
 

@@ -1,7 +1,8 @@
 // The value stack.
 #include "interp/logo_stack.h"
 
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
+#include "values/list_builder.h"
 
 namespace lx {
 namespace {
@@ -73,6 +74,20 @@ void tLogoStack::drop(size_t n) { entries_.resize(n >= entries_.size() ? 0 : ent
 void tLogoStack::copyFrom(const tLogoStack& other, size_t n) {
   const size_t from = n >= other.entries_.size() ? 0 : other.entries_.size() - n;
   entries_.insert(entries_.end(), other.entries_.begin() + static_cast<std::ptrdiff_t>(from), other.entries_.end());
+}
+
+Ref<tLogoList> fromStack(tLogoStack& stack, size_t n) {
+  ListBuilder builder;
+  for (size_t k = n; k-- > 0;) builder.add(stack.peek(k));
+  stack.drop(n);
+  return builder.finish();
+}
+
+Ref<tLogoList> spliced(tLogoStack& stack, size_t n) {
+  ListBuilder builder;
+  for (size_t k = n; k-- > 0;) builder.addSpliced(stack.peek(k));
+  stack.drop(n);
+  return builder.finish();
 }
 
 }  // namespace lx

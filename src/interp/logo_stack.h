@@ -8,7 +8,8 @@
 #include <cstddef>
 #include <vector>
 
-#include "values/value.h"
+#include "core/value.h"
+#include "values/list.h"
 
 namespace lx {
 
@@ -51,5 +52,12 @@ class tLogoStack {
  private:
   std::vector<Value> entries_;
 };
+
+// A list of the top n values of `stack`, popped; the value pushed first
+// becomes the first element. n = 0 gives the empty list.
+Ref<tLogoList> fromStack(tLogoStack& stack, size_t n);
+// Pops n values and makes one list of them by the sentence rule: a list
+// contributes its elements, any other value itself, in push order.
+Ref<tLogoList> spliced(tLogoStack& stack, size_t n);
 
 }  // namespace lx

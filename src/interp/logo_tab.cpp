@@ -1,7 +1,7 @@
 // Direct-indexed descriptor tables and their insertion lists.
 #include "interp/logo_tab.h"
 
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 #include "interp/lookup_epoch.h"
 
 namespace lx {

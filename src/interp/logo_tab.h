@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "interp/error_codes.h"
+#include "core/error_codes.h"
 #include "interp/tab_desc.h"
 
 namespace lx {

@@ -5,7 +5,7 @@
 #include <mutex>
 #include <string>
 
-#include "interp/control_exceptions.h"
+#include "core/control_exceptions.h"
 #include "interp/logo_process.h"
 #include "interp/process_list.h"
 #include "interp/process_waits.h"

@@ -1,7 +1,7 @@
 // The default entry points of callable descriptors.
 #include "interp/proc_desc.h"
 
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 
 namespace lx {
 

@@ -1,7 +1,7 @@
 // Making Logo procedures from lists and from text.
 #include "interp/procedure_definition.h"
 
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 #include "lang/dictionary.h"
 #include "values/list_builder.h"
 #include "values/pools.h"

@@ -1,7 +1,7 @@
 // The resolver used until the object model installs its own.
 #include "interp/procedure_resolver.h"
 
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 #include "interp/lookup_epoch.h"
 #include "interp/var_tab.h"
 

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <string>
 
-#include "objects/name_codes.h"
-#include "values/value.h"
+#include "core/name_codes.h"
+#include "core/value.h"
 
 namespace lx {
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "interp/control_exceptions.h"
+#include "core/control_exceptions.h"
 #include "interp/local_tab.h"
 #include "interp/logo_stack.h"
 

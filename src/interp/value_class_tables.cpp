@@ -3,7 +3,7 @@
 
 #include "interp/compiled_list.h"
 #include "interp/evaluator.h"
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 #include "interp/registry.h"
 #include "interp/value_methods.h"
 #include "values/arithmetic.h"

@@ -1,7 +1,7 @@
 // Finding and running value methods.
 #include "interp/value_methods.h"
 
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 #include "interp/lookup_epoch.h"
 #include "values/boolean.h"
 #include "values/list.h"

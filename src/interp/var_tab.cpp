@@ -1,7 +1,7 @@
 // Variable descriptors and variable tables.
 #include "interp/var_tab.h"
 
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 
 namespace lx {
 

@@ -1,7 +1,7 @@
 // Reading and setting variables along the local scope.
 #include "interp/variables.h"
 
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 #include "interp/procedure_resolver.h"
 #include "interp/thread_state.h"
 #include "interp/var_tab.h"

@@ -2,8 +2,8 @@
 // running procedures have one (dynamic scope), else the global variable.
 #pragma once
 
-#include "objects/name_codes.h"
-#include "values/value.h"
+#include "core/name_codes.h"
+#include "core/value.h"
 
 namespace lx {
 

@@ -3,7 +3,7 @@
 
 #include <atomic>
 
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 #include "interp/thread_state.h"
 
 namespace lx {

@@ -4,7 +4,7 @@
 #include <istream>
 #include <string_view>
 
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 #include "lang/container_stream.h"
 
 namespace lx {

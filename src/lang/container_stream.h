@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 
 namespace lx {
 

@@ -8,13 +8,35 @@
 #include <optional>
 #include <vector>
 
+#include "core/logo_exception.h"
+#include "core/value.h"
 #include "lang/builtin_resources.h"
 #include "lang/coded_stream.h"
+#include "lang/interface_dictionary.h"
 #include "lang/name_comparison.h"
 #include "platform/message_box.h"
 #include "platform/program_directory.h"
 
 namespace lx {
+namespace {
+
+// The layers below the language borrow its comparison of names, its
+// dictionary references and its messages; they are lent once, as the
+// program starts.
+std::string resolveNameReference(std::string_view reference, bool& resolved) {
+  DictionaryReference found = resolveReference(reference);
+  resolved = found.resolved;
+  return std::move(found.text);
+}
+
+[[maybe_unused]] const bool lentToCore = [] {
+  setNameLanguage({nameKey, resolveNameReference});
+  setInstanceDescription([](std::string_view className) { return message1("anistanceof", className); });
+  setErrorTemplateSource([](errorConst code) { return interfaceLookup("errors", errorName(code)); });
+  return true;
+}();
+
+}  // namespace
 namespace {
 
 // The state of the current language. It changes only while no Logo code runs.
@@ -127,6 +149,7 @@ bool selectLanguage(std::string_view language, bool testOnly) {
   s.tables = std::move(tables);
   s.language = name;
   readLanguageSettings(s);
+  rekeyNameCodes();
   for (auto& listener : s.listeners) listener();
   return true;
 }

@@ -12,12 +12,10 @@
 #include <string>
 #include <string_view>
 
+#include "core/name_codes.h"
 #include "lang/dictionary_table.h"
 
 namespace lx {
-
-// The byte that starts a dictionary reference: the middle dot of code page 1250.
-inline constexpr char kDictionaryMark = '\xB7';
 
 // Makes `language` current ("*" or empty mean English). Answers false, keeping
 // the current dictionary, when it cannot be loaded. With testOnly the

@@ -1,7 +1,7 @@
 // Reading a project file in the order the loader needs it.
 #include "lang/project_file_reader.h"
 
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 #include "lang/container_lookup.h"
 #include "lang/container_stream.h"
 

@@ -2,7 +2,7 @@
 #include "objects/ask_object.h"
 
 #include "interp/evaluator.h"
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 #include "interp/procedure_resolver.h"
 #include "interp/thread_state.h"
 #include "objects/main_object.h"

@@ -1,7 +1,7 @@
 // Containers: their named child objects, and making and erasing objects.
 #include "objects/container_object.h"
 
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 #include "interp/thread_state.h"
 #include "objects/init_list.h"
 #include "objects/main_object.h"

@@ -1,7 +1,7 @@
 // The members every control class declares.
 #include "objects/control_prototype.h"
 
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 #include "objects/object_accessors.h"
 #include "objects/property_declaration.h"
 #include "values/list_builder.h"

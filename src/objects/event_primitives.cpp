@@ -1,6 +1,6 @@
 // Event handlers of the current object: `setevent`, `eraseevent`,
 // `runevent`, `event`, `event?`, `myevent?`, `events`.
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 #include "interp/primitive_descs.h"
 #include "interp/registry.h"
 #include "objects/events.h"

@@ -1,9 +1,9 @@
 // Raising events and running their handlers.
 #include "objects/events.h"
 
-#include "interp/control_exceptions.h"
+#include "core/control_exceptions.h"
 #include "interp/interpreter_lock.h"
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 #include "interp/logo_process.h"
 #include "interp/thread_state.h"
 #include "objects/main_object.h"

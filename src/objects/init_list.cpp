@@ -1,7 +1,7 @@
 // Reading keys of init lists and applying the pairs to a new object.
 #include "objects/init_list.h"
 
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 #include "interp/procedure_definition.h"
 #include "lang/dictionary.h"
 #include "objects/object_codes.h"

@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "interp/evaluator.h"
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 #include "interp/thread_state.h"
 #include "objects/ask_object.h"
 #include "objects/init_list.h"

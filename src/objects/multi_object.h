@@ -19,7 +19,7 @@
 
 #include "interp/logo_tab.h"
 #include "interp/var_tab.h"
-#include "values/value.h"
+#include "core/value.h"
 
 namespace lx {
 

@@ -1,7 +1,7 @@
 // Resolving addresses and switching the current object for `ask` and `tell`.
 #include "objects/object_addressing.h"
 
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 #include "objects/ask_object.h"
 #include "objects/main_object.h"
 #include "objects/object_resolver.h"

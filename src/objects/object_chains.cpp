@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <unordered_set>
 
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 #include "interp/lookup_epoch.h"
 #include "interp/thread_state.h"
 #include "objects/main_object.h"

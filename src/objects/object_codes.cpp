@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "lang/dictionary.h"
+#include "lang/localized_codes.h"
 
 namespace lx {
 namespace {

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "objects/name_codes.h"
+#include "core/name_codes.h"
 
 namespace lx {
 

@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "interp/evaluator.h"
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 #include "interp/lookup_epoch.h"
 #include "interp/process_list.h"
 #include "interp/thread_state.h"

@@ -1,7 +1,7 @@
 // Making and erasing objects, and changing what they inherit: `new`,
 // `.new.`, `newclass`, `newobject`, `eraseobject`, `create`,
 // `addBehaviour`, `.addbehaviour`, `removeBehaviour`.
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 #include "interp/primitive_descs.h"
 #include "interp/registry.h"
 #include "objects/container_object.h"

@@ -4,7 +4,7 @@
 // `activeToolbutton`), the main object's class name, and the "#n" numbers
 // of a project being loaded. Names that none of the ancestors knows are
 // looked up in the page context (the main window and its page shown).
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 #include "interp/thread_state.h"
 #include "objects/main_object.h"
 #include "objects/multi_object.h"

@@ -2,7 +2,7 @@
 // own, and the parameters of the init list an object is made with.
 #include <algorithm>
 
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 #include "interp/logo_proc_desc.h"
 #include "interp/primitive_descs.h"
 #include "interp/registry.h"

@@ -3,7 +3,7 @@
 
 #include <cassert>
 
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 #include "lang/interface_dictionary.h"
 #include "objects/multi_object.h"
 

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 #include "interp/logo_proc_desc.h"
 #include "interp/thread_state.h"
 #include "objects/ask_object.h"

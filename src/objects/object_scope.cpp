@@ -2,7 +2,7 @@
 #include "objects/object_scope.h"
 
 #include "interp/evaluator.h"
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 
 namespace lx {
 

@@ -1,6 +1,6 @@
 // Variables along the current object's chain: `set`, `get`, `haveown`,
 // `havecommon`.
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 #include "interp/primitive_descs.h"
 #include "interp/registry.h"
 #include "objects/multi_object.h"

@@ -8,7 +8,8 @@
 // owns its value; a common one (`havecommon`, the prefix `common`) stays
 // in the class alone and every heir finds that one variable along its
 // variable chain.
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
+#include "lang/localized_codes.h"
 #include "objects/main_object.h"
 #include "objects/multi_object.h"
 #include "objects/object_accessors.h"

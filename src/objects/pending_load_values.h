@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "values/value.h"
+#include "core/value.h"
 
 namespace lx {
 

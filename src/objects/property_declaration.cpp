@@ -1,7 +1,7 @@
 // Property descriptors, their commands, and declaring them on a class.
 #include "objects/property_declaration.h"
 
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 #include "interp/thread_state.h"
 #include "objects/property_table.h"
 #include "objects/protected_call.h"

@@ -1,6 +1,6 @@
 // The property lists of the main object: `pprop`, `gprop`, `remprop`,
 // `plist`, `setplist`, `props`.
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 #include "interp/primitive_descs.h"
 #include "interp/registry.h"
 #include "objects/main_object.h"

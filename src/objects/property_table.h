@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "objects/name_codes.h"
+#include "core/name_codes.h"
 
 namespace lx {
 

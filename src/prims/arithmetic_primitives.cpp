@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <span>
 
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 #include "interp/primitive_descs.h"
 #include "interp/registry.h"
 #include "values/arithmetic.h"

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "interp/control_exceptions.h"
+#include "core/control_exceptions.h"
 #include "interp/error_messages.h"
 #include "interp/evaluator.h"
 #include "interp/primitive_descs.h"

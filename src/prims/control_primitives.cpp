@@ -2,9 +2,10 @@
 #include "prims/control_primitives.h"
 
 #include "interp/evaluator.h"
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 #include "interp/primitive_descs.h"
 #include "interp/registry.h"
+#include "lang/localized_codes.h"
 #include "values/list.h"
 #include "values/pools.h"
 

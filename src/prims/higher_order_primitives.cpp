@@ -4,12 +4,13 @@
 #include <memory>
 
 #include "interp/evaluator.h"
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 #include "interp/logo_proc_desc.h"
 #include "interp/primitive_descs.h"
 #include "interp/procedure_resolver.h"
 #include "interp/registry.h"
 #include "lang/dictionary.h"
+#include "lang/localized_codes.h"
 #include "values/list_builder.h"
 #include "values/pools.h"
 

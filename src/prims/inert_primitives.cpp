@@ -1,7 +1,7 @@
 // The inert and the refusing primitives.
 #include "prims/inert_primitives.h"
 
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 #include "interp/primitive_descs.h"
 #include "interp/registry.h"
 #include "values/list.h"

@@ -2,7 +2,7 @@
 #include "prims/logic_primitives.h"
 
 #include "interp/evaluator.h"
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 #include "interp/primitive_descs.h"
 #include "interp/registry.h"
 #include "values/list.h"

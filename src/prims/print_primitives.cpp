@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 #include "interp/primitive_descs.h"
 #include "interp/registry.h"
 #include "platform/clipboard.h"

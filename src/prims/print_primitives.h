@@ -8,7 +8,7 @@
 
 #include "interp/logo_tab.h"
 #include "prims/output_destination.h"
-#include "values/value.h"
+#include "core/value.h"
 
 namespace lx {
 

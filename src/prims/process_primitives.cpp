@@ -1,7 +1,7 @@
 // Starting, stopping and watching processes.
 #include "prims/process_primitives.h"
 
-#include "interp/control_exceptions.h"
+#include "core/control_exceptions.h"
 #include "interp/evaluator.h"
 #include "interp/named_locks.h"
 #include "interp/primitive_descs.h"

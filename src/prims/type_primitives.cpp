@@ -3,7 +3,7 @@
 
 #include "interp/primitive_descs.h"
 #include "interp/registry.h"
-#include "values/value.h"
+#include "core/value.h"
 
 namespace lx {
 namespace {

@@ -5,6 +5,7 @@
 
 #include "interp/primitive_descs.h"
 #include "interp/registry.h"
+#include "interp/logo_stack.h"
 #include "values/list_builder.h"
 #include "values/pools.h"
 #include "values/reader.h"

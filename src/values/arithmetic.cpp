@@ -4,7 +4,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 #include "values/pools.h"
 #include "values/random.h"
 #include "values/vector_arithmetic.h"

@@ -6,7 +6,7 @@
 
 #include <span>
 
-#include "values/value.h"
+#include "core/value.h"
 
 namespace lx {
 

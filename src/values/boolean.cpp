@@ -1,7 +1,7 @@
 // Booleans: printing as the language's words, and equality.
 #include "values/boolean.h"
 
-#include "interp/global_options.h"
+#include "core/global_options.h"
 #include "lang/dictionary.h"
 #include "lang/name_comparison.h"
 #include "values/pools.h"

@@ -3,7 +3,7 @@
 // is error 8.
 #pragma once
 
-#include "values/value.h"
+#include "core/value.h"
 
 namespace lx {
 

@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <limits>
 
-#include "interp/global_options.h"
-#include "interp/logo_exception.h"
+#include "core/global_options.h"
+#include "core/logo_exception.h"
 #include "values/list.h"
 
 namespace lx {

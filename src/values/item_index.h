@@ -5,8 +5,8 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "interp/error_codes.h"
-#include "values/value.h"
+#include "core/error_codes.h"
+#include "core/value.h"
 
 namespace lx {
 

@@ -7,7 +7,7 @@
 #include <iterator>
 #include <memory>
 
-#include "values/value.h"
+#include "core/value.h"
 
 namespace lx {
 

@@ -1,7 +1,7 @@
 // Reading elements of lists.
 #include "values/list_access.h"
 
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 #include "values/item_index.h"
 #include "values/list_builder.h"
 #include "values/pools.h"

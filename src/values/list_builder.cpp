@@ -3,8 +3,6 @@
 
 #include <cassert>
 
-#include "interp/logo_stack.h"
-
 namespace lx {
 
 void ListBuilder::add(Value element) {
@@ -34,30 +32,11 @@ Ref<tLogoList> ListBuilder::finish(Ref<tLogoList> tail) {
   return std::move(head_);
 }
 
-namespace {
-
-// A list element by the sentence rule: a list gives its elements.
-void addSpliced(ListBuilder& builder, const Value& value) {
+void ListBuilder::addSpliced(const Value& value) {
   if (const tLogoList* list = asList(*value))
-    builder.addAll(*list);
+    addAll(*list);
   else
-    builder.add(value);
-}
-
-}  // namespace
-
-Ref<tLogoList> fromStack(tLogoStack& stack, size_t n) {
-  ListBuilder builder;
-  for (size_t k = n; k-- > 0;) builder.add(stack.peek(k));
-  stack.drop(n);
-  return builder.finish();
-}
-
-Ref<tLogoList> spliced(tLogoStack& stack, size_t n) {
-  ListBuilder builder;
-  for (size_t k = n; k-- > 0;) addSpliced(builder, stack.peek(k));
-  stack.drop(n);
-  return builder.finish();
+    add(value);
 }
 
 Ref<tLogoList> fromStack(std::vector<Value>& stack, size_t n) {

@@ -9,7 +9,6 @@
 
 namespace lx {
 
-class tLogoStack;
 
 class ListBuilder {
  public:
@@ -17,6 +16,8 @@ class ListBuilder {
   void add(Value element);
   // Appends every element of `list` (a spine copy).
   void addAll(const tLogoList& list);
+  // By the sentence rule: a list adds its elements, any other value itself.
+  void addSpliced(const Value& value);
   // Appends the elements of `list` from its first up to (not including)
   // the cell `stop`; a null stop copies to the end.
   void addRange(const tLogoList& list, const tLogoList* stop);
@@ -31,12 +32,8 @@ class ListBuilder {
   tLogoList* last_ = nullptr;  // the last cell made, owned through head_
 };
 
-// A list of the top n values of `stack`, popped; the value pushed first
+// A list of the last n values of `stack`, removed; the value pushed first
 // becomes the first element. n = 0 gives the empty list.
-Ref<tLogoList> fromStack(tLogoStack& stack, size_t n);
 Ref<tLogoList> fromStack(std::vector<Value>& stack, size_t n);
-// Pops n values and makes one list of them by the sentence rule: a list
-// contributes its elements, any other value itself, in push order.
-Ref<tLogoList> spliced(tLogoStack& stack, size_t n);
 
 }  // namespace lx

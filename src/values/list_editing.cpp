@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 #include "values/item_index.h"
 #include "values/list_builder.h"
 #include "values/random.h"

@@ -5,7 +5,7 @@
 #include <cassert>
 #include <vector>
 
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 #include "values/list_builder.h"
 
 namespace lx {

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <limits>
 
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 #include "lang/name_comparison.h"
 #include "values/number_text.h"
 #include "values/pools.h"

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 #include "values/list_builder.h"
 #include "values/pools.h"
 #include "values/vector_arithmetic.h"

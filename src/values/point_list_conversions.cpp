@@ -6,7 +6,7 @@
 #include <cmath>
 #include <vector>
 
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 #include "values/arithmetic.h"
 #include "values/list_builder.h"
 #include "values/pools.h"

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "core/logo_exception.h"
+
 namespace lx {
 namespace {
 
@@ -78,6 +80,17 @@ Ref<T> make(Pool<T>& pool, V&& value) {
 Ref<tLogoInt> makeInt(int32_t value) { return make(ints(), value); }
 Ref<tLogoReal> makeReal(long double value) { return make(reals(), value); }
 Ref<tLogoString> makeWord(std::string_view text) { return make(words(), std::string(text)); }
+
+namespace {
+
+// Errors raised below the values layer (by the container readers, say)
+// carry their offending text as a word made here.
+[[maybe_unused]] const bool lentToErrors = [] {
+  setErrorWordMaker([](std::string_view text) -> Value { return makeWord(text); });
+  return true;
+}();
+
+}  // namespace
 Ref<tLogoBool> makeBool(bool value) { return make(bools(), value); }
 
 Value makeNumber(int64_t value) {

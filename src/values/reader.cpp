@@ -8,7 +8,7 @@
 
 #include <vector>
 
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 #include "lang/dictionary.h"
 #include "values/list_builder.h"
 #include "values/number_text.h"

@@ -1,7 +1,7 @@
 // Text words: the number test, conversions, truth and equality.
 #include "values/string_word.h"
 
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 #include "lang/dictionary.h"
 #include "lang/name_comparison.h"
 #include "values/any_word.h"

@@ -7,7 +7,7 @@
 
 #include <functional>
 
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 #include "values/arithmetic.h"
 #include "values/list_builder.h"
 

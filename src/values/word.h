@@ -3,7 +3,7 @@
 // can name something: its name code is interned once and cached.
 #pragma once
 
-#include "values/value.h"
+#include "core/value.h"
 
 namespace lx {
 

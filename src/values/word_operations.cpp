@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 #include "values/item_index.h"
 #include "values/list.h"
 #include "values/list_access.h"

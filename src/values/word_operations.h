@@ -4,7 +4,7 @@
 // `char` is charOf in arithmetic.h.
 #pragma once
 
-#include "values/value.h"
+#include "core/value.h"
 
 namespace lx {
 

@@ -5,10 +5,10 @@
 #include <gtest/gtest.h>
 
 #include "app/search_paths.h"
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 #include "path_test_folder.h"
 #include "values/pools.h"
-#include "values/value.h"
+#include "core/value.h"
 
 namespace lx {
 namespace {

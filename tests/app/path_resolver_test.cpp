@@ -9,7 +9,7 @@
 #include <algorithm>
 
 #include "app/search_paths.h"
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 #include "path_test_folder.h"
 
 namespace lx {

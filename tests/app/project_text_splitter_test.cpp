@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 
 namespace lx {
 namespace {

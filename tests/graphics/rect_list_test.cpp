@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 #include "support/logo_session.h"
 #include "values/pools.h"
 #include "values/reader.h"

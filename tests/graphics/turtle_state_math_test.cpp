@@ -6,7 +6,7 @@
 #include "graphics/turtle_any.h"
 #include "graphics/turtle_font.h"
 #include "graphics/turtle_overlap.h"
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 #include "values/pools.h"
 #include "values/random.h"
 #include "values/reader.h"

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "interp/control_exceptions.h"
+#include "core/control_exceptions.h"
 #include "interp/error_sink.h"
 #include "lang/interface_dictionary.h"
 #include "platform/message_box.h"

@@ -4,8 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 #include "values/pools.h"
+#include "values/reader.h"
 
 namespace lx {
 namespace {
@@ -17,6 +18,25 @@ errorConst codeOf(auto&& action) {
     return e.code;
   }
   return erUnexpected;
+}
+
+std::string shownOf(const Value& value) { return value->showText(0); }
+
+// Lists made of the top of the stack.
+TEST(LogoStack, StackConstructorsTakeValuesInPushOrder) {
+  tLogoStack stack;
+  stack.push(makeWord("under"));
+  stack.push(makeWord("a"));
+  stack.push(readList("b c"));
+  stack.push(tLogoList::empty());
+  stack.push(makeInt(1));
+  EXPECT_EQ(shownOf(spliced(stack, 4)), "a b c 1");
+  EXPECT_EQ(stack.count(), 1u);
+  stack.push(readList("b c"));
+  stack.push(tLogoList::empty());
+  EXPECT_EQ(shownOf(fromStack(stack, 2)), "[b c] []");
+  EXPECT_TRUE(fromStack(stack, 0)->isEmpty());
+  EXPECT_EQ(stack.count(), 1u);
 }
 
 TEST(LogoStack, EntriesKeepTheirValuesAlive) {

@@ -5,7 +5,7 @@
 
 #include "interp/entry_saving.h"
 #include "interp/local_tab.h"
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 #include "values/pools.h"
 #include "values/reader.h"
 

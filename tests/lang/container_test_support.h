@@ -10,9 +10,9 @@
 #include <string>
 #include <string_view>
 
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 #include "lang/byte_order.h"
-#include "values/value.h"
+#include "core/value.h"
 
 namespace lx::container_test {
 
@@ -37,14 +37,16 @@ inline std::stringstream streamOf(std::string_view bytes) {
 struct RaisedError {
   bool raised = false;
   errorConst code = erUnexpected;
-  std::string value;  // the offending value's print form, "" for none
+  // The offending value's print form, "" for none. Below the values layer
+  // an offending text travels as the error's extra text.
+  std::string value;
 };
 
 inline RaisedError logoErrorOf(const std::function<void()>& action) {
   try {
     action();
   } catch (const eLogoException& e) {
-    return {true, e.code, e.value ? e.value->printText() : std::string()};
+    return {true, e.code, e.value ? e.value->printText() : e.extraText};
   }
   return {};
 }

@@ -1,9 +1,10 @@
 // Name codes: interning, object numbers, dictionary references, set-names.
-#include "objects/name_codes.h"
+#include "core/name_codes.h"
 
 #include <gtest/gtest.h>
 
 #include "lang/dictionary.h"
+#include "lang/localized_codes.h"
 #include "platform/message_box.h"
 
 namespace lx {

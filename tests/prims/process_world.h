@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "interp/error_sink.h"
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 
 namespace lx::testing {
 

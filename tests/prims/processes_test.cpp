@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "interp/global_options.h"
+#include "core/global_options.h"
 #include "interp/interpreter_lock.h"
 #include "interp/process_list.h"
 #include "objects/main_object.h"

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 #include "interp/thread_state.h"
 
 namespace lx::testing {

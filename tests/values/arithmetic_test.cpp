@@ -7,7 +7,7 @@
 #include <cmath>
 #include <vector>
 
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 #include "values/pools.h"
 #include "values/random.h"
 

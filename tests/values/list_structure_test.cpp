@@ -1,11 +1,9 @@
-// List cells: the empty-list invariant, tail sharing, builders, stack
-// constructors, disposal of long and deep lists (counted through the cell
+// List cells: the empty-list invariant, tail sharing, builders, disposal of long and deep lists (counted through the cell
 // pool), and structural equality.
 #include <gtest/gtest.h>
 
 #include "destruction_probe.h"
 
-#include "interp/logo_stack.h"
 #include "list_test_support.h"
 #include "values/cell_pool.h"
 #include "values/list_access.h"
@@ -55,22 +53,6 @@ TEST(ListCells, CopyAndLputCopyTheSpineOnly) {
   EXPECT_EQ(shown(appended), "a [b] c d");
   EXPECT_EQ(shown(list), "a [b] c");
   EXPECT_EQ(shown(listLput(*tLogoList::empty(), makeWord("d"))), "d");
-}
-
-TEST(ListCells, StackConstructorsTakeValuesInPushOrder) {
-  tLogoStack stack;
-  stack.push(makeWord("under"));
-  stack.push(makeWord("a"));
-  stack.push(read1("[b c]"));
-  stack.push(tLogoList::empty());
-  stack.push(makeInt(1));
-  EXPECT_EQ(shown(spliced(stack, 4)), "a b c 1");
-  EXPECT_EQ(stack.count(), 1u);
-  stack.push(read1("[b c]"));
-  stack.push(tLogoList::empty());
-  EXPECT_EQ(shown(fromStack(stack, 2)), "[b c] []");
-  EXPECT_TRUE(fromStack(stack, 0)->isEmpty());
-  EXPECT_EQ(stack.count(), 1u);
 }
 
 TEST(ListDisposal, CellsAndElementsGoWithTheLastHolder) {

@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "interp/global_options.h"
-#include "interp/logo_exception.h"
+#include "core/global_options.h"
+#include "core/logo_exception.h"
 #include "values/list.h"
 #include "values/pools.h"
 #include "values/reader.h"

@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "interp/global_options.h"
-#include "interp/logo_exception.h"
+#include "core/global_options.h"
+#include "core/logo_exception.h"
 #include "lang/coded_stream.h"
 #include "lang/dictionary.h"
 #include "lang/name_comparison.h"

@@ -1,5 +1,5 @@
 // Names of the error codes, in code order.
-#include "interp/error_codes.h"
+#include "core/error_codes.h"
 
 namespace lx {
 namespace {

@@ -1,5 +1,5 @@
 // The two name tables: name -> code and code -> name.
-#include "objects/name_codes.h"
+#include "core/name_codes.h"
 
 #include <charconv>
 #include <mutex>
@@ -7,8 +7,6 @@
 #include <unordered_map>
 #include <vector>
 
-#include "lang/dictionary.h"
-#include "lang/name_comparison.h"
 #include "platform/message_box.h"
 
 namespace lx {
@@ -21,7 +19,7 @@ struct NameTables {
   std::mutex lock;
   std::unordered_map<std::string, NameCode> codeByKey;  // key: nameKey(name)
   std::vector<std::string> nameByCode{""};              // index 0 unused
-  bool listening = false;
+  NameLanguage language;
 };
 
 NameTables& tables() {
@@ -29,14 +27,9 @@ NameTables& tables() {
   return t;
 }
 
-// A change of language may change what counts as the same name; the codes
-// stay, the keys are made again.
-void rekey() {
-  NameTables& t = tables();
-  std::lock_guard guard(t.lock);
-  t.codeByKey.clear();
-  for (NameCode code = 1; code < t.nameByCode.size(); ++code)
-    t.codeByKey.emplace(nameKey(t.nameByCode[code]), code);
+// Called with the tables' lock held.
+std::string keyOf(const NameTables& t, std::string_view name) {
+  return t.language.key ? t.language.key(name) : std::string(name);
 }
 
 std::optional<uint32_t> objectNumberIn(std::string_view name) {
@@ -51,11 +44,7 @@ std::optional<uint32_t> objectNumberIn(std::string_view name) {
 NameCode intern(const std::string& name) {
   NameTables& t = tables();
   std::lock_guard guard(t.lock);
-  if (!t.listening) {
-    t.listening = true;
-    addLanguageChangeListener(rekey);
-  }
-  auto [it, fresh] = t.codeByKey.emplace(nameKey(name), static_cast<NameCode>(t.nameByCode.size()));
+  auto [it, fresh] = t.codeByKey.emplace(keyOf(t, name), static_cast<NameCode>(t.nameByCode.size()));
   if (fresh) t.nameByCode.push_back(name);
   return it->second;
 }
@@ -64,9 +53,13 @@ NameCode intern(const std::string& name) {
 
 NameCode codeOf(std::string_view name) {
   if (name.size() > 1 && name.front() == kDictionaryMark) {
-    const DictionaryReference resolved = resolveReference(name);
-    if (!resolved.resolved) showMessageBox("Logo", "???" + std::string(name));
-    return intern(resolved.text);
+    const auto resolve = tables().language.resolveReference;
+    if (resolve) {
+      bool resolved = false;
+      const std::string text = resolve(name, resolved);
+      if (!resolved) showMessageBox("Logo", "???" + std::string(name));
+      return intern(text);
+    }
   }
   if (auto number = objectNumberIn(name)) return *number + kObjectNumberBase;
   return intern(std::string(name));
@@ -78,21 +71,6 @@ std::string nameOf(NameCode code) {
   if (code == 0 || code >= t.nameByCode.size()) return "<Unknown name>";
   return t.nameByCode[code];
 }
-
-NameCode codeOfInternal(std::string_view internalName) {
-  if (internalName.substr(0, 4) == "set*") {
-    const std::string rest(internalName.substr(4));
-    const std::string local = localEntryRaw("dict", rest);
-    return codeOf(setNameOf(local.empty() ? "@" + rest + "@" : local));
-  }
-  return codeOf(localName(internalName));
-}
-
-NameCode codeOfEntry(std::string_view section, std::string_view key) {
-  return codeOf(localEntry(section, key));
-}
-
-NameCode setNameCodeOf(std::string_view name) { return codeOf(setNameOf(name)); }
 
 bool isObjectNumberCode(NameCode code) { return code >= kObjectNumberBase; }
 
@@ -109,6 +87,27 @@ void initNameCodes() {
   std::lock_guard guard(t.lock);
   t.codeByKey.clear();
   t.nameByCode.assign(1, "");
+}
+
+}  // namespace lx
+
+namespace lx {
+
+void setNameLanguage(NameLanguage language) {
+  NameTables& t = tables();
+  {
+    std::lock_guard guard(t.lock);
+    t.language = language;
+  }
+  rekeyNameCodes();
+}
+
+void rekeyNameCodes() {
+  NameTables& t = tables();
+  std::lock_guard guard(t.lock);
+  t.codeByKey.clear();
+  for (NameCode code = 1; code < t.nameByCode.size(); ++code)
+    t.codeByKey.emplace(keyOf(t, t.nameByCode[code]), code);
 }
 
 }  // namespace lx

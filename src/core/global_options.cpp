@@ -1,5 +1,5 @@
 // The one copy of the global settings.
-#include "interp/global_options.h"
+#include "core/global_options.h"
 
 namespace lx {
 

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "interp/error_codes.h"
-#include "objects/name_codes.h"
-#include "values/value.h"
+#include "core/error_codes.h"
+#include "core/name_codes.h"
+#include "core/value.h"
 
 namespace lx {
 
@@ -66,5 +66,14 @@ class eLogoException : public eLogoBase {
 
 // The message template of an error code, from the interface dictionary.
 std::string errorTemplate(errorConst code);
+
+// What the layers above lend the errors: the language layer the message
+// templates of the interface dictionary, the values layer the words that
+// `withWord` makes. Without them a template is the error's name and the
+// text goes to `extraText`.
+using ErrorTemplateSource = std::string (*)(errorConst code);
+using ErrorWordMaker = Value (*)(std::string_view text);
+void setErrorTemplateSource(ErrorTemplateSource source);
+void setErrorWordMaker(ErrorWordMaker maker);
 
 }  // namespace lx

@@ -1,12 +1,31 @@
 // Constructing Logo errors.
-#include "interp/logo_exception.h"
-
-#include "lang/interface_dictionary.h"
-#include "values/pools.h"
+#include "core/logo_exception.h"
 
 namespace lx {
+namespace {
 
-std::string errorTemplate(errorConst code) { return interfaceLookup("errors", errorName(code)); }
+// Set once while the program starts (by the static set-up of the layers
+// that lend them), read afterwards.
+struct LentParts {
+  ErrorTemplateSource templateOf = nullptr;
+  ErrorWordMaker makeWord = nullptr;
+};
+
+LentParts& lent() {
+  static LentParts parts;
+  return parts;
+}
+
+}  // namespace
+
+void setErrorTemplateSource(ErrorTemplateSource source) { lent().templateOf = source; }
+
+void setErrorWordMaker(ErrorWordMaker maker) { lent().makeWord = maker; }
+
+std::string errorTemplate(errorConst code) {
+  const auto templateOf = lent().templateOf;
+  return templateOf ? templateOf(code) : std::string(errorName(code));
+}
 
 eLogoException::eLogoException(errorConst code) : eLogoBase(errorTemplate(code)), code(code) {}
 
@@ -23,7 +42,11 @@ eLogoException eLogoException::withMessage(std::string text, Value value) {
 }
 
 eLogoException eLogoException::withWord(errorConst code, std::string_view text) {
-  return eLogoException(code, makeWord(text));
+  const auto makeWord = lent().makeWord;
+  if (makeWord) return eLogoException(code, makeWord(text));
+  eLogoException e(code);
+  e.extraText = std::string(text);
+  return e;
 }
 
 eLogoException eLogoException::withName(errorConst code, NameCode name) {

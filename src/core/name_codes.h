@@ -17,17 +17,14 @@ using NameCode = uint32_t;
 
 inline constexpr NameCode kObjectNumberBase = 0x7FFFFFFF;
 
+// The byte that starts a dictionary reference ("·name") in built-in Logo
+// text: the middle dot of code page 1250.
+inline constexpr char kDictionaryMark = '\xB7';
+
 // Interns `name` (resolving a dictionary reference "·..." first).
 NameCode codeOf(std::string_view name);
 // The name of a code, or "<Unknown name>".
 std::string nameOf(NameCode code);
-// The code of a localized internal name (section `dict`), or of its set-name
-// when the internal name begins with "set*".
-NameCode codeOfInternal(std::string_view internalName);
-// The code of the localized entry section/key.
-NameCode codeOfEntry(std::string_view section, std::string_view key);
-// The code of the set-name made from `name` with the set pattern.
-NameCode setNameCodeOf(std::string_view name);
 
 // True for the codes of "#n" words; objectNumberOf gives n.
 bool isObjectNumberCode(NameCode code);
@@ -38,5 +35,17 @@ size_t nameCodeCount();
 
 // Empties both tables (start-up calls it once, before anything is interned).
 void initNameCodes();
+
+// What the language layer lends the tables. The key makes names that the
+// current language finds equal share a code; a dictionary reference is
+// resolved to its word (`resolved` false when the dictionary lacks it).
+// Without them, names are their own keys and references stay as written.
+struct NameLanguage {
+  std::string (*key)(std::string_view name) = nullptr;
+  std::string (*resolveReference)(std::string_view reference, bool& resolved) = nullptr;
+};
+void setNameLanguage(NameLanguage language);
+// Makes the keys again after the comparison of names changed; codes stay.
+void rekeyNameCodes();
 
 }  // namespace lx

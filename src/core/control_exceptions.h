@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 
 namespace lx {
 

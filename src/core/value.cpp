@@ -1,8 +1,7 @@
 // The defaults of the value operations.
-#include "values/value.h"
+#include "core/value.h"
 
-#include "interp/logo_exception.h"
-#include "lang/dictionary.h"
+#include "core/logo_exception.h"
 
 namespace lx {
 
@@ -24,7 +23,21 @@ long double tlogoobject::asReal() const { throw eLogoException(erExpectNumber, s
 
 bool tlogoobject::asBool() const { throw eLogoException(erNotBool, self(this)); }
 
-std::string tlogoobject::printText(int) const { return message1("anistanceof", className()); }
+namespace {
+
+InstanceDescription& instanceDescription() {
+  static InstanceDescription describe = nullptr;
+  return describe;
+}
+
+}  // namespace
+
+void setInstanceDescription(InstanceDescription describe) { instanceDescription() = describe; }
+
+std::string tlogoobject::printText(int) const {
+  const InstanceDescription describe = instanceDescription();
+  return describe ? describe(className()) : std::string("an instance of ") + className();
+}
 
 std::string tlogoobject::showText(int level) const { return printText(level); }
 

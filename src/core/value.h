@@ -20,9 +20,10 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
-#include "objects/name_codes.h"
-#include "values/ref.h"
+#include "core/name_codes.h"
+#include "core/ref.h"
 
 namespace lx {
 
@@ -85,6 +86,11 @@ class tlogoobject : public tCounted {
 };
 
 // The value as its class; nullptr when it is of another class.
+// How a value without a text of its own prints ("an instance of ..."): the
+// language layer lends the localized message.
+using InstanceDescription = std::string (*)(std::string_view className);
+void setInstanceDescription(InstanceDescription describe);
+
 template <class T>
 T* as(const Value& value) {
   return dynamic_cast<T*>(value.get());
