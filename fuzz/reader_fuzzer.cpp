@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "interp/logo_exception.h"
+#include "core/logo_exception.h"
 #include "lang/dictionary.h"
 #include "lang/interface_dictionary.h"
 #include "platform/message_box.h"

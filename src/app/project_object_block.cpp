@@ -8,6 +8,7 @@
 #include "lang/dictionary.h"
 #include "objects/main_object.h"
 #include "objects/object_codes.h"
+#include "objects/property_codes.h"
 #include "objects/property_declaration.h"
 #include "objects/property_table.h"
 #include "values/list.h"
@@ -18,9 +19,6 @@ namespace {
 
 constexpr char kEntryStart = '\t';
 constexpr const char* kLineEnd = "\r\n";
-constexpr int kNameProperty = 0;
-constexpr int kDotNameProperty = 132;
-constexpr int kMyPlaceProperty = 171;
 
 // The first descriptor of each property along the object and its parents,
 // the object's own first: what the object reads and writes the property by.
@@ -36,7 +34,7 @@ void collectProperties(const tmultiobject& object, std::set<const tmultiobject*>
 
 bool isSavedProperty(const tmultiobject& object, const tPropertyVarDesc& desc) {
   const int code = desc.propertyCode;
-  if (code == kNameProperty || code == kDotNameProperty || code == kMyPlaceProperty) return false;
+  if (code == prop::kName || code == prop::kDotName || code == prop::kMyPlace) return false;
   if (desc.flags & kNotSaved) return false;
   return !(desc.flags & kNotSavedUntilSet) || object.propertyWasSet(code);
 }
@@ -104,7 +102,7 @@ std::string objectHeadLine(const tmultiobject& object, const SaveNaming& naming)
   const std::string parentRef = parent ? naming.referenceOf(*parent) : localEntry("class", "main");
   if (object.isInstance()) {
     const std::string nameKey =
-        naming.numbered() ? std::to_string(kDotNameProperty) : nameOf(propertyRow(kNameProperty).nameCode);
+        naming.numbered() ? std::to_string(prop::kDotName) : nameOf(propertyRow(prop::kName).nameCode);
     return head + localName(".new.") + " \"" + parentRef + " [" + nameKey + " " + showFormOfWord(object.name);
   }
   std::string parents = "\"" + parentRef;

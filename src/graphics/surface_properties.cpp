@@ -12,6 +12,7 @@
 #include "lang/dictionary.h"
 #include "objects/events.h"
 #include "objects/object_codes.h"
+#include "objects/property_codes.h"
 #include "objects/property_declaration.h"
 #include "values/any_word.h"
 #include "values/list.h"
@@ -21,21 +22,6 @@
 
 namespace lx {
 namespace {
-
-enum : int {
-  kAPos = 1,
-  kPos = 4,
-  kSize = 5,
-  kWidth = 6,
-  kHeight = 7,
-  kOrigin = 34,
-  kBgLineColour = 35,
-  kBgLineWidth = 36,
-  kBgPicture = 37,
-  kBgColour = 39,
-  kVoiceMenu = 61,
-  kBgLinePattern = 123,
-};
 
 constexpr int kLargestWidth = 10000;
 constexpr int kLargestSize = 1 << 14;
@@ -113,8 +99,8 @@ void setBgPicture(tmultiobject& object, int code, const Value& value) {
 
 Value sizeOf(tmultiobject& object, int code) {
   const tgrScreen& surface = ownSurface(object);
-  if (code == kWidth) return makeInt(surface.width());
-  if (code == kHeight) return makeInt(surface.height());
+  if (code == prop::kWidth) return makeInt(surface.width());
+  if (code == prop::kHeight) return makeInt(surface.height());
   ListBuilder size;
   size.add(makeInt(surface.width()));
   size.add(makeInt(surface.height()));
@@ -126,9 +112,9 @@ void setSize(tmultiobject& object, int code, const Value& value) {
   const tgrScreen& surface = ownSurface(object);
   int width = surface.width();
   int height = surface.height();
-  if (code == kWidth) {
+  if (code == prop::kWidth) {
     width = value->asIntegerIn(1, kLargestSize);
-  } else if (code == kHeight) {
+  } else if (code == prop::kHeight) {
     height = value->asIntegerIn(1, kLargestSize);
   } else {
     const tLogoList* list = asList(*value);
@@ -224,25 +210,41 @@ void loadBackgroundPicture(tmultiobject& owner, const Value& picture) {
   surface.invalidateAll();
 }
 
+namespace {
+
+constexpr PropertyEntry kSurfaceProperties[] = {
+    {prop::kSize, sizeOf, setSize},
+    {prop::kWidth, sizeOf, setSize},
+    {prop::kHeight, sizeOf, setSize},
+    {prop::kBgColour, bgColourOf, setBgColour},
+    {prop::kBgLineColour, lineColourOf, setLineColour},
+    {prop::kBgLineWidth, lineWidthOf, setLineWidth},
+    {prop::kBgLinePattern, linePatternOf, setLinePattern},
+    {prop::kBgPicture, storedOrEmpty, setBgPicture},
+    {prop::kOrigin, originOf, setOrigin},
+};
+
+constexpr PropertyEntry kPaneProperties[] = {
+    {prop::kAPos, paneAPosOf, setPaneAPos},
+    {prop::kPos, panePosOf, setPanePos},
+};
+
+constexpr PropertyEntry kPageProperties[] = {
+    {prop::kVoiceMenu, storedOrEmpty, setVoiceMenu},
+};
+
+}  // namespace
+
 void declareSurfaceProperties(tmultiobject& prototype) {
-  declareProperty(prototype, kSize, sizeOf, setSize, DeclaredOn::Prototype);
-  declareProperty(prototype, kWidth, sizeOf, setSize, DeclaredOn::Prototype);
-  declareProperty(prototype, kHeight, sizeOf, setSize, DeclaredOn::Prototype);
-  declareProperty(prototype, kBgColour, bgColourOf, setBgColour, DeclaredOn::Prototype);
-  declareProperty(prototype, kBgLineColour, lineColourOf, setLineColour, DeclaredOn::Prototype);
-  declareProperty(prototype, kBgLineWidth, lineWidthOf, setLineWidth, DeclaredOn::Prototype);
-  declareProperty(prototype, kBgLinePattern, linePatternOf, setLinePattern, DeclaredOn::Prototype);
-  declareProperty(prototype, kBgPicture, storedOrEmpty, setBgPicture, DeclaredOn::Prototype);
-  declareProperty(prototype, kOrigin, originOf, setOrigin, DeclaredOn::Prototype);
+  declareProperties(prototype, kSurfaceProperties, DeclaredOn::Prototype);
 }
 
 void declarePaneProperties(tmultiobject& prototype) {
-  declareProperty(prototype, kAPos, paneAPosOf, setPaneAPos, DeclaredOn::Prototype);
-  declareProperty(prototype, kPos, panePosOf, setPanePos, DeclaredOn::Prototype);
+  declareProperties(prototype, kPaneProperties, DeclaredOn::Prototype);
 }
 
 void declarePageProperties(tmultiobject& prototype) {
-  declareProperty(prototype, kVoiceMenu, storedOrEmpty, setVoiceMenu, DeclaredOn::Prototype);
+  declareProperties(prototype, kPageProperties, DeclaredOn::Prototype);
 }
 
 }  // namespace lx

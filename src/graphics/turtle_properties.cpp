@@ -11,6 +11,7 @@
 #include "graphics/turtle_object.h"
 #include "core/logo_exception.h"
 #include "lang/dictionary.h"
+#include "objects/property_codes.h"
 #include "objects/property_declaration.h"
 #include "values/list.h"
 #include "values/list_builder.h"
@@ -19,37 +20,6 @@
 
 namespace lx {
 namespace {
-
-enum : int {
-  kAPos = 1,
-  kPos = 4,
-  kShown = 10,
-  kHeading = 40,
-  kHomeState = 41,
-  kXCor = 42,
-  kYCor = 43,
-  kFillColour = 44,
-  kFillPattern = 45,
-  kPen = 46,
-  kPenColour = 47,
-  kPenWidth = 48,
-  kPenPattern = 49,
-  kRangeStyle = 50,
-  kRange = 51,
-  kFrame = 52,
-  kShape = 53,
-  kShapeScale = 54,
-  kShapeColour = 55,
-  kAnimation = 56,
-  kFont = 57,
-  kTransparentClick = 58,
-  kFrameItem = 63,
-  kAutoDrag = 64,
-  kSensitive = 65,
-  kFrameMode = 120,
-  kShownRange = 131,
-  kDelayScale = 155,
-};
 
 constexpr int kWidestPen = 10000;
 
@@ -346,11 +316,6 @@ void setSensitive(tmultiobject& self, int, const Value& value) {
   turtleOf(self).sensitive = value->asBool();
 }
 
-void declare(tmultiobject& prototype, int code, PropertyGetter getter, PropertySetter setter) {
-  declareProperty(prototype, code, getter, setter, DeclaredOn::Prototype);
-  runPropertyInProcess(prototype, code);
-}
-
 }  // namespace
 
 void setPenColour(tmultiobject& self, const Value& colour) {
@@ -374,38 +339,40 @@ void setPenWord(tmultiobject& self, const Value& word) {
   throw eLogoException(erExpectPen, word);
 }
 
+// A turtle's properties are the calling process's own work: they run in it.
+constexpr PropertyEntry kTurtleProperties[] = {
+    {prop::kPos, posOf, setPos, SetBy::Command, RunsIn::Process},
+    {prop::kAPos, aPosOf, setAPos, SetBy::Command, RunsIn::Process},
+    {prop::kTurtleXCor, xCorOf, setXCor, SetBy::Command, RunsIn::Process},
+    {prop::kTurtleYCor, yCorOf, setYCor, SetBy::Command, RunsIn::Process},
+    {prop::kHeading, headingOf, setHeading, SetBy::Command, RunsIn::Process},
+    {prop::kHomeState, homeStateOf, setHomeState, SetBy::Command, RunsIn::Process},
+    {prop::kShown, shownOf, setShown, SetBy::Command, RunsIn::Process},
+    {prop::kFillColour, fillColourOf, setFillColour, SetBy::Command, RunsIn::Process},
+    {prop::kFillPattern, fillPatternOf, setFillPattern, SetBy::Command, RunsIn::Process},
+    {prop::kPen, penOf, setPen, SetBy::Command, RunsIn::Process},
+    {prop::kPenColour, penColourOf, setPenColourProperty, SetBy::Command, RunsIn::Process},
+    {prop::kPenWidth, penWidthOf, setPenWidth, SetBy::Command, RunsIn::Process},
+    {prop::kPenPattern, penPatternOf, setPenPattern, SetBy::Command, RunsIn::Process},
+    {prop::kFont, fontOf, setFont, SetBy::Command, RunsIn::Process},
+    {prop::kRangeStyle, rangeStyleOf, setRangeStyle, SetBy::Command, RunsIn::Process},
+    {prop::kRange, rangeOf, setRange, SetBy::Command, RunsIn::Process},
+    {prop::kShownRange, shownRangeOf, setShownRange, SetBy::Command, RunsIn::Process},
+    {prop::kShape, shapeOf, setShape, SetBy::Command, RunsIn::Process},
+    {prop::kShapeScale, shapeScaleOf, setShapeScale, SetBy::Command, RunsIn::Process},
+    {prop::kShapeColour, shapeColourOf, setShapeColour, SetBy::Command, RunsIn::Process},
+    {prop::kFrameMode, shapeFlagOf<&TurtleShape::followsHeading>, setShapeFlag<&TurtleShape::followsHeading>, SetBy::Command, RunsIn::Process},
+    {prop::kAnimation, shapeFlagOf<&TurtleShape::animation>, setShapeFlag<&TurtleShape::animation>, SetBy::Command, RunsIn::Process},
+    {prop::kTransparentClick, shapeFlagOf<&TurtleShape::transparentClick>, setShapeFlag<&TurtleShape::transparentClick>, SetBy::Command, RunsIn::Process},
+    {prop::kAutoDrag, shapeFlagOf<&TurtleShape::autoDrag>, setShapeFlag<&TurtleShape::autoDrag>, SetBy::Command, RunsIn::Process},
+    {prop::kFrame, shapeNumberOf<&TurtleShape::frame>, setShapeNumber<&TurtleShape::frame>, SetBy::Command, RunsIn::Process},
+    {prop::kFrameItem, shapeNumberOf<&TurtleShape::animationFrame>, setShapeNumber<&TurtleShape::animationFrame>, SetBy::Command, RunsIn::Process},
+    {prop::kDelayScale, delayScaleOf, setDelayScale, SetBy::Command, RunsIn::Process},
+    {prop::kSensitive, sensitiveOf, setSensitive, SetBy::Command, RunsIn::Process},
+};
+
 void declareTurtleProperties(tmultiobject& prototype) {
-  declare(prototype, kPos, posOf, setPos);
-  declare(prototype, kAPos, aPosOf, setAPos);
-  declare(prototype, kXCor, xCorOf, setXCor);
-  declare(prototype, kYCor, yCorOf, setYCor);
-  declare(prototype, kHeading, headingOf, setHeading);
-  declare(prototype, kHomeState, homeStateOf, setHomeState);
-  declare(prototype, kShown, shownOf, setShown);
-  declare(prototype, kFillColour, fillColourOf, setFillColour);
-  declare(prototype, kFillPattern, fillPatternOf, setFillPattern);
-  declare(prototype, kPen, penOf, setPen);
-  declare(prototype, kPenColour, penColourOf, setPenColourProperty);
-  declare(prototype, kPenWidth, penWidthOf, setPenWidth);
-  declare(prototype, kPenPattern, penPatternOf, setPenPattern);
-  declare(prototype, kFont, fontOf, setFont);
-  declare(prototype, kRangeStyle, rangeStyleOf, setRangeStyle);
-  declare(prototype, kRange, rangeOf, setRange);
-  declare(prototype, kShownRange, shownRangeOf, setShownRange);
-  declare(prototype, kShape, shapeOf, setShape);
-  declare(prototype, kShapeScale, shapeScaleOf, setShapeScale);
-  declare(prototype, kShapeColour, shapeColourOf, setShapeColour);
-  declare(prototype, kFrameMode, shapeFlagOf<&TurtleShape::followsHeading>,
-          setShapeFlag<&TurtleShape::followsHeading>);
-  declare(prototype, kAnimation, shapeFlagOf<&TurtleShape::animation>, setShapeFlag<&TurtleShape::animation>);
-  declare(prototype, kTransparentClick, shapeFlagOf<&TurtleShape::transparentClick>,
-          setShapeFlag<&TurtleShape::transparentClick>);
-  declare(prototype, kAutoDrag, shapeFlagOf<&TurtleShape::autoDrag>, setShapeFlag<&TurtleShape::autoDrag>);
-  declare(prototype, kFrame, shapeNumberOf<&TurtleShape::frame>, setShapeNumber<&TurtleShape::frame>);
-  declare(prototype, kFrameItem, shapeNumberOf<&TurtleShape::animationFrame>,
-          setShapeNumber<&TurtleShape::animationFrame>);
-  declare(prototype, kDelayScale, delayScaleOf, setDelayScale);
-  declare(prototype, kSensitive, sensitiveOf, setSensitive);
+  declareProperties(prototype, kTurtleProperties, DeclaredOn::Prototype);
 }
 
 }  // namespace lx

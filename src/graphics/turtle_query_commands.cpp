@@ -11,6 +11,7 @@
 #include "core/logo_exception.h"
 #include "lang/dictionary.h"
 #include "objects/object_accessors.h"
+#include "objects/property_codes.h"
 #include "objects/property_declaration.h"
 #include "values/list.h"
 #include "values/list_builder.h"
@@ -18,8 +19,6 @@
 
 namespace lx {
 namespace {
-
-enum : int { kShape = 53, kFont = 57 };
 
 // The turtle a word names as seen from `self` (error 8 for a non-word, 71
 // for a word naming no turtle).
@@ -75,7 +74,7 @@ Value turtleState(tmultiobject& self, tLogoStack&, int) {
   state.add(numberValue(turtle.heading()));
   state.add(penWordOf(self));
   state.add(makeWord(turtle.shown() ? "st" : "ht"));
-  state.add(readProperty(self, kShape));
+  state.add(readProperty(self, prop::kShape));
   return state.finish();
 }
 
@@ -89,7 +88,7 @@ Value settt(tmultiobject& self, tLogoStack& stack, int) {
   ListBuilder font;
   font.add(face);
   font.add(size);
-  writeProperty(self, kFont, font.finish());
+  writeProperty(self, prop::kFont, font.finish());
   return nullptr;
 }
 

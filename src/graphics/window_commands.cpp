@@ -14,6 +14,7 @@
 #include "objects/main_object.h"
 #include "objects/object_accessors.h"
 #include "objects/object_scope.h"
+#include "objects/property_codes.h"
 #include "objects/property_declaration.h"
 #include "objects/property_table.h"
 #include "values/list.h"
@@ -22,18 +23,6 @@
 
 namespace lx {
 namespace {
-
-enum : int {
-  kName = 0,
-  kPos = 4,
-  kActivePage = 19,
-  kOrigin = 34,
-  kBgColour = 39,
-  kHeading = 40,
-  kVoiceMenu = 61,
-  kAcceptKeyMenu = 175,
-  kAcceptVoiceMenu = 177,
-};
 
 // The window a window command works on: the object running it, or (for
 // code running on a page or a turtle) the window it stands in.
@@ -133,8 +122,8 @@ TurtlePlacement placementOf(const Value& state) {
 void placeTurtle(tmultiobject& turtle, const TurtlePlacement& placement) {
   ThreadState& state = threadState();
   CurrentObjectScope asTurtle(state, Value(&turtle));
-  if (placement.heading) writeProperty(turtle, kHeading, placement.heading);
-  if (placement.position) writeProperty(turtle, kPos, placement.position);
+  if (placement.heading) writeProperty(turtle, prop::kHeading, placement.heading);
+  if (placement.position) writeProperty(turtle, prop::kPos, placement.position);
 }
 
 Value makeTurtle(tmultiobject& self, tLogoStack& stack, int count) {
@@ -151,14 +140,14 @@ Value makeTurtle(tmultiobject& self, tLogoStack& stack, int count) {
     return nullptr;
   }
   ListBuilder initList;
-  initList.add(makeWord(nameOf(propertyRow(kName).nameCode)));
+  initList.add(makeWord(nameOf(propertyRow(prop::kName).nameCode)));
   initList.add(name);
   if (placement.heading) {
-    initList.add(makeWord(nameOf(propertyRow(kHeading).nameCode)));
+    initList.add(makeWord(nameOf(propertyRow(prop::kHeading).nameCode)));
     initList.add(placement.heading);
   }
   if (placement.position) {
-    initList.add(makeWord(nameOf(propertyRow(kPos).nameCode)));
+    initList.add(makeWord(nameOf(propertyRow(prop::kPos).nameCode)));
     initList.add(placement.position);
   }
   ThreadState& state = threadState();
@@ -318,7 +307,7 @@ void declareForwardedCommands(tmultiobject& window) {
       {"loadbgpicture", 1}, {"mousestate", 0},
   };
   for (const auto& [name, inputs] : kForwarded) declarePageCommand(window, name, inputs);
-  for (int property : {kBgColour, kOrigin, kVoiceMenu}) {
+  for (int property : {prop::kBgColour, prop::kOrigin, prop::kVoiceMenu}) {
     addUnder<tWindowPageCommand>(*window.procedures, propertyGetterCodes(property), 0u);
     addUnder<tWindowPageCommand>(*window.procedures, propertySetterCodes(property), 1u);
   }
@@ -355,17 +344,24 @@ void declarePageCommand(tmultiobject& owner, const char* internalName, uint32_t 
   registerPrimitive<tWindowPageCommand>(*owner.procedures, internalName, inputs);
 }
 
+namespace {
+
+// Showing a page raises events and waits for the page-list notification:
+// that belongs in the calling process, not on the user-interface thread.
+constexpr PropertyEntry kWindowProperties[] = {
+    {prop::kActivePage, activePageOf, setActivePage, SetBy::Command, RunsIn::Process},
+    {prop::kAcceptKeyMenu, switchOf, setSwitch, SetBy::Command, RunsIn::Process},
+    {prop::kAcceptVoiceMenu, switchOf, setSwitch, SetBy::Command, RunsIn::Process},
+};
+
+}  // namespace
+
 void declareWindowMembers(tmultiobject& window) {
   declarePageCommands(window);
   declareCreationCommands(window);
   declareForwardedCommands(window);
   declareInertCommands(window);
-  declareProperty(window, kActivePage, activePageOf, setActivePage, DeclaredOn::Object);
-  declareProperty(window, kAcceptKeyMenu, switchOf, setSwitch, DeclaredOn::Object);
-  declareProperty(window, kAcceptVoiceMenu, switchOf, setSwitch, DeclaredOn::Object);
-  // Showing a page raises events and waits for the page-list notification:
-  // that belongs in the calling process, not on the user-interface thread.
-  for (int property : {kActivePage, kAcceptKeyMenu, kAcceptVoiceMenu}) runPropertyInProcess(window, property);
+  declareProperties(window, kWindowProperties, DeclaredOn::Object);
 }
 
 }  // namespace lx

@@ -14,6 +14,7 @@
 #include "objects/object_registry.h"
 #include "objects/object_scope.h"
 #include "objects/object_world.h"
+#include "objects/property_codes.h"
 #include "objects/property_table.h"
 #include "platform/platform.h"
 #include "values/list_builder.h"
@@ -22,8 +23,6 @@
 namespace lx {
 namespace {
 
-constexpr int kNameProperty = 0;
-constexpr int kSizeProperty = 5;
 
 Value propertyKey(int code) {
   return makeWord(nameOf(propertyRow(code).nameCode));
@@ -39,10 +38,10 @@ Value defaultPageSize() {
 Value pageInitList(const std::string& name) {
   ListBuilder list;
   if (!name.empty()) {
-    list.add(propertyKey(kNameProperty));
+    list.add(propertyKey(prop::kName));
     list.add(makeWord(name));
   }
-  list.add(propertyKey(kSizeProperty));
+  list.add(propertyKey(prop::kSize));
   list.add(defaultPageSize());
   return list.finish();
 }

@@ -5,6 +5,7 @@
 #include "graphics/window_object.h"
 #include "core/logo_exception.h"
 #include "objects/object_accessors.h"
+#include "objects/property_codes.h"
 #include "objects/property_declaration.h"
 #include "values/list.h"
 #include "values/list_builder.h"
@@ -12,20 +13,6 @@
 
 namespace lx {
 namespace {
-
-enum : int {
-  kXCor = 2,
-  kYCor = 3,
-  kPos = 4,
-  kSize = 5,
-  kWidth = 6,
-  kHeight = 7,
-  kCaption = 20,
-  kVoiceMenu = 61,
-  kWindowState = 66,
-  kPrompt = 129,
-  kReadlistPrompt = 130,
-};
 
 constexpr int kLargestCoordinate = 1 << 15;
 
@@ -64,15 +51,15 @@ void applyGeometry(tSplitwindow& window) {
 Value geometryOf(tmultiobject& self, int code) {
   const tLogoWindowParams& params = windowSelf(self).params;
   switch (code) {
-    case kXCor:
+    case prop::kXCor:
       return makeInt(params.left);
-    case kYCor:
+    case prop::kYCor:
       return makeInt(params.top);
-    case kPos:
+    case prop::kPos:
       return pair(params.left, params.top);
-    case kWidth:
+    case prop::kWidth:
       return makeInt(params.width);
-    case kHeight:
+    case prop::kHeight:
       return makeInt(params.height);
     default:
       return pair(params.width, params.height);
@@ -83,19 +70,19 @@ void setGeometry(tmultiobject& self, int code, const Value& value) {
   tSplitwindow& window = windowSelf(self);
   tLogoWindowParams& params = window.params;
   switch (code) {
-    case kXCor:
+    case prop::kXCor:
       params.left = value->asIntegerIn(-kLargestCoordinate, kLargestCoordinate);
       break;
-    case kYCor:
+    case prop::kYCor:
       params.top = value->asIntegerIn(-kLargestCoordinate, kLargestCoordinate);
       break;
-    case kPos:
+    case prop::kPos:
       std::tie(params.left, params.top) = integerPair(value, -kLargestCoordinate);
       break;
-    case kWidth:
+    case prop::kWidth:
       params.width = value->asIntegerIn(1, kLargestCoordinate);
       break;
-    case kHeight:
+    case prop::kHeight:
       params.height = value->asIntegerIn(1, kLargestCoordinate);
       break;
     default:
@@ -175,7 +162,7 @@ Value fullScreen(tmultiobject& self, tLogoStack&, int) {
 
 // The window's client size as the Logo program needs it.
 Value setLogoSize(tmultiobject& self, tLogoStack& stack, int) {
-  writeProperty(windowSelf(self), kSize, stack.take());
+  writeProperty(windowSelf(self), prop::kSize, stack.take());
   return nullptr;
 }
 
@@ -213,15 +200,27 @@ tWindowPrototype::tWindowPrototype() {
   instanceFactory = [] { return ObjectRef(new tSplitwindow); };
 }
 
+namespace {
+
+constexpr PropertyEntry kWindowProperties[] = {
+    {prop::kXCor, geometryOf, setGeometry},
+    {prop::kYCor, geometryOf, setGeometry},
+    {prop::kPos, geometryOf, setGeometry},
+    {prop::kSize, geometryOf, setGeometry},
+    {prop::kWidth, geometryOf, setGeometry},
+    {prop::kHeight, geometryOf, setGeometry},
+    {prop::kCaptionWindow, captionOf, setCaption},
+    {prop::kVoiceMenu, voiceMenuOf, setVoiceMenu},
+    {prop::kPrompt, promptOf, setPrompt},
+    {prop::kReadlistPrompt, promptOf, setPrompt},
+    {prop::kWindowState, windowStateOf, setWindowState},
+};
+
+}  // namespace
+
 void tWindowPrototype::declareMembers() {
   tLogoFinalControlPrototype::declareMembers();
-  for (int code : {kXCor, kYCor, kPos, kSize, kWidth, kHeight})
-    declareProperty(*this, code, geometryOf, setGeometry, DeclaredOn::Prototype);
-  declareProperty(*this, kCaption, captionOf, setCaption, DeclaredOn::Prototype);
-  declareProperty(*this, kVoiceMenu, voiceMenuOf, setVoiceMenu, DeclaredOn::Prototype);
-  declareProperty(*this, kPrompt, promptOf, setPrompt, DeclaredOn::Prototype);
-  declareProperty(*this, kReadlistPrompt, promptOf, setPrompt, DeclaredOn::Prototype);
-  declareProperty(*this, kWindowState, windowStateOf, setWindowState, DeclaredOn::Prototype);
+  declareProperties(*this, kWindowProperties, DeclaredOn::Prototype);
   declareCommand<tProtectedObjProcDesc>(*this, "maximize", 0, maximize);
   declareCommand<tProtectedObjProcDesc>(*this, "minimize", 0, minimize);
   declareCommand<tProtectedObjProcDesc>(*this, "restore", 0, restore);

@@ -7,15 +7,13 @@
 #include "objects/main_object.h"
 #include "objects/object_codes.h"
 #include "objects/object_world.h"
+#include "objects/property_codes.h"
 #include "objects/property_table.h"
 #include "values/list.h"
 
 namespace lx {
 namespace {
 
-constexpr int kNameProperty = 0;
-constexpr int kDotNameProperty = 132;
-constexpr int kMyPlaceProperty = 171;
 
 // The class's own factory, or the nearest one along its first parents.
 tmultiobject::InstanceFactory factoryOf(tmultiobject& ofClass) {
@@ -87,7 +85,7 @@ void tcontainerobject::removeChild(tmultiobject& object) {
 
 tmultiobject* tcontainerobject::placeForNewObject(const tLogoList* initList) const {
   if (initList) {
-    if (const Value where = initListValue(*initList, propertyRow(kMyPlaceProperty).nameCode)) {
+    if (const Value where = initListValue(*initList, propertyRow(prop::kMyPlace).nameCode)) {
       tmultiobject* object = asObject(where);
       ObjectRef named;
       if (!object) {
@@ -104,11 +102,11 @@ tmultiobject* tcontainerobject::placeForNewObject(const tLogoList* initList) con
 }
 
 std::string tcontainerobject::nameForNewObject(tmultiobject& ofClass, const tLogoList* initList) const {
-  if (std::string name = givenName(initList, kNameProperty); !name.empty()) {
+  if (std::string name = givenName(initList, prop::kName); !name.empty()) {
     if (!acceptsName(name)) throw eLogoException::withWord(erInvalidObjName, name);
     return name;
   }
-  const std::string dotName = givenName(initList, kDotNameProperty);
+  const std::string dotName = givenName(initList, prop::kDotName);
   if (!dotName.empty() && !child(codeOf(dotName)) && acceptsName(dotName)) return dotName;
   std::string base;
   uint64_t number = 0;

@@ -3,14 +3,13 @@
 
 #include "core/logo_exception.h"
 #include "objects/object_accessors.h"
+#include "objects/property_codes.h"
 #include "objects/property_declaration.h"
 #include "values/list_builder.h"
 #include "values/pools.h"
 
 namespace lx {
 namespace {
-
-enum : int { kAPos = 1, kPos = 4, kSize = 5, kHint = 8, kEnabled = 9, kShown = 10, kFrozen = 178 };
 
 Value origin() {
   ListBuilder point;
@@ -22,13 +21,13 @@ Value origin() {
 // The value a control has before anything set it.
 Value defaultOf(tmultiobject& control, int code) {
   switch (code) {
-    case kShown:
+    case prop::kShown:
       return makeBool(control.cursorDefault != 0);
-    case kEnabled:
+    case prop::kEnabled:
       return makeBool(true);
-    case kFrozen:
+    case prop::kFrozen:
       return makeBool(false);
-    case kHint:
+    case prop::kHint:
       return makeWord("");
     default:
       return origin();
@@ -71,34 +70,34 @@ Value setTo(tmultiobject& self, int code, bool state) {
 }
 
 Value showMe(tmultiobject& self, tLogoStack&, int) {
-  return setTo(self, kShown, true);
+  return setTo(self, prop::kShown, true);
 }
 Value hideMe(tmultiobject& self, tLogoStack&, int) {
-  return setTo(self, kShown, false);
+  return setTo(self, prop::kShown, false);
 }
 Value enable(tmultiobject& self, tLogoStack&, int) {
-  return setTo(self, kEnabled, true);
+  return setTo(self, prop::kEnabled, true);
 }
 Value disable(tmultiobject& self, tLogoStack&, int) {
-  return setTo(self, kEnabled, false);
+  return setTo(self, prop::kEnabled, false);
 }
 Value freezeMe(tmultiobject& self, tLogoStack&, int) {
-  return setTo(self, kFrozen, true);
+  return setTo(self, prop::kFrozen, true);
 }
 Value unfreezeMe(tmultiobject& self, tLogoStack&, int) {
-  return setTo(self, kFrozen, false);
+  return setTo(self, prop::kFrozen, false);
 }
 Value isFrozen(tmultiobject& self, tLogoStack&, int) {
-  return makeBool(readProperty(self, kFrozen)->asBool());
+  return makeBool(readProperty(self, prop::kFrozen)->asBool());
 }
 
 Value setPos(tmultiobject& self, tLogoStack& stack, int) {
-  writeProperty(self, kPos, stack.take());
+  writeProperty(self, prop::kPos, stack.take());
   return nullptr;
 }
 
 Value setAPos(tmultiobject& self, tLogoStack& stack, int) {
-  writeProperty(self, kAPos, stack.take());
+  writeProperty(self, prop::kAPos, stack.take());
   return nullptr;
 }
 
@@ -121,14 +120,22 @@ tLogoControlPrototype::tLogoControlPrototype() {
   instanceFactory = [] { return ObjectRef(new tControlObject); };
 }
 
+namespace {
+
+constexpr PropertyEntry kControlProperties[] = {
+    {prop::kAPos, keptValue, keepPoint},
+    {prop::kPos, keptValue, keepPoint},
+    {prop::kSize, keptValue, keepPoint},
+    {prop::kHint, keptValue, setHintOf},
+    {prop::kEnabled, keptValue, keepTruth},
+    {prop::kShown, keptValue, keepTruth},
+    {prop::kFrozen, keptValue, setFrozenOf, SetBy::LoadingOnly},
+};
+
+}  // namespace
+
 void tLogoControlPrototype::declareMembers() {
-  declareProperty(*this, kAPos, keptValue, keepPoint, DeclaredOn::Prototype);
-  declareProperty(*this, kPos, keptValue, keepPoint, DeclaredOn::Prototype);
-  declareProperty(*this, kSize, keptValue, keepPoint, DeclaredOn::Prototype);
-  declareProperty(*this, kHint, keptValue, setHintOf, DeclaredOn::Prototype);
-  declareProperty(*this, kEnabled, keptValue, keepTruth, DeclaredOn::Prototype);
-  declareProperty(*this, kShown, keptValue, keepTruth, DeclaredOn::Prototype);
-  declareReadOnlyProperty(*this, kFrozen, keptValue, setFrozenOf, DeclaredOn::Prototype);
+  declareProperties(*this, kControlProperties, DeclaredOn::Prototype);
   declareCommand<tProtectedObjProcDesc>(*this, "clickedpos", 0, clickedPos);
   declareCommand<tProtectedObjProcDesc>(*this, "showme", 0, showMe);
   declareCommand<tProtectedObjProcDesc>(*this, "hideme", 0, hideMe);
@@ -142,11 +149,11 @@ void tLogoControlPrototype::declareMembers() {
 }
 
 void tLogoControlPrototype::setHint(tmultiobject& control, const Value& hint) {
-  keepValue(control, kHint, hint);
+  keepValue(control, prop::kHint, hint);
 }
 
 void tLogoControlPrototype::setFrozen(tmultiobject& control, const Value& frozen) {
-  keepTruth(control, kFrozen, frozen);
+  keepTruth(control, prop::kFrozen, frozen);
 }
 
 void tLogoFinalControlPrototype::declareMembers() {

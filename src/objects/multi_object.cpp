@@ -22,7 +22,6 @@ namespace lx {
 namespace {
 
 constexpr int kShownProperty = 10;
-constexpr int kKeyMenuProperty = 176;
 
 }  // namespace
 
@@ -78,7 +77,7 @@ void tmultiobject::initInstance(tmultiobject* newPlace, const std::string& given
   kind = ObjectKind::Instance;
   init(givenName, given);
   runClassInit();
-  declareProperty(*this, kKeyMenuProperty, nullptr, nullptr, DeclaredOn::Object);
+  declareProperty(*this, prop::kKeyMenu, nullptr, nullptr, DeclaredOn::Object);
   if (needsPlace) {
     if (!newPlace) throw eLogoException::withName(erNoMyplace, objectCodes().myPlace);
     setPlace(newPlace);
@@ -109,8 +108,8 @@ void tmultiobject::initInstance(tmultiobject* newPlace, const std::string& given
 void tmultiobject::applyLoadValues() {
   PendingLoadValues& pending = pendingLoadValues();
   if (pending.empty()) return;
-  if (Value keyMenu = pending.take(kKeyMenuProperty))
-    setOwnVariable(propertyRow(kKeyMenuProperty).nameCode, keyMenu);
+  if (Value keyMenu = pending.take(prop::kKeyMenu))
+    setOwnVariable(propertyRow(prop::kKeyMenu).nameCode, keyMenu);
   for (int code : moveParams)
     if (Value value = pending.take(code)) setOwnVariable(propertyRow(code).nameCode, value);
 }

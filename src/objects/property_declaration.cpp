@@ -151,4 +151,14 @@ void writeProperty(tmultiobject& object, int propertyCode, const Value& value) {
   desc->write(object, value);
 }
 
+void declareProperties(tmultiobject& owner, std::span<const PropertyEntry> table, DeclaredOn on) {
+  for (const PropertyEntry& entry : table) {
+    if (entry.setBy == SetBy::Command)
+      declareProperty(owner, entry.code, entry.getter, entry.setter, on);
+    else
+      declareReadOnlyProperty(owner, entry.code, entry.getter, entry.setter, on);
+    if (entry.runsIn == RunsIn::Process) runPropertyInProcess(owner, entry.code);
+  }
+}
+
 }  // namespace lx

@@ -5,6 +5,8 @@
 // object; a property whose kind has none yet keeps its value in the object.
 #pragma once
 
+#include <span>
+
 #include "interp/proc_desc.h"
 #include "objects/multi_object.h"
 
@@ -73,6 +75,23 @@ void declareProperty(tmultiobject& owner, int propertyCode, PropertyGetter gette
 // The same without set-commands (the setter still serves loading and `set`).
 void declareReadOnlyProperty(tmultiobject& owner, int propertyCode, PropertyGetter getter,
                              PropertySetter setter, DeclaredOn on, uint8_t flags = kNotSavedUntilSet);
+
+// One row of a class's property table: the code, the routines that read
+// and write it, whether Logo code may set it by a command, and where the
+// routines run (on the user-interface thread unless the property belongs
+// to the calling process's own work, as a turtle's do).
+enum class SetBy : uint8_t { Command, LoadingOnly };
+enum class RunsIn : uint8_t { InterfaceThread, Process };
+struct PropertyEntry {
+  int code;
+  PropertyGetter getter;
+  PropertySetter setter;
+  SetBy setBy = SetBy::Command;
+  RunsIn runsIn = RunsIn::InterfaceThread;
+};
+
+// Declares every property of a table on `owner`.
+void declareProperties(tmultiobject& owner, std::span<const PropertyEntry> table, DeclaredOn on);
 
 // Makes the getter and setter of a property that `owner` declared run on
 // the calling process's thread.

@@ -10,37 +10,14 @@
 namespace lx {
 namespace {
 
-// The internal name of each property code; code 29 is not assigned. Where
-// two codes share a name, the second is a property of another kind of object.
-// clang-format off
-constexpr std::array<const char*, kLastPropertyCode + 1> kInternalNames = {
-    "name", "aPos", "xCor", "yCor", "pos", "size", "width", "height", "hint", "enabled",               // 0-9
-    "shown", "value", "richText", "font_text", "colour", "bgcolour_text", "editing", "transparent",     // 10-17
-    "stayEditing", "activePage", "caption_window", "caption", "oneShot", "style", "down", "allUp",     // 18-25
-    "flat", "group", "picture", nullptr, "min", "max", "value_slider", "vertical", "origin",          // 26-34
-    "bgLineColour", "bgLineWidth", "bgPicture", "pageWho", "bgColour", "heading", "homeState",         // 35-41
-    "xCor", "yCor", "fillColour", "fillPattern", "pen", "penColour", "penWidth", "penPattern",         // 42-49
-    "rangeStyle", "range", "frame", "shape", "shapeScale", "shapeColour", "animation", "font",         // 50-57
-    "transparentClick", "parentHandle", "fullPicture", "voiceMenu", "mainvoiceMenu", "frameItem",      // 58-63
-    "autoDrag", "sensitive", "windowState", "x", "y", "z", "r", "u", "v",                              // 64-72
-    "rangeX", "rangeY", "rangeZ", "rangeR", "rangeU", "rangeV",                                        // 73-78
-    "deadZoneX", "deadZoneY", "deadZoneZ", "deadZoneR", "deadZoneU", "deadZoneV",                      // 79-84
-    "axesCount", "buttonCount", "pov",                                                                 // 85-87
-    "button1", "button2", "button3", "button4", "button5", "button6", "button7", "button8",            // 88-95
-    "button9", "button10", "button11", "button12", "button13", "button14", "button15", "button16",     // 96-103
-    "button17", "button18", "button19", "button20", "button21", "button22", "button23", "button24",    // 104-111
-    "button25", "button26", "button27", "button28", "button29", "button30", "button31", "button32",    // 112-119
-    "frameMode", "bgcolour_slider", "thumbLength", "bgLinePattern", "selection", "selectedText",       // 120-125
-    "velocityXY", "velocity", "angle", "prompt", "readlistPrompt", "shownRange", ".name", "switch",     // 126-133
-    "useWho", "transparent_slider", "filename", "showbuttons_mm", "address", "maximized_web",          // 134-139
-    "style_web", "host", "userID", "port_email", "attachments", "body", "fromAddress", "fromName",     // 140-147
-    "replyTo", "subject", "toAddress", "toBlindCarbonCopy", "toCarbonCopy", "showToolbar", "server",   // 148-154
-    "delayScale", "position", "playState", "style_net", "port", "controlledObject", "align", "order",  // 155-162
-    "caption_web", "showTitleBar", "caption_mm", "showtitlebar_mm", "maximized", "style_mm",           // 163-168
-    "runEnabled", "nickName", "myPlace", "number", "borderColour", "acceptCommands", "acceptKeyMenu",  // 169-175
-    "keyMenu", "acceptVoiceMenu", "frozen", "userCanStop", "growWithValue", "oneLine", "screenState",  // 176-182
-    "mainbarShown", "paintbarShown"};                                                                  // 183-184
-// clang-format on  // 183-184
+// The internal name of each property code, by code; none for code 29.
+constexpr std::array<const char*, kLastPropertyCode + 1> kInternalNames = [] {
+  std::array<const char*, kLastPropertyCode + 1> names{};
+#define LX_PROPERTY_NAME(code, enumerator, name) names[code] = name;
+  LX_PROPERTY_CODES(LX_PROPERTY_NAME)
+#undef LX_PROPERTY_NAME
+  return names;
+}();
 
 std::array<PropertyRow, kPropertyRows>& rows() {
   static std::array<PropertyRow, kPropertyRows> table;

@@ -7,11 +7,9 @@
 #include <vector>
 
 #include "core/name_codes.h"
+#include "objects/property_codes.h"
 
 namespace lx {
-
-inline constexpr int kPropertyRows = 195;      // room for codes 0..194
-inline constexpr int kLastPropertyCode = 184;  // the highest code in use
 
 struct PropertyRow {
   const char* internalName = nullptr;  // none: the code is not assigned

@@ -13,7 +13,7 @@
 namespace lx {
 namespace {
 
-constexpr size_t kPoolSize = 10000;
+constexpr size_t kCellsPerBlock = 10000;
 constexpr size_t kBlockSize = sizeof(tLogoList);
 
 // Idle blocks wait in a vector of their addresses. Under the address
@@ -24,7 +24,7 @@ struct CellPool {
   uint64_t allocations = 0;
   uint64_t frees = 0;
 
-  CellPool() { idle.reserve(kPoolSize); }
+  CellPool() { idle.reserve(kCellsPerBlock); }
   void push(void* block) {
     ASAN_POISON_MEMORY_REGION(block, kBlockSize);
     idle.push_back(block);
@@ -57,7 +57,7 @@ void* takeCellBlock(size_t size) {
 void giveBackCellBlock(void* block, size_t size) {
   CellPool& p = pool();
   ++p.frees;
-  if (size == kBlockSize && p.idle.size() < kPoolSize) {
+  if (size == kBlockSize && p.idle.size() < kCellsPerBlock) {
     p.push(block);
     return;
   }
@@ -66,7 +66,7 @@ void giveBackCellBlock(void* block, size_t size) {
 
 void initCellPool() {
   CellPool& p = pool();
-  while (p.idle.size() < kPoolSize) p.push(::operator new(kBlockSize));
+  while (p.idle.size() < kCellsPerBlock) p.push(::operator new(kBlockSize));
 }
 
 CellPoolStats cellPoolStats() {

@@ -14,8 +14,6 @@ namespace lx {
 namespace {
 
 constexpr long double kPi = std::numbers::pi_v<long double>;
-constexpr int kMaxNesting = 200;
-
 struct XY {
   long double x, y;
 };
@@ -39,7 +37,7 @@ Value rotated(const tLogoList& list, XY cs, int depth) {
     // Clockwise in page coordinates (y up): the rotation by -angle.
     return pointOf({p.x * cs.x + p.y * cs.y, -p.x * cs.y + p.y * cs.x});
   }
-  if (depth > kMaxNesting || !isPointList(list)) throw eLogoException(erExpectList2, selfRef(list));
+  if (depth > kMaxPointNesting || !isPointList(list)) throw eLogoException(erExpectList2, selfRef(list));
   ListBuilder builder;
   for (const Value& element : list) {
     const tLogoList& inner = *asList(*element);

@@ -6,6 +6,11 @@
 
 namespace lx {
 
+// How deep the point and vector operations descend into nested lists before
+// they refuse one (far deeper than any drawing needs, and shallow enough
+// that no list exhausts the machine's stack).
+inline constexpr int kMaxPointNesting = 200;
+
 // The angle between two vectors of exactly two numbers each (error 10
 // otherwise, and for a vector of length 0), from 0 to 180.
 Value vectorAngle(const tLogoList& a, const tlogoobject& b);

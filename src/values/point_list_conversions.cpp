@@ -1,6 +1,6 @@
 // Point list conversions: accumulating steps, differences, splines and
 // random points. Nested point lists are walked one level per call, at most
-// kMaxNesting levels deep (error 10 beyond), so no list exhausts the stack.
+// kMaxPointNesting levels deep (error 10 beyond), so no list exhausts the stack.
 #include "values/point_list_conversions.h"
 
 #include <cmath>
@@ -9,6 +9,7 @@
 #include "core/logo_exception.h"
 #include "values/arithmetic.h"
 #include "values/list_builder.h"
+#include "values/point_geometry.h"
 #include "values/pools.h"
 #include "values/random.h"
 #include "values/vector_arithmetic.h"
@@ -16,10 +17,8 @@
 namespace lx {
 namespace {
 
-constexpr int kMaxNesting = 200;
-
 const tLogoList& requirePointList(const tLogoList& list, int depth) {
-  if (depth > kMaxNesting || !isPointList(list)) throw eLogoException(erExpectList2, selfRef(list));
+  if (depth > kMaxPointNesting || !isPointList(list)) throw eLogoException(erExpectList2, selfRef(list));
   return list;
 }
 

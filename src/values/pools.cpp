@@ -9,7 +9,7 @@
 namespace lx {
 namespace {
 
-constexpr size_t kPoolSize = 100;
+constexpr size_t kValuesPerPool = 100;
 
 thread_local bool processThread = false;
 
@@ -22,7 +22,7 @@ struct Pool {
     for (T* t : idle) delete t;
   }
   void fill() {
-    while (idle.size() < kPoolSize) {
+    while (idle.size() < kValuesPerPool) {
       T* t = new T();
       t->pooled = true;
       idle.push_back(t);
@@ -38,7 +38,7 @@ struct Pool {
   // the class while there is room: variables adopt pool instances (see
   // storableValue), so the pool refills from the values that die.
   void giveBack(T* t) {
-    if ((t->pooled || processThread) && idle.size() < kPoolSize) {
+    if ((t->pooled || processThread) && idle.size() < kValuesPerPool) {
       t->pooled = true;
       t->refCount = 0;
       t->reset({});

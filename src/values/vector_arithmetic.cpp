@@ -1,7 +1,7 @@
 // Vectors and point lists: shapes, shifting, scaling and element-wise maps.
 //
 // Point lists may nest; the functions that walk them recurse once per level
-// of nesting and refuse (error 10) beyond kMaxNesting levels, far more than
+// of nesting and refuse (error 10) beyond kMaxPointNesting levels, far more than
 // any drawing needs, so that no list can exhaust the stack.
 #include "values/vector_arithmetic.h"
 
@@ -10,18 +10,17 @@
 #include "core/logo_exception.h"
 #include "values/arithmetic.h"
 #include "values/list_builder.h"
+#include "values/point_geometry.h"
 
 namespace lx {
 namespace {
-
-constexpr int kMaxNesting = 200;
 
 using BinaryOp = Value (*)(const tlogoobject&, const tlogoobject&);
 using PointMap = std::function<Value(const tLogoList& point)>;
 using NumberMap = std::function<Value(const tlogoobject& number)>;
 
 void checkNesting(int depth, const tLogoList& list) {
-  if (depth > kMaxNesting) throw eLogoException(erBadStructure, selfRef(list));
+  if (depth > kMaxPointNesting) throw eLogoException(erBadStructure, selfRef(list));
 }
 
 bool pointListAt(const tLogoList& list, int depth) {
