@@ -28,7 +28,14 @@ NameCode variableName(const Value& name) {
   return name->nameCode();
 }
 
-tLogoTab& procedures() { return globalProcedures(); }
+// The current object's own procedures: what `define` adds to, what the
+// listings show (at top level the global procedures).
+tLogoTab& procedures() { return procedureResolver().ownProcedures(threadState().currentObject); }
+
+// What the name calls from the current object, along its chain.
+tTabDesc* procedureSeen(const Value& name) {
+  return procedureResolver().findProcedure(threadState().currentObject, name->nameCode());
+}
 
 Value make(const Value& name, const Value& value) {
   setVariable(variableName(name), value);
@@ -103,8 +110,8 @@ Value textOf(const Value& name) {
     for (const Value& item : *items) read.add(readList(item->printText(0)));
     return read.finish();
   }
-  const tTabDesc* desc = procedures().findOrNull(variableName(name));
-  const auto* procedure = dynamic_cast<const tProcDesc*>(desc);
+  variableName(name);
+  const auto* procedure = dynamic_cast<const tProcDesc*>(procedureSeen(name));
   const Value list = procedure ? procedure->definitionList() : nullptr;
   return list ? list : Value(tLogoList::empty());
 }
@@ -113,18 +120,20 @@ bool nameP(const Value& name) {
   if (!name->isWord() || name->isEmpty()) return false;
   const NameCode code = name->nameCode();
   if (const tLogoVarDesc* local = threadState().locals.variable(code)) return local->value != nullptr;
+  if (const tLogoVarDesc* own = procedureResolver().objectVariable(threadState().currentObject, code))
+    return own->value != nullptr;
   return globalVariables().valueOrNull(code) != nullptr;
 }
 
 bool definedP(const Value& name) {
   if (!name->isWord()) return false;
-  const tTabDesc* desc = procedures().findOrNull(name->nameCode());
+  const tTabDesc* desc = procedureSeen(name);
   return desc && !(desc->flags & kBuiltIn);
 }
 
 bool primitiveP(const Value& name) {
   if (!name->isWord()) return false;
-  const tTabDesc* desc = procedures().findOrNull(name->nameCode());
+  const tTabDesc* desc = procedureSeen(name);
   return desc && (desc->flags & kBuiltIn);
 }
 
@@ -141,12 +150,14 @@ Value procs() { return listedNames(procedures()); }
 Value names() { return listedNames(globalVariables()); }
 
 // Applies `change` to the entries an input names: a word or a list of words,
-// looked for among the procedures and then the global variables.
+// looked for among the current object's procedures, the global procedures
+// and then the global variables.
 template <class Change>
 Value forEachNamed(const Value& input, Change change) {
   auto one = [&](const Value& name) {
     const NameCode code = variableName(name);
     tTabDesc* desc = procedures().findOrNull(code);
+    if (!desc) desc = globalProcedures().findOrNull(code);
     if (!desc) desc = globalVariables().findOrNull(code);
     if (!desc) throw eLogoException::withName(erDoNotKnowHowTo, code);
     change(*desc);
