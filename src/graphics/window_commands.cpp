@@ -360,7 +360,9 @@ void declareWindowMembers(tmultiobject& window) {
   declareCreationCommands(window);
   declareForwardedCommands(window);
   declareInertCommands(window);
-  declareProperty(window, kActivePage, activePageOf, setActivePage, DeclaredOn::Object);
+  // The shown page is always saved: otherwise the page made last would be
+  // shown after a reload, whichever page the project showed.
+  declareProperty(window, kActivePage, activePageOf, setActivePage, DeclaredOn::Object, 0);
   declareProperty(window, kAcceptKeyMenu, switchOf, setSwitch, DeclaredOn::Object);
   declareProperty(window, kAcceptVoiceMenu, switchOf, setSwitch, DeclaredOn::Object);
   // Showing a page raises events and waits for the page-list notification:

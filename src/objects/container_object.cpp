@@ -7,6 +7,7 @@
 #include "objects/main_object.h"
 #include "objects/object_codes.h"
 #include "objects/object_world.h"
+#include "objects/property_declaration.h"
 #include "objects/property_table.h"
 #include "values/list.h"
 
@@ -171,6 +172,7 @@ ObjectRef tcontainerobject::makeInstance(const tlogoobjectlist& parents, std::st
   }
   made->runCreateHandlers();
   made->afterCreateHandlers(mode);
+  rememberPropertiesAsMade(*made);
   return made;
 }
 

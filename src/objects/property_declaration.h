@@ -5,6 +5,8 @@
 // object; a property whose kind has none yet keeps its value in the object.
 #pragma once
 
+#include <map>
+
 #include "interp/proc_desc.h"
 #include "objects/multi_object.h"
 
@@ -81,6 +83,14 @@ void runPropertyInProcess(tmultiobject& owner, int propertyCode);
 // The descriptor of property `propertyCode` along the object's variable
 // chain, or nullptr when the object has no such property.
 tPropertyVarDesc* propertyOf(const tmultiobject& object, int propertyCode);
+// The first descriptor of each property along the object and its parents,
+// the object's own first: what the object reads and writes each property by.
+std::map<int, const tPropertyVarDesc*> propertiesOf(const tmultiobject& object);
+// Fills `propertiesAsMade` with the properties that are saved only once
+// set; `propertyChangedSinceMade` compares one with its value now.
+void rememberPropertiesAsMade(tmultiobject& object);
+bool propertyChangedSinceMade(tmultiobject& object, int propertyCode);
+
 // Reads and writes a property of an object (error 45 when it has none).
 Value readProperty(tmultiobject& object, int propertyCode);
 void writeProperty(tmultiobject& object, int propertyCode, const Value& value);
