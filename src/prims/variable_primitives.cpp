@@ -28,8 +28,9 @@ NameCode variableName(const Value& name) {
   return name->nameCode();
 }
 
-// The current object's own procedures: what `define` adds to, what the
-// listings show (at top level the global procedures).
+// The current object's own procedures: what `define` adds to and `erase`
+// looks in first (at top level the global procedures). The workspace
+// listings show the global procedures wherever they run.
 tLogoTab& procedures() { return procedureResolver().ownProcedures(threadState().currentObject); }
 
 // What the name calls from the current object, along its chain.
@@ -146,7 +147,7 @@ Value listedNames(const tLogoTab& table) {
   return names.finish();
 }
 
-Value procs() { return listedNames(procedures()); }
+Value procs() { return listedNames(globalProcedures()); }
 Value names() { return listedNames(globalVariables()); }
 
 // Applies `change` to the entries an input names: a word or a list of words,
@@ -188,7 +189,7 @@ Value unbury(const Value& input) {
 
 Value buried() {
   ListBuilder names;
-  procedures().forEach([&](tTabDesc& d) {
+  globalProcedures().forEach([&](tTabDesc& d) {
     if (d.flags & kBuried) names.add(makeWord(d.nameText()));
   });
   return names.finish();
@@ -214,7 +215,7 @@ Value po(const Value& input) {
 }
 
 Value pps() {
-  procedures().forEach([](tTabDesc& d) {
+  globalProcedures().forEach([](tTabDesc& d) {
     if (!(d.flags & (kBuiltIn | kBuried))) printOut(d);
   });
   return nullptr;
@@ -226,7 +227,7 @@ Value printNames(const tLogoTab& table) {
   return nullptr;
 }
 
-Value printProcedures() { return printNames(procedures()); }
+Value printProcedures() { return printNames(globalProcedures()); }
 Value printVariables() { return printNames(globalVariables()); }
 
 Value doNotSaveAllVariables() {

@@ -124,11 +124,11 @@ TEST(Console, LinesRunInProcessesThatLaunchedProcessesOutlive) {
 TEST(Console, ALineThatLoadsErasedIsOverWhenTheProjectIsLoaded) {
   const std::filesystem::path project =
       std::filesystem::temp_directory_path() / ("lx-erased-" + std::to_string(::getpid()) + ".lxt");
-  std::ofstream(project) << "make \"score 5\r\n\r\nnew \"Turtle [name loaded]\r\n";
+  std::ofstream(project) << "make \"score 5\r\n\r\nnewclass [] \"loaded [own'size 7]\r\n";
   const RunResult r = runScript("loadproject (list \"|" + project.string() +
-                                "| [erased])\nprint :score\nprint ask \"loaded [heading]\n");
+                                "| [erased])\nprint :score\nprint ask \"loaded [:size]\n");
   std::filesystem::remove(project);
-  EXPECT_EQ(r.out, "5\n0\n");
+  EXPECT_EQ(r.out, "5\n7\n");
   EXPECT_EQ(r.err, "");
 }
 

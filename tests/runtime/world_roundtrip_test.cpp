@@ -125,11 +125,5 @@ TEST_F(WorldRoundTrip, EverythingComesBackFromTextAndFromAContainer) {
   }
 }
 
-TEST_F(WorldRoundTrip, APlainLoadRestoresThePropertyLists) {
-  console("build.lgo", "pprop \"colours \"sky \"blue\nmake \"score 5\nsave " + bar("p.lxt") + "\n");
-  const std::string out = console("load.lgo", "loadproject " + bar("p.lxt") + "\nshow plist \"colours\nprint :score\n");
-  EXPECT_EQ(out, "[sky blue]\n5\n");
-}
-
 }  // namespace
 }  // namespace lx
