@@ -12,6 +12,22 @@ bool parseNumber(const std::string& text, T& out) {
   return error == std::errc() && end == text.data() + text.size();
 }
 
+// What the arguments without "--" are, wherever they stood: the console's
+// script (one at most), nothing beside --play, and otherwise the plug-in
+// mode's two parameters. Answers the error for arguments that have no use.
+std::string placePlainArguments(CommandLine& line) {
+  if (line.console && !line.playFile.empty()) return "--console and --play cannot be used together";
+  if (line.console) {
+    if (line.plain.size() > 1) return "the console reads one file, not " + line.plain[1] + " as well";
+    if (!line.plain.empty()) line.consoleFile = line.plain.front();
+    line.plain.clear();
+    return {};
+  }
+  if (!line.playFile.empty() && !line.plain.empty()) return "--play plays one file, not " + line.plain.front();
+  if (line.plain.size() == 1 || line.plain.size() > 2) return "cannot use the argument " + line.plain.back();
+  return {};
+}
+
 }  // namespace
 
 std::string usageText() {
@@ -33,7 +49,6 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments) {
     };
     if (arg == "--console") {
       line.console = true;
-      if (i + 1 < arguments.size() && arguments[i + 1].rfind("--", 0) != 0) line.consoleFile = arguments[++i];
     } else if (arg == "--play") {
       if (const std::string* v = value("a project file")) line.playFile = *v;
     } else if (arg == "--lang") {
@@ -57,6 +72,7 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments) {
     }
     if (!parsed.error.empty()) break;
   }
+  if (parsed.error.empty()) parsed.error = placePlainArguments(line);
   return parsed;
 }
 

@@ -2,9 +2,11 @@
 #include "app/console.h"
 
 #include <atomic>
+#include <chrono>
 #include <istream>
 #include <mutex>
 #include <ostream>
+#include <thread>
 
 #include "app/console_lines.h"
 #include "app/console_page.h"
@@ -32,6 +34,9 @@
 
 namespace lx {
 namespace {
+
+// The name of the process that resets the world and loads a project.
+constexpr const char* kCleaningProcess = "@clean";
 
 // Lines of UTF-8 text as internal text. The console and the processes that
 // read input may share one source, so reads take turns.
@@ -110,9 +115,20 @@ class Console {
       }
     }
     line->waitFor();
+    waitForCleaning();
   }
 
  private:
+  // A line that loads a project with `erased` hands the load to the
+  // cleaning process and ends at once; the line is over only when that
+  // process has reset the world and loaded the project, or the next line
+  // would see an empty world. The cleaning process is registered before
+  // the line's process ends, so it is seen here.
+  static void waitForCleaning() {
+    while (allThreads().exists(kCleaningProcess) && !mainWindowClosed())
+      std::this_thread::sleep_for(std::chrono::milliseconds(2));
+  }
+
   ProcessStart lineStart(const std::string& text) {
     ProcessStart start;
     start.name = "@console";

@@ -151,14 +151,18 @@ class LoadScope {
 
 void loadProjectText(const ProjectLoad& load) {
   tlogoobjectlist made;
+  bool outermost = false;
   {
     LoadScope scope(!projectLoadRunning());
+    outermost = scope.outermost();
     takePropertyValues(load.propertyValues);
-    if (scope.outermost() && load.fromContainer) keptImages() = load.images;
+    if (outermost && load.fromContainer) keptImages() = load.images;
     runInstructions(load);
-    if (scope.outermost()) made = objectsOfThisLoad();
+    if (outermost) made = objectsOfThisLoad();
   }
-  raiseAfterLoad(made);
+  // A load run by another load's text is part of it: the events come once,
+  // when the outermost load ends.
+  if (outermost) raiseAfterLoad(made);
 }
 
 const std::vector<RawChunk>& loadedProjectImages() {

@@ -1,13 +1,15 @@
 // Writing an object's block of a saved project.
 #include "app/project_object_block.h"
 
+#include <algorithm>
+#include <iterator>
 #include <map>
-#include <set>
 
 #include "interp/logo_proc_desc.h"
 #include "lang/dictionary.h"
 #include "objects/main_object.h"
 #include "objects/object_codes.h"
+#include "objects/object_world.h"
 #include "objects/property_codes.h"
 #include "objects/property_declaration.h"
 #include "objects/property_table.h"
@@ -20,23 +22,23 @@ namespace {
 constexpr char kEntryStart = '\t';
 constexpr const char* kLineEnd = "\r\n";
 
-// The first descriptor of each property along the object and its parents,
-// the object's own first: what the object reads and writes the property by.
-void collectProperties(const tmultiobject& object, std::set<const tmultiobject*>& seen,
-                       std::map<int, const tPropertyVarDesc*>& found) {
-  if (!seen.insert(&object).second) return;
-  object.variables->forEach([&](tTabDesc& desc) {
-    if (const auto* property = dynamic_cast<const tPropertyVarDesc*>(&desc))
-      found.emplace(property->propertyCode, property);
-  });
-  for (const ObjectRef& parent : object.parents) collectProperties(*parent, seen, found);
+// Properties whose setters set others too, applied before those when a
+// saved block is loaded: the home state places the turtle and turns it
+// while it is made, the pen colour is the fill colour as well.
+constexpr int kAppliedFirst[] = {prop::kHomeState, prop::kPenColour};
+
+int applyRank(int code) {
+  for (int i = 0; i < static_cast<int>(std::size(kAppliedFirst)); ++i)
+    if (kAppliedFirst[i] == code) return i;
+  return static_cast<int>(std::size(kAppliedFirst));
 }
 
-bool isSavedProperty(const tmultiobject& object, const tPropertyVarDesc& desc) {
+bool isSavedProperty(tmultiobject& object, const tPropertyVarDesc& desc) {
   const int code = desc.propertyCode;
   if (code == prop::kName || code == prop::kDotName || code == prop::kMyPlace) return false;
   if (desc.flags & kNotSaved) return false;
-  return !(desc.flags & kNotSavedUntilSet) || object.propertyWasSet(code);
+  return !(desc.flags & kNotSavedUntilSet) || object.propertyWasSet(code) ||
+         propertyChangedSinceMade(object, code);
 }
 
 void line(std::string& out, const std::string& entry) {
@@ -87,7 +89,13 @@ void eventLines(std::string& out, const tmultiobject& object) {
 std::string SaveNaming::referenceOf(const tmultiobject& object) const {
   if (&object == mainObject()) return localEntry("class", "main");
   if (numbered_ && object.saveNumber > 0) return "#" + std::to_string(object.saveNumber);
-  return showFormOfWord(object.name);
+  // By name, through the places it stands in: a turtle on a pane of a page
+  // is found from the main object only by way of the page and the pane.
+  std::string path = showFormOfWord(object.name);
+  const tmultiobject* place = object.isInstance() ? object.place.get() : nullptr;
+  for (; place && place != mainObject() && place != mainWindowObject(); place = place->place.get())
+    path = showFormOfWord(place->name) + "'" + path;
+  return path;
 }
 
 std::string SaveNaming::placePrefix(const tmultiobject* place) const {
@@ -124,13 +132,28 @@ std::string objectEntryLines(tmultiobject& object) {
   return out;
 }
 
-std::vector<int> savedPropertyCodes(const tmultiobject& object) {
-  std::set<const tmultiobject*> seen;
-  std::map<int, const tPropertyVarDesc*> found;
-  collectProperties(object, seen, found);
+namespace {
+
+// A turtle placed or turned while it is made takes that as its home, unless
+// its home is given: a saved position or heading brings the home with it.
+bool bringsHome(const std::map<int, const tPropertyVarDesc*>& properties, const std::vector<int>& codes) {
+  if (!properties.count(prop::kHomeState)) return false;
+  return std::any_of(codes.begin(), codes.end(), [](int code) {
+    return code == prop::kAPos || code == prop::kPos || code == prop::kHeading || code == prop::kTurtleXCor ||
+           code == prop::kTurtleYCor;
+  });
+}
+
+}  // namespace
+
+std::vector<int> savedPropertyCodes(tmultiobject& object) {
   std::vector<int> codes;
-  for (const auto& [code, desc] : found)
+  const std::map<int, const tPropertyVarDesc*> properties = propertiesOf(object);
+  for (const auto& [code, desc] : properties)
     if (isSavedProperty(object, *desc)) codes.push_back(code);
+  if (bringsHome(properties, codes) && std::find(codes.begin(), codes.end(), prop::kHomeState) == codes.end())
+    codes.push_back(prop::kHomeState);
+  std::stable_sort(codes.begin(), codes.end(), [](int a, int b) { return applyRank(a) < applyRank(b); });
   return codes;
 }
 

@@ -35,10 +35,11 @@ std::string objectHeadLine(const tmultiobject& object, const SaveNaming& naming)
 // The entry lines, each "\t" + entry + CR LF.
 std::string objectEntryLines(tmultiobject& object);
 
-// The property codes saved with the object, in code order: those it has
-// through itself and its parents (not its place) whose descriptors are
-// saved, or saved once set and set on this object.
-std::vector<int> savedPropertyCodes(const tmultiobject& object);
+// The property codes saved with the object: those it has through itself
+// and its parents (not its place) whose descriptors are saved, or saved
+// once set and set on this object or changed since it was made. In code
+// order, except that a property whose setter sets others comes first.
+std::vector<int> savedPropertyCodes(tmultiobject& object);
 
 // The text a procedure is saved as: the text it was defined from, or else
 // its title and its lines in show form, so that words holding blanks, bars

@@ -6,6 +6,8 @@
 
 #include "app/project_object_block.h"
 #include "app/project_save_options.h"
+#include "graphics/graphic_order.h"
+#include "graphics/surface_owner.h"
 #include "interp/entry_saving.h"
 #include "core/logo_exception.h"
 #include "interp/logo_proc_desc.h"
@@ -54,6 +56,7 @@ class SaveSelection {
   }
 
   bool mainSaved() const { return marked_.count(mainObject()) != 0; }
+  bool saved(const tmultiobject* object) const { return marked_.count(object) != 0; }
   bool windowSaved() const { return window_ != nullptr; }
   const tlogoobjectlist& numbered() const { return numbered_; }
   tmultiobject* window() const { return window_; }
@@ -161,6 +164,21 @@ void objectBlocks(std::string& out, const SaveSelection& selection, const SaveNa
   }
 }
 
+// The drawing order of the turtles a page or pane holds, as a `reorder`
+// line: without it the reloaded turtles would lie in creation order.
+void reorderLine(std::string& out, const tmultiobject& object, const SaveSelection& selection,
+                 const SaveNaming& naming) {
+  const auto* owner = dynamic_cast<const tSurfaceOwner*>(&object);
+  if (!owner || !owner->surface()) return;
+  std::string children;
+  for (tmultiobject* turtle : turtleObjectsOf(*owner->surface()))
+    if (selection.saved(turtle)) children += " " + naming.referenceOf(*turtle) + "'" + localName("myname");
+  if (children.empty()) return;
+  out += naming.referenceOf(object) + "'" + localName("reorder") + " (" + localName("list") + children + ")" +
+         kLineEnd;
+  endBlock(out);
+}
+
 void followUpLines(std::string& out, const SaveSelection& selection, const SaveNaming& naming) {
   for (const ObjectRef& object : selection.numbered()) {
     const std::string self = naming.referenceOf(*object) + "'";
@@ -175,6 +193,7 @@ void followUpLines(std::string& out, const SaveSelection& selection, const SaveN
              (who->isWord() ? " \"" + showFormOfWord(who->wordText()) : " " + who->showText(1)) + kLineEnd;
       endBlock(out);
     }
+    reorderLine(out, *object, selection, naming);
   }
 }
 

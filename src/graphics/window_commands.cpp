@@ -348,8 +348,10 @@ namespace {
 
 // Showing a page raises events and waits for the page-list notification:
 // that belongs in the calling process, not on the user-interface thread.
+// The shown page is always saved: otherwise the page made last would be
+// shown after a reload, whichever page the project showed.
 constexpr PropertyEntry kWindowProperties[] = {
-    {prop::kActivePage, activePageOf, setActivePage, SetBy::Command, RunsIn::Process},
+    {prop::kActivePage, activePageOf, setActivePage, SetBy::Command, RunsIn::Process, kAlwaysSaved},
     {prop::kAcceptKeyMenu, switchOf, setSwitch, SetBy::Command, RunsIn::Process},
     {prop::kAcceptVoiceMenu, switchOf, setSwitch, SetBy::Command, RunsIn::Process},
 };

@@ -292,8 +292,11 @@ class Parser {
       return count;
     }
     for (uint32_t i = 0; i < desc.defaultInputs; ++i) {
-      // A closing parenthesis ends the inputs as the end of the list does.
-      if (atEnd() || token().kind == Tok::Close) throw eLogoException::withPrim(erNotEnoughInputs, desc.name);
+      // The end of the list, or the ")" closing the parenthesis the call
+      // opens, runs out of inputs; any other ")" where an input must start
+      // is out of sequence, which the input's reading reports.
+      if (atEnd() || (call.followsParen && token().kind == Tok::Close))
+        throw eLogoException::withPrim(erNotEnoughInputs, desc.name);
       readInput(desc);
       ++count;
     }

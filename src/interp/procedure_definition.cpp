@@ -31,6 +31,11 @@ std::vector<std::string_view> splitLines(std::string_view text) {
   return lines;
 }
 
+bool isCommentLine(std::string_view line) {
+  const std::string_view trimmed = trimBlanks(line);
+  return !trimmed.empty() && trimmed.front() == ';';
+}
+
 }  // namespace
 
 bool isToWord(std::string_view word) { return isLocalEntry("other", "to", word); }
@@ -73,8 +78,10 @@ std::unique_ptr<tLogoProcDesc> procedureFromText(std::string_view text) {
   size_t last = textLines.size();
   if (last > 1 && isEndWord(trimBlanks(textLines.back()))) --last;
   // The body is read as a whole, so that a list may run over several lines.
+  // Whole-line comments stay in the text but are never run.
   std::string body;
-  for (size_t i = 1; i < last; ++i) body.append(textLines[i]).append("\n");
+  for (size_t i = 1; i < last; ++i)
+    if (!isCommentLine(textLines[i])) body.append(textLines[i]).append("\n");
   const Ref<tLogoList> lines = readList(body, ReadMode::Lines);
   for (const Value& line : *lines) header.add(line);
   auto procedure = procedureFromList(name->nameCode(), *header.finish());

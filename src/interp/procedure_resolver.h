@@ -12,6 +12,8 @@
 namespace lx {
 
 class tLogoTab;
+class tLogoVarDesc;
+tLogoTab& globalProcedures();
 
 class ProcedureResolver {
  public:
@@ -32,6 +34,20 @@ class ProcedureResolver {
   virtual Value contextOf(const Value& context, const tTabDesc& found) {
     (void)found;
     return context;
+  }
+  // The procedure table of `object` itself: where `define` puts what it
+  // defines and `erase` looks first.
+  virtual tLogoTab& ownProcedures(const Value& object) {
+    (void)object;
+    return globalProcedures();
+  }
+  // The variable that `:name` reaches in the variable chain of `object`
+  // before the global ones (an own or inherited variable of an object that
+  // is not the main object, properties left to their getters), or nullptr.
+  virtual tLogoVarDesc* objectVariable(const Value& object, NameCode code) {
+    (void)object;
+    (void)code;
+    return nullptr;
   }
 };
 

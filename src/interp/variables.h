@@ -1,5 +1,7 @@
 // Variables as Logo code sees them: the local binding of the name when the
-// running procedures have one (dynamic scope), else the global variable.
+// running procedures have one (dynamic scope), else the variable of the
+// current object's chain (its own, its classes', its place's), else the
+// global variable.
 #pragma once
 
 #include "core/name_codes.h"
@@ -9,7 +11,8 @@ namespace lx {
 
 // The value of `name` (error 24 naming it when it has none).
 Value variableValue(NameCode name);
-// Sets `name`: its local binding when there is one, else the global variable.
+// Sets `name` where it is read from; a name nothing holds yet becomes a
+// global variable.
 void setVariable(NameCode name, Value value);
 
 }  // namespace lx

@@ -8,6 +8,7 @@
 #include "objects/object_codes.h"
 #include "objects/object_world.h"
 #include "objects/property_codes.h"
+#include "objects/property_declaration.h"
 #include "objects/property_table.h"
 #include "values/list.h"
 
@@ -169,6 +170,7 @@ ObjectRef tcontainerobject::makeInstance(const tlogoobjectlist& parents, std::st
   }
   made->runCreateHandlers();
   made->afterCreateHandlers(mode);
+  rememberPropertiesAsMade(*made);
   return made;
 }
 

@@ -163,6 +163,11 @@ class tmultiobject : public tlogoobject {
   // is saved only once set is saved with the objects that set it.
   void notePropertySet(int propertyCode) { setProperties_.insert(propertyCode); }
   bool propertyWasSet(int propertyCode) const { return setProperties_.count(propertyCode) != 0; }
+  // The show form of each property's value as the instance was made (its
+  // class's value, or what making it gave). A property whose value differs
+  // from it at a save was changed by a command (`forward`, `penup`...)
+  // rather than its setter, and is saved all the same.
+  std::map<int, std::string> propertiesAsMade;
 
   // --- Events ---
 

@@ -9,6 +9,7 @@
 #include "objects/ask_object.h"
 #include "objects/main_object.h"
 #include "objects/object_codes.h"
+#include "objects/property_declaration.h"
 
 namespace lx {
 
@@ -86,6 +87,24 @@ Value ObjectResolver::contextOf(const Value& context, const tTabDesc& found) {
   // object's own table needs no more than the object.
   if (table == object->procedures.get() || !dynamic_cast<const tLogoProcDesc*>(&found)) return Value(object);
   return Value(new tCallContext(ObjectRef(object), table));
+}
+
+tLogoTab& ObjectResolver::ownProcedures(const Value& object) {
+  return *lookupObject(object).procedures;
+}
+
+tLogoVarDesc* ObjectResolver::objectVariable(const Value& object, NameCode code) {
+  tmultiobject* self = asObject(object);
+  if (const auto* asked = dynamic_cast<const tAskObject*>(object.get())) self = asked->firstAlive();
+  if (!self || !self->alive() || self == mainObject()) return nullptr;
+  for (tLogoVarTab* table : self->variableChain) {
+    // The main object's variables are the global ones, which the caller
+    // reads itself; a property is read through its getter, never as `:name`.
+    if (table == mainObject()->variables.get()) return nullptr;
+    auto* found = static_cast<tLogoVarDesc*>(table->findOrNull(code));
+    if (found) return dynamic_cast<tPropertyVarDesc*>(found) ? nullptr : found;
+  }
+  return nullptr;
 }
 
 }  // namespace lx

@@ -34,6 +34,8 @@ class ObjectResolver : public ProcedureResolver {
   tTabDesc* findInherited(const Value& context, NameCode code) override;
   tTabDesc* defaultAction(const Value& from, NameCode code, Value& object) override;
   Value contextOf(const Value& context, const tTabDesc& found) override;
+  tLogoTab& ownProcedures(const Value& object) override;
+  tLogoVarDesc* objectVariable(const Value& object, NameCode code) override;
 };
 
 // The object a value stands for when names are looked up from it: an

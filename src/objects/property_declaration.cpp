@@ -1,6 +1,9 @@
 // Property descriptors, their commands, and declaring them on a class.
 #include "objects/property_declaration.h"
 
+#include <optional>
+#include <set>
+
 #include "core/logo_exception.h"
 #include "interp/thread_state.h"
 #include "objects/property_table.h"
@@ -139,6 +142,53 @@ tPropertyVarDesc* propertyOf(const tmultiobject& object, int propertyCode) {
   return desc && desc->propertyCode == propertyCode ? desc : nullptr;
 }
 
+namespace {
+
+void collectProperties(const tmultiobject& object, std::set<const tmultiobject*>& seen,
+                       std::map<int, const tPropertyVarDesc*>& found) {
+  if (!seen.insert(&object).second) return;
+  object.variables->forEach([&](tTabDesc& desc) {
+    if (const auto* property = dynamic_cast<const tPropertyVarDesc*>(&desc))
+      found.emplace(property->propertyCode, property);
+  });
+  for (const ObjectRef& parent : object.parents) collectProperties(*parent, seen, found);
+}
+
+// The show form of the property's value now, or none when it cannot be read.
+std::optional<std::string> shownValue(tmultiobject& object, const tPropertyVarDesc& desc) {
+  try {
+    const Value value = desc.read(object);
+    return value ? value->showText(1) : std::string();
+  } catch (const eLogoException&) {
+    return std::nullopt;
+  }
+}
+
+}  // namespace
+
+std::map<int, const tPropertyVarDesc*> propertiesOf(const tmultiobject& object) {
+  std::set<const tmultiobject*> seen;
+  std::map<int, const tPropertyVarDesc*> found;
+  collectProperties(object, seen, found);
+  return found;
+}
+
+void rememberPropertiesAsMade(tmultiobject& object) {
+  object.propertiesAsMade.clear();
+  for (const auto& [code, desc] : propertiesOf(object)) {
+    if (!(desc->flags & kNotSavedUntilSet) || (desc->flags & kNotSaved)) continue;
+    if (std::optional<std::string> shown = shownValue(object, *desc)) object.propertiesAsMade[code] = *shown;
+  }
+}
+
+bool propertyChangedSinceMade(tmultiobject& object, int propertyCode) {
+  const auto made = object.propertiesAsMade.find(propertyCode);
+  const tPropertyVarDesc* desc = propertyOf(object, propertyCode);
+  if (made == object.propertiesAsMade.end() || !desc) return false;
+  const std::optional<std::string> now = shownValue(object, *desc);
+  return now && *now != made->second;
+}
+
 Value readProperty(tmultiobject& object, int propertyCode) {
   const tPropertyVarDesc* desc = propertyOf(object, propertyCode);
   if (!desc) throw eLogoException(erNoProperty);
@@ -154,9 +204,9 @@ void writeProperty(tmultiobject& object, int propertyCode, const Value& value) {
 void declareProperties(tmultiobject& owner, std::span<const PropertyEntry> table, DeclaredOn on) {
   for (const PropertyEntry& entry : table) {
     if (entry.setBy == SetBy::Command)
-      declareProperty(owner, entry.code, entry.getter, entry.setter, on);
+      declareProperty(owner, entry.code, entry.getter, entry.setter, on, entry.flags);
     else
-      declareReadOnlyProperty(owner, entry.code, entry.getter, entry.setter, on);
+      declareReadOnlyProperty(owner, entry.code, entry.getter, entry.setter, on, entry.flags);
     if (entry.runsIn == RunsIn::Process) runPropertyInProcess(owner, entry.code);
   }
 }

@@ -5,6 +5,7 @@
 // object; a property whose kind has none yet keeps its value in the object.
 #pragma once
 
+#include <map>
 #include <span>
 
 #include "interp/proc_desc.h"
@@ -77,9 +78,9 @@ void declareReadOnlyProperty(tmultiobject& owner, int propertyCode, PropertyGett
                              PropertySetter setter, DeclaredOn on, uint8_t flags = kNotSavedUntilSet);
 
 // One row of a class's property table: the code, the routines that read
-// and write it, whether Logo code may set it by a command, and where the
+// and write it, whether Logo code may set it by a command, where the
 // routines run (on the user-interface thread unless the property belongs
-// to the calling process's own work, as a turtle's do).
+// to the calling process's own work, as a turtle's do), and when it is saved.
 enum class SetBy : uint8_t { Command, LoadingOnly };
 enum class RunsIn : uint8_t { InterfaceThread, Process };
 struct PropertyEntry {
@@ -88,7 +89,11 @@ struct PropertyEntry {
   PropertySetter setter;
   SetBy setBy = SetBy::Command;
   RunsIn runsIn = RunsIn::InterfaceThread;
+  uint8_t flags = kNotSavedUntilSet;  // the variable descriptor's save flags
 };
+
+// The save flags of a property saved whether or not it was set.
+inline constexpr uint8_t kAlwaysSaved = 0;
 
 // Declares every property of a table on `owner`.
 void declareProperties(tmultiobject& owner, std::span<const PropertyEntry> table, DeclaredOn on);
@@ -100,6 +105,14 @@ void runPropertyInProcess(tmultiobject& owner, int propertyCode);
 // The descriptor of property `propertyCode` along the object's variable
 // chain, or nullptr when the object has no such property.
 tPropertyVarDesc* propertyOf(const tmultiobject& object, int propertyCode);
+// The first descriptor of each property along the object and its parents,
+// the object's own first: what the object reads and writes each property by.
+std::map<int, const tPropertyVarDesc*> propertiesOf(const tmultiobject& object);
+// Fills `propertiesAsMade` with the properties that are saved only once
+// set; `propertyChangedSinceMade` compares one with its value now.
+void rememberPropertiesAsMade(tmultiobject& object);
+bool propertyChangedSinceMade(tmultiobject& object, int propertyCode);
+
 // Reads and writes a property of an object (error 45 when it has none).
 Value readProperty(tmultiobject& object, int propertyCode);
 void writeProperty(tmultiobject& object, int propertyCode, const Value& value);

@@ -29,7 +29,15 @@ NameCode variableName(const Value& name) {
   return name->nameCode();
 }
 
-tLogoTab& procedures() { return globalProcedures(); }
+// The current object's own procedures: what `define` adds to and `erase`
+// looks in first (at top level the global procedures). The workspace
+// listings show the global procedures wherever they run.
+tLogoTab& procedures() { return procedureResolver().ownProcedures(threadState().currentObject); }
+
+// What the name calls from the current object, along its chain.
+tTabDesc* procedureSeen(const Value& name) {
+  return procedureResolver().findProcedure(threadState().currentObject, name->nameCode());
+}
 
 Value make(const Value& name, const Value& value) {
   setVariable(variableName(name), value);
@@ -104,8 +112,8 @@ Value textOf(const Value& name) {
     for (const Value& item : *items) read.add(readList(item->printText(0)));
     return read.finish();
   }
-  const tTabDesc* desc = procedures().findOrNull(variableName(name));
-  const auto* procedure = dynamic_cast<const tProcDesc*>(desc);
+  variableName(name);
+  const auto* procedure = dynamic_cast<const tProcDesc*>(procedureSeen(name));
   const Value list = procedure ? procedure->definitionList() : nullptr;
   return list ? list : Value(tLogoList::empty());
 }
@@ -114,18 +122,20 @@ bool nameP(const Value& name) {
   if (!name->isWord() || name->isEmpty()) return false;
   const NameCode code = name->nameCode();
   if (const tLogoVarDesc* local = threadState().locals.variable(code)) return local->value != nullptr;
+  if (const tLogoVarDesc* own = procedureResolver().objectVariable(threadState().currentObject, code))
+    return own->value != nullptr;
   return globalVariables().valueOrNull(code) != nullptr;
 }
 
 bool definedP(const Value& name) {
   if (!name->isWord()) return false;
-  const tTabDesc* desc = procedures().findOrNull(name->nameCode());
+  const tTabDesc* desc = procedureSeen(name);
   return desc && !(desc->flags & kBuiltIn);
 }
 
 bool primitiveP(const Value& name) {
   if (!name->isWord()) return false;
-  const tTabDesc* desc = procedures().findOrNull(name->nameCode());
+  const tTabDesc* desc = procedureSeen(name);
   return desc && (desc->flags & kBuiltIn);
 }
 
@@ -138,16 +148,18 @@ Value listedNames(const tLogoTab& table) {
   return names.finish();
 }
 
-Value procs() { return listedNames(procedures()); }
+Value procs() { return listedNames(globalProcedures()); }
 Value names() { return listedNames(globalVariables()); }
 
 // Applies `change` to the entries an input names: a word or a list of words,
-// looked for among the procedures and then the global variables.
+// looked for among the current object's procedures, the global procedures
+// and then the global variables.
 template <class Change>
 Value forEachNamed(const Value& input, Change change) {
   auto one = [&](const Value& name) {
     const NameCode code = variableName(name);
     tTabDesc* desc = procedures().findOrNull(code);
+    if (!desc) desc = globalProcedures().findOrNull(code);
     if (!desc) desc = globalVariables().findOrNull(code);
     if (!desc) throw eLogoException::withName(erDoNotKnowHowTo, code);
     change(*desc);
@@ -178,7 +190,7 @@ Value unbury(const Value& input) {
 
 Value buried() {
   ListBuilder names;
-  procedures().forEach([&](tTabDesc& d) {
+  globalProcedures().forEach([&](tTabDesc& d) {
     if (d.flags & kBuried) names.add(makeWord(d.nameText()));
   });
   return names.finish();
@@ -204,7 +216,7 @@ Value po(const Value& input) {
 }
 
 Value pps() {
-  procedures().forEach([](tTabDesc& d) {
+  globalProcedures().forEach([](tTabDesc& d) {
     if (!(d.flags & (kBuiltIn | kBuried))) printOut(d);
   });
   return nullptr;
@@ -216,7 +228,7 @@ Value printNames(const tLogoTab& table) {
   return nullptr;
 }
 
-Value printProcedures() { return printNames(procedures()); }
+Value printProcedures() { return printNames(globalProcedures()); }
 Value printVariables() { return printNames(globalVariables()); }
 
 Value doNotSaveAllVariables() {

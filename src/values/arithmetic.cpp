@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <numbers>
+#include <optional>
 
 #include "core/logo_exception.h"
 #include "values/pools.h"
@@ -39,6 +40,18 @@ Operand leftOperand(const tlogoobject& a) {
   return {false, 0, a.asReal()};
 }
 
+// The input's value when it is a whole number within 32 bits. A numeric
+// word or a whole real beyond that range is no such operand: it takes the
+// extended-real path instead of failing in a 32-bit conversion.
+std::optional<int32_t> int32Operand(const tlogoobject& b) {
+  if (b.kind() == ValueKind::Integer) return static_cast<const tLogoInt&>(b).value;
+  if (isIntegerOperand(b)) return b.asInteger();
+  if (!b.isNumber() || !b.isInteger()) return std::nullopt;
+  const long double r = b.asReal();
+  if (r < INT32_MIN || r > INT32_MAX) return std::nullopt;
+  return static_cast<int32_t>(r);
+}
+
 enum class Op { Plus, Minus, Times };
 
 int64_t combine(Op op, int64_t x, int64_t y) { return op == Op::Plus ? x + y : op == Op::Minus ? x - y : x * y; }
@@ -51,8 +64,9 @@ Value binary(Op op, const tlogoobject& a, const tlogoobject& b) {
     return makeReal(static_cast<long double>(r));
   }
   const Operand left = leftOperand(a);
-  if (left.isInt && b.isInteger()) {
-    const int64_t r = combine(op, left.i, b.asInteger());
+  const std::optional<int32_t> right = left.isInt ? int32Operand(b) : std::nullopt;
+  if (right) {
+    const int64_t r = combine(op, left.i, *right);
     if (fits32(r)) return makeInt(static_cast<int32_t>(r));
     return makeReal(static_cast<long double>(r));
   }
@@ -82,15 +96,16 @@ Value accumulate(std::span<const Value> inputs, Combine combine) {
   bool inReals = false;
   for (size_t k = 0; k < inputs.size(); ++k) {
     const tlogoobject& v = *inputs[k];
-    if (!inReals && (k == 0 ? isIntegerOperand(v) : v.isInteger())) {
-      const int64_t next = k == 0 ? v.asInteger() : combine(integer, static_cast<int64_t>(v.asInteger()));
+    const std::optional<int32_t> whole = inReals ? std::nullopt : int32Operand(v);
+    if (whole && (k > 0 || isIntegerOperand(v))) {
+      const int64_t next = k == 0 ? *whole : combine(integer, static_cast<int64_t>(*whole));
       if (fits32(next)) {
         integer = next;
         continue;
       }
       real = static_cast<long double>(integer);
       inReals = true;
-      real = k == 0 ? static_cast<long double>(next) : combine(real, static_cast<long double>(v.asInteger()));
+      real = k == 0 ? static_cast<long double>(next) : combine(real, static_cast<long double>(*whole));
       continue;
     }
     if (!inReals) {

@@ -3,8 +3,11 @@
 #include "app/console.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <chrono>
+#include <filesystem>
+#include <fstream>
 #include <sstream>
 
 #include "app/command_line.h"
@@ -56,6 +59,26 @@ TEST(CommandLine, OptionsAndMistakes) {
   EXPECT_FALSE(parseCommandLine({"--frobnicate"}).error.empty());
 }
 
+TEST(CommandLine, TheConsolesFileMayStandAnywhereAmongTheOptions) {
+  for (const std::vector<std::string>& words :
+       {std::vector<std::string>{"--console", "--headless", "s.lgo"}, {"s.lgo", "--console", "--headless"},
+        {"--headless", "--console", "--seed", "3", "s.lgo"}}) {
+    const ParsedCommandLine parsed = parseCommandLine(words);
+    EXPECT_TRUE(parsed.error.empty()) << parsed.error;
+    EXPECT_EQ(parsed.line.consoleFile, "s.lgo");
+    EXPECT_TRUE(parsed.line.plain.empty());
+  }
+  // Arguments that have no use are refused, not passed over.
+  EXPECT_FALSE(parseCommandLine({"--console", "a.lgo", "b.lgo"}).error.empty());
+  EXPECT_FALSE(parseCommandLine({"--play", "a.lxt", "b.lgo"}).error.empty());
+  EXPECT_FALSE(parseCommandLine({"--console", "--play", "a.lxt"}).error.empty());
+  EXPECT_FALSE(parseCommandLine({"stray"}).error.empty());
+  // The plug-in mode's two parameters stay.
+  const ParsedCommandLine plugin = parseCommandLine({"1234", "project.lxp"});
+  EXPECT_TRUE(plugin.error.empty());
+  EXPECT_EQ(plugin.line.plain.size(), 2u);
+}
+
 struct RunResult {
   int status;
   std::string out, err;
@@ -95,6 +118,17 @@ TEST(Console, LinesRunInProcessesThatLaunchedProcessesOutlive) {
       "print first error\n");
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.out, "@console\n32\nsecond\n");
+  EXPECT_EQ(r.err, "");
+}
+
+TEST(Console, ALineThatLoadsErasedIsOverWhenTheProjectIsLoaded) {
+  const std::filesystem::path project =
+      std::filesystem::temp_directory_path() / ("lx-erased-" + std::to_string(::getpid()) + ".lxt");
+  std::ofstream(project) << "make \"score 5\r\n\r\nnewclass [] \"loaded [own'size 7]\r\n";
+  const RunResult r = runScript("loadproject (list \"|" + project.string() +
+                                "| [erased])\nprint :score\nprint ask \"loaded [:size]\n");
+  std::filesystem::remove(project);
+  EXPECT_EQ(r.out, "5\n7\n");
   EXPECT_EQ(r.err, "");
 }
 
