@@ -1,5 +1,8 @@
 // Building the Logo world the runtime runs code in: the language, the value
 // pools and class tables, and the main object's primitives.
+//
+// Layer: app, the top. Start-up, the console and the command line, the
+// package, project files and file search; it may use every layer below.
 #pragma once
 
 #include <string>

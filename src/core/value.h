@@ -16,6 +16,11 @@
 //
 // Operations are virtual methods, one per operation of the value classes;
 // errors of Logo code are raised as eLogoException with their code.
+//
+// Layer: core, above platform only. What every layer shares: this counted
+// base and Ref, name codes, error codes, the exceptions and the global
+// options. It borrows the language's comparison of names and its messages
+// through hooks that the language layer lends as the program starts.
 #pragma once
 
 #include <cstdint>

@@ -15,6 +15,10 @@
 //   may be called from any thread.
 // The drawing settings (colours, pen, origin) are read and written by Logo
 // code, which holds the interpreter lock.
+//
+// Layer: graphics, above objects and prims. Surfaces, pages, panes,
+// windows, turtles and drawing lists, drawn with cairo into bitmaps that
+// the platform layer shows.
 #pragma once
 
 #include <atomic>

@@ -2,6 +2,10 @@
 // parser that evaluates as it parses. Every value passes through the
 // thread's value stack; every call finds its inputs there and leaves one
 // entry, its output or none.
+//
+// Layer: interp, above values. Tables and descriptors, the value stack, this
+// evaluator, Logo procedures, error messages, processes and the interpreter
+// lock; objects and primitives plug into it through its tables.
 #pragma once
 
 #include "interp/compiled_list.h"

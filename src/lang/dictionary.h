@@ -5,6 +5,10 @@
 // All text here is internal text (code page 1250). Exactly one dictionary is
 // current at a time; every Logo process reads it, and it changes only while
 // no Logo code runs (start-up, loading a project).
+//
+// Layer: lang, above core. Dictionaries, the coded stream, built-in
+// resources and the chunked container; it lends core the name comparison
+// and the message templates, and knows nothing of values or the evaluator.
 #pragma once
 
 #include <functional>

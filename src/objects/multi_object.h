@@ -9,6 +9,9 @@
 // that it is dead: values that still name it keep the record, with empty
 // tables. The tables in the chains belong to this object or to one of its
 // `ancestors`, which the object holds, so no chain outlives its tables.
+//
+// Layer: objects, above interp. Objects, classes and prototypes, property
+// codes and properties, events and property lists.
 #pragma once
 
 #include <map>

@@ -1,5 +1,9 @@
 // Starting the platform layer: which backend runs (headless when there is
 // no display or when asked for), and the one place every part reaches it.
+//
+// Layer: platform, the lowest. The only code that talks to the operating
+// system (threads, windows, input, clipboard, files, sound devices); it
+// knows nothing of Logo, and every other layer reaches the machine here.
 #pragma once
 
 #include <functional>

@@ -1,6 +1,9 @@
 // tLogoList: the Logo list, a chain of immutable cells. A list value is the
 // reference to its first cell; tails are shared between lists, so `fput` and
 // `butfirst` cost one cell or none.
+//
+// Layer: values, above lang. Words, numbers, booleans and lists, the
+// reader and the printer: plain data with no evaluator behind it.
 #pragma once
 
 #include <cstdint>
