@@ -4,10 +4,10 @@
 #include <thread>
 
 #include "interp/evaluator.h"
-#include "interp/interpreter_lock.h"
 #include "interp/primitive_descs.h"
 #include "interp/process_list.h"
 #include "interp/registry.h"
+#include "interp/scheduler.h"
 #include "interp/thread_state.h"
 #include "interp/value_class_tables.h"
 #include "interp/variables.h"
