@@ -86,6 +86,11 @@ struct ThreadState {
   uint32_t repcount = 0;  // the round of the innermost running loop; 0 outside loops
   // The state `test` sets for `iftrue` and `iffalse`, kept per procedure call.
   enum class TestState : uint8_t { Unset, True, False } testState = TestState::Unset;
+  // How deeply each higher-order primitive runs inside itself here: its
+  // temporary procedures are named by the level.
+  struct HigherOrderNesting {
+    int apply = 0, map = 0, filter = 0, generate = 0;
+  } higherOrderNesting;
 };
 
 // Stands in a saved context for an object that was erased while the
