@@ -1,6 +1,7 @@
 // The fair, time-sliced interpreter lock.
 #include "interp/interpreter_lock.h"
 
+#include <algorithm>
 #include <cassert>
 #include <thread>
 
@@ -45,7 +46,12 @@ bool InterpreterLock::tryLock(LockToken& token) {
 
 void InterpreterLock::unlock(LockToken& token) {
   assert(token.held() && serving_.load(std::memory_order_relaxed) == token.ticket_);
+  const uint32_t next = static_cast<uint32_t>(token.ticket_) + 1;
   token.ticket_ = LockToken::kNoTicket;
+  // A waiter gets the lock: the moment is stamped for the waiter behind it,
+  // which times the new holder's slice from it even when it wakes late.
+  if (next_.load(std::memory_order_relaxed) != next)
+    handedOver_.store(uint64_t{next} << 32 | microsecondStamp(Clock::now()), std::memory_order_relaxed);
   const uint32_t now = serving_.fetch_add(1) + 1;
   // Both counters are sequentially consistent: a thread that drew its ticket
   // after this load sees the new serving number and never sleeps, so the
@@ -94,7 +100,7 @@ Clock::time_point InterpreterLock::watchHolder(HolderWatch& watch, uint32_t serv
     return Clock::time_point::max();
   }
   const Clock::time_point now = Clock::now();
-  if (!watch.watching || watch.watched != served) watch = {served, true, false, now};
+  if (!watch.watching || watch.watched != served) watch = {served, true, false, heldSince(served, now)};
   const Clock::time_point due = watch.since + slice();
   if (now < due) return due;
   // The holder has had its slice: it hands over at its next yield point.
@@ -115,6 +121,21 @@ bool InterpreterLock::spinForHandOver(uint32_t ticket) {
     std::this_thread::yield();
   } while (Clock::now() < until);
   return serving_.load() == ticket;
+}
+
+// The moment the holder of `served` got the lock when it was handed over
+// to it; for a holder that took it while nobody waited, the moment the
+// first waiter saw it (so it keeps the lock at least a slice longer).
+Clock::time_point InterpreterLock::heldSince(uint32_t served, Clock::time_point now) const {
+  const uint64_t handed = handedOver_.load(std::memory_order_relaxed);
+  if (static_cast<uint32_t>(handed >> 32) != served) return now;
+  const uint32_t elapsed = microsecondStamp(now) - static_cast<uint32_t>(handed);
+  return now - std::chrono::microseconds(std::min<uint32_t>(elapsed, slice().count()));
+}
+
+uint32_t InterpreterLock::microsecondStamp(Clock::time_point time) {
+  return static_cast<uint32_t>(
+      std::chrono::duration_cast<std::chrono::microseconds>(time.time_since_epoch()).count());
 }
 
 void InterpreterLock::wake(uint32_t ticket) {

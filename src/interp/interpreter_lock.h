@@ -98,12 +98,18 @@ class InterpreterLock {
   // For the first waiter: asks the holder to hand over once its slice is
   // up; answers until when the waiter should sleep before looking again.
   std::chrono::steady_clock::time_point watchHolder(HolderWatch& watch, uint32_t served, uint32_t ticket);
+  std::chrono::steady_clock::time_point heldSince(uint32_t served,
+                                                  std::chrono::steady_clock::time_point now) const;
+  static uint32_t microsecondStamp(std::chrono::steady_clock::time_point time);
   bool spinForHandOver(uint32_t ticket);
   void wake(uint32_t ticket);
 
   std::atomic<uint32_t> next_{0};     // the ticket the next arrival draws
   std::atomic<uint32_t> serving_{0};  // the ticket that holds the lock
   std::array<std::atomic<uint32_t>, kSlots> slots_{};
+  // The ticket the lock was last handed over to (high half) and when, in
+  // microseconds of the steady clock (low half, wrapping).
+  std::atomic<uint64_t> handedOver_{0};
   // The ticket of the holder the first waiter asked to hand over, or none.
   std::atomic<uint64_t> askedOf_{LockToken::kNoTicket};
   std::atomic<int64_t> slice_{kDefaultSlice.count()};  // microseconds
