@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cassert>
-#include <thread>
 
 #include "platform/address_wait.h"
 
@@ -110,15 +109,16 @@ Clock::time_point InterpreterLock::watchHolder(HolderWatch& watch, uint32_t serv
 }
 
 // The holder hands over within microseconds of being asked, at its next
-// yield point: the waiter stays awake that long rather than sleeping and
-// waiting to be woken (on a busy machine a wake-up can take milliseconds).
+// yield point: the waiter stays on its processor that long rather than
+// sleeping and waiting to be woken, or giving the processor away (on a
+// busy machine either can cost milliseconds in which nobody runs Logo).
 bool InterpreterLock::spinForHandOver(uint32_t ticket) {
   const Clock::time_point until = Clock::now() + kSpinForHandOver;
   do {
-    for (int i = 0; i < 64; ++i) {
+    for (int i = 0; i < 256; ++i) {
       if (serving_.load(std::memory_order_acquire) == ticket) return true;
+      spinPause();
     }
-    std::this_thread::yield();
   } while (Clock::now() < until);
   return serving_.load() == ticket;
 }

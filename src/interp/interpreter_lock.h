@@ -91,7 +91,7 @@ class InterpreterLock {
     std::chrono::steady_clock::time_point since;
   };
   // How long the first waiter stays awake after it asked for the lock.
-  static constexpr std::chrono::microseconds kSpinForHandOver{200};
+  static constexpr std::chrono::microseconds kSpinForHandOver{100};
 
   uint32_t drawTicket(LockToken& token);
   void waitForTurn(uint32_t ticket);

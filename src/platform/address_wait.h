@@ -19,4 +19,14 @@ void waitOnWord(const std::atomic<uint32_t>& word, uint32_t expected,
 // Wakes every thread sleeping on `word`.
 void wakeWord(std::atomic<uint32_t>& word);
 
+// Tells the processor that the thread spins on a word (cheaper for the
+// other hardware thread of the core); gives no processor time away.
+inline void spinPause() {
+#if defined(__x86_64__) || defined(__i386__)
+  __builtin_ia32_pause();
+#elif defined(__aarch64__)
+  asm volatile("yield");
+#endif
+}
+
 }  // namespace lx
