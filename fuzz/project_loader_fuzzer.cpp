@@ -94,14 +94,16 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
   setLogoProcessThread(true);
   initFilePaths();
   buildWorld();
-  setYieldHook([](ThreadState& state) {
-    if (--yieldsLeft < 0 || state.runDepth > kDepthBudget) throw eLogoException(erStackOverflow);
-  });
   return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static ScopedThreadState state;
+  if (!state.state().yieldWatch) {
+    state.state().yieldWatch = [](ThreadState& watched) {
+      if (--yieldsLeft < 0 || watched.runDepth > kDepthBudget) throw eLogoException(erStackOverflow);
+    };
+  }
   static int runs = 0;
   if (++runs % kRunsPerWorld == 0) buildWorld();
   const std::string bytes(reinterpret_cast<const char*>(data), size);

@@ -77,11 +77,7 @@ void runInstruction(const ProjectInstruction& instruction, bool startup) {
   if (verbose()) echo(trimmed);
   if (trimmed.empty() || trimmed.front() == ';' || isStartupLaunch(trimmed)) return;
   const std::string text = startup ? translateLine(trimmed) : std::string(trimmed);
-  Ref<tLogoList> list;
-  {
-    LenientReading lenient;
-    list = readList(text);
-  }
+  const Ref<tLogoList> list = readList(text, ReadMode::Sequence, OpenBrackets::CloseAtEnd);
   ThreadState& state = threadState();
   CurrentObjectScope asMain(state, Value(mainObject()));
   runValue(*list);

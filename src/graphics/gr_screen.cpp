@@ -29,7 +29,7 @@ tgrScreen::tgrScreen(std::shared_ptr<PlatformWindow> window)
 }
 
 tgrScreen::~tgrScreen() {
-  if (parent_) setParent(nullptr, {});
+  if (parent()) setParent(nullptr, {});
   undoBitmap().forget(*this);
   for (tSurfaceGraphic* graphic : graphics_.takeAll()) graphic->surfaceGone();
   hot_ = captured_ = nullptr;
@@ -82,22 +82,52 @@ void tgrScreen::invalidate(const PixelRect& rect, int penWidth) {
 
 void tgrScreen::invalidateExact(const PixelRect& rect) {
   window_->invalidate(rect);
-  if (parent_) {
-    const PixelRect mine = intersect(rect, {0, 0, width(), height()});
-    parent_->invalidateExact(
-        {mine.x + positionInParent_.x, mine.y + positionInParent_.y, mine.width, mine.height});
+  tgrScreen* parent;
+  PixelPoint position;
+  {
+    std::lock_guard held(parentMutex_);
+    parent = parent_;
+    position = positionInParent_;
   }
+  if (!parent) return;
+  const PixelRect mine = intersect(rect, {0, 0, width(), height()});
+  parent->invalidateExact({mine.x + position.x, mine.y + position.y, mine.width, mine.height});
 }
 
 void tgrScreen::invalidateAll() {
   invalidateExact({0, 0, 1 << 30, 1 << 30});
 }
 
+// Repaints where the surface was and where it is now, each through the
+// parent of the moment.
 void tgrScreen::setParent(tgrScreen* parent, PixelPoint position) {
-  if (parent_) invalidateAll();
-  parent_ = parent;
-  positionInParent_ = position;
+  if (this->parent()) invalidateAll();
+  {
+    std::lock_guard held(parentMutex_);
+    parent_ = parent;
+    positionInParent_ = position;
+  }
   invalidateAll();
+}
+
+tgrScreen* tgrScreen::parent() const {
+  std::lock_guard held(parentMutex_);
+  return parent_;
+}
+
+PixelPoint tgrScreen::positionInParent() const {
+  std::lock_guard held(parentMutex_);
+  return positionInParent_;
+}
+
+Rgb tgrScreen::backgroundColour() const {
+  DrawingLock held = lockDrawing();
+  return background_;
+}
+
+void tgrScreen::setBackgroundColour(Rgb colour) {
+  DrawingLock held = lockDrawing();
+  background_ = colour & 0xFFFFFF;
 }
 
 void tgrScreen::registerGraphic(tSurfaceGraphic& graphic) {

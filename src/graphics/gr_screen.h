@@ -13,8 +13,11 @@
 //   never before it.
 // - The window: made and destroyed on the user-interface thread; invalidate
 //   may be called from any thread.
+// - Parent lock (parentMutex_): guards where a surface shows inside another;
+//   a leaf lock, nothing is taken while it is held.
 // The drawing settings (colours, pen, origin) are read and written by Logo
-// code, which holds the interpreter lock.
+// code, which holds the interpreter lock; the background colour, which
+// composition reads too, changes only under the drawing lock.
 //
 // Layer: graphics, above objects and prims. Surfaces, pages, panes,
 // windows, turtles and drawing lists, drawn with cairo into bitmaps that
@@ -73,8 +76,8 @@ class tgrScreen {
   void resize(int width, int height);
 
   // --- Drawing settings of the background commands ---
-  Rgb backgroundColour() const { return background_; }
-  void setBackgroundColour(Rgb colour) { background_ = colour & 0xFFFFFF; }
+  Rgb backgroundColour() const;
+  void setBackgroundColour(Rgb colour);
   // Line colour, width and pattern of the bg commands.
   const Pen& linePen() const { return linePen_; }
   void setLineColour(Rgb colour) { linePen_.colour = colour & 0xFFFFFF; }
@@ -130,10 +133,10 @@ class tgrScreen {
   // upper-left pixel at `offset` (a pane drawn on its page).
   void paintInto(cairo_t* canvas, PixelPoint offset);
   // A surface shown inside another (a pane on its page) at `position`:
-  // invalidations pass on to the parent; none detaches it.
+  // invalidations pass on to the parent; none detaches it. Any thread.
   void setParent(tgrScreen* parent, PixelPoint position);
-  tgrScreen* parent() const { return parent_; }
-  PixelPoint positionInParent() const { return positionInParent_; }
+  tgrScreen* parent() const;
+  PixelPoint positionInParent() const;
   // Painting of child surfaces over the composed area (set by the page).
   void setChildPainter(OverlayPainter painter) { childPainter_ = std::move(painter); }
   // Milliseconds of the steady clock at the end of the last paint.
@@ -145,8 +148,8 @@ class tgrScreen {
   std::shared_ptr<PlatformWindow> window_;
   tmultiobject* owner_ = nullptr;
   mutable std::recursive_mutex drawingMutex_;
-  PixelBuffer bitmap_;  // guarded by drawingMutex_
-  Rgb background_ = kWhite;
+  PixelBuffer bitmap_;       // guarded by drawingMutex_
+  Rgb background_ = kWhite;  // guarded by drawingMutex_
   Pen linePen_;
   PixelPoint origin_;
   SurfaceRange defaultRange_;
@@ -156,8 +159,9 @@ class tgrScreen {
   std::atomic<bool> paintingEnabled_{false};  // set by the owner's process, read by paints
   OverlayPainter overlay_;
   OverlayPainter childPainter_;
-  tgrScreen* parent_ = nullptr;
-  PixelPoint positionInParent_;
+  mutable std::mutex parentMutex_;
+  tgrScreen* parent_ = nullptr;  // guarded by parentMutex_
+  PixelPoint positionInParent_;  // guarded by parentMutex_
   std::atomic<int64_t> lastPaintTick_{0};
 };
 

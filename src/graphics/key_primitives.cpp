@@ -23,7 +23,7 @@ std::shared_ptr<TypedKeys> mainKeys() {
   return window->typedKeys();
 }
 
-const ProcessControl* caller() {
+ProcessControl* caller() {
   tLogoprocess* self = currentProcess();
   return self ? &self->control() : nullptr;
 }

@@ -7,7 +7,7 @@
 #include <cmath>
 
 #include "graphics/background_shapes.h"
-#include "interp/interpreter_lock.h"
+#include "interp/scheduler.h"
 #include "objects/multi_object.h"
 #include "values/random.h"
 

@@ -32,7 +32,7 @@ void TypedKeys::push(const LogoKey& key) {
   }
 }
 
-std::optional<LogoKey> TypedKeys::take(const ProcessControl* self, SteadyTime deadline) {
+std::optional<LogoKey> TypedKeys::take(ProcessControl* self, SteadyTime deadline) {
   std::optional<LogoKey> taken;
   const auto ready = [&] {
     active_ = true;
@@ -42,7 +42,11 @@ std::optional<LogoKey> TypedKeys::take(const ProcessControl* self, SteadyTime de
     keys_.pop_front();
     return true;
   };
-  if (waitReleased(self, ready, deadline) == WaitEnd::Stopped) throw eTerminateException(false);
+  if (waitReleased(self, ready, deadline) == WaitEnd::Stopped) {
+    // Told to stop after the key was taken: the key stays for the next reader.
+    if (taken) changeAndNotify([&] { keys_.push_front(*taken); });
+    throw eTerminateException(false);
+  }
   return taken;
 }
 

@@ -28,7 +28,7 @@ class TypedKeys {
   // Takes the oldest key, waiting for one until the deadline; none when the
   // deadline passed. `self` is the waiting process (none: a thread that is
   // never told to stop); told to stop, it ends the process.
-  std::optional<LogoKey> take(const ProcessControl* self, SteadyTime deadline = SteadyTime::max());
+  std::optional<LogoKey> take(ProcessControl* self, SteadyTime deadline = SteadyTime::max());
   // Whether a key waits; switches the buffer on.
   bool waiting();
   // The key taken last, if any.

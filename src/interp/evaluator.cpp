@@ -390,6 +390,7 @@ bool runList(const CompiledPtr& code) {
   CompiledPtr keep = code;  // the list may be compiled anew while it runs
   Parser parser(state, *keep);
   while (!parser.atEnd()) {
+    stopAtInstruction(state);
     try {
       if (parser.runInstruction()) break;
     } catch (eLogoException& e) {

@@ -8,10 +8,8 @@
 #include "interp/error_messages.h"
 #include "interp/evaluator.h"
 #include "core/global_options.h"
-#include "interp/interpreter_lock.h"
 #include "interp/process_list.h"
 #include "interp/thread_state.h"
-#include "interp/yield_point.h"
 #include "lang/dictionary.h"
 #include "platform/hand_over.h"
 #include "platform/large_stack_thread.h"
@@ -23,19 +21,6 @@ namespace lx {
 namespace {
 
 thread_local tLogoprocess* runningProcess = nullptr;
-
-// The yield point of every thread that holds the interpreter lock: let a
-// waiting thread in; for a process, also stop at a pause and notice a stop
-// request.
-void yieldToOthers(ThreadState& state) {
-  if (!InterpreterLock::heldHere()) return;
-  interpreterLock().yield();
-  tLogoprocess* process = runningProcess;
-  if (!process) return;
-  ProcessControl& control = process->control();
-  if (control.paused()) waitReleased(&control, [&] { return !control.paused(); });
-  if (control.stopRequested()) state.stopRequested = true;
-}
 
 bool onUiThread() {
   return startedPlatform() && uiThread().isCurrent();
@@ -61,7 +46,6 @@ tLogoprocess::tLogoprocess(ProcessStart start)
 tLogoprocess::~tLogoprocess() = default;
 
 std::shared_ptr<tLogoprocess> tLogoprocess::start(std::shared_ptr<tLogoprocess> process) {
-  startProcesses();
   tallthreads& list = allThreads();
   list.reapFinished();
   list.add(process);
@@ -74,11 +58,18 @@ Value tLogoprocess::nameValue() const {
   return makeWord(name_);
 }
 
+// The process holds the lock by its own token from its start to its end,
+// giving it up only for waits and hand-overs. A process told to stop
+// before it started still builds its state and ends at its first
+// instruction, quietly.
 void tLogoprocess::execute() {
   runningProcess = this;
   setLogoProcessThread(true);
-  interpreterLock().lock();
+  LockToken token;
+  scheduler().take(token);
+  control_.enter(ProcessPhase::Running);
   auto state = std::make_unique<ThreadState>();
+  state->control = &control_;
   installThreadState(state.get());
   buildState(*state);
   state_ = state.get();
@@ -88,7 +79,7 @@ void tLogoprocess::execute() {
   installThreadState(nullptr);
   state.reset();
   notifyEnd();
-  interpreterLock().unlock();
+  scheduler().give(token);
   runningProcess = nullptr;
   allThreads().retire(*this);
 }
@@ -174,9 +165,9 @@ void tLogoprocess::notifyEnd() {
       // The notification borrows the lock this process still holds, so
       // that what it raises (the next event of a control) does not wait
       // for the lock of the process that waits for it.
-      const bool holds = InterpreterLock::heldHere();
+      const LockLoan loan = LockLoan::ofThisThread();
       uiThread().runOnUiThread([&] {
-        BorrowedInterpreterLock lock(holds);
+        BorrowedLock lock(loan);
         notification();
       });
     } else {
@@ -193,22 +184,16 @@ void tLogoprocess::forgetNotification() {
   endNotification_ = nullptr;
 }
 
-bool tLogoprocess::waitFor(bool ignoreOwnStop, Serve serve) {
+bool tLogoprocess::waitFor(Serve serve) {
   assert(currentProcess() != this && "a process cannot wait for itself");
-  const auto hasEnded = [this] { return ended_; };
+  const auto hasEnded = [this] { return ended(); };
   if (onUiThread()) {
-    InterpreterUnlockScope released;
-    uiThread().runUntil(
-        [&] {
-          std::lock_guard lock(waitMutex());
-          return ended_;
-        },
-        SteadyTime::max(), serve | Serve::HandOvers);
+    LockReleased released;
+    uiThread().runUntil(hasEnded, SteadyTime::max(), serve | Serve::HandOvers);
     return true;
   }
   tLogoprocess* self = currentProcess();
-  const ProcessControl* watched = self && !ignoreOwnStop ? &self->control() : nullptr;
-  return waitReleased(watched, hasEnded) == WaitEnd::Ready;
+  return waitReleased(self ? &self->control() : nullptr, hasEnded) == WaitEnd::Ready;
 }
 
 tLogoprocess* currentProcess() {
@@ -225,14 +210,6 @@ int64_t waitUnitsToMilliseconds(int64_t count) {
     default:
       return count;
   }
-}
-
-void startProcesses() {
-  static const bool installed = [] {
-    setYieldHook(yieldToOthers);
-    return true;
-  }();
-  (void)installed;
 }
 
 }  // namespace lx

@@ -1,8 +1,9 @@
 // tLogoprocess: a Logo process, one thread with an interpreter state of its
 // own that runs one instruction list (an event handler, the body of
 // `launch`, a console line...). Processes take turns at the interpreter
-// lock; a process holds it while it runs Logo code and gives it up at every
-// yield point and every wait.
+// lock; a process holds it while it runs Logo code, hands it over at a
+// yield point when its slice is up, and gives it up for every wait. Its
+// phase (scheduler.h) says where it is in its life.
 //
 // Ownership: the process list and the process's own thread share the
 // process. Every Logo value the process holds is released by its thread
@@ -73,16 +74,15 @@ class tLogoprocess : public std::enable_shared_from_this<tLogoprocess> {
   // interpreter lock may look into it.
   ThreadState* state() const { return state_; }
 
-  // Asks the process to stop; it ends at its next yield point or wait.
+  // Asks the process to stop; it ends at its next instruction or wait.
   void signalStop() { control_.requestStop(); }
-  // Whether the thread has ended its work (checked under the wait mutex).
-  bool ended() const { return ended_; }
+  // Whether the thread has done all its work.
+  bool ended() const { return control_.phase() == ProcessPhase::Ended; }
   // Waits until the thread has ended, with the interpreter lock released.
-  // A process that waits is itself stopped by a stop request (answers
-  // false) unless `ignoreOwnStop`; the user-interface thread keeps serving
-  // hand-overs meanwhile.
-  // The user-interface thread serves `serve` meanwhile (at least hand-overs).
-  bool waitFor(bool ignoreOwnStop = false, Serve serve = Serve::HandOvers);
+  // A process that waits is itself stopped by a stop request: it answers
+  // false at once, and the caller ends. The user-interface thread serves
+  // `serve` meanwhile (at least hand-overs).
+  bool waitFor(Serve serve = Serve::HandOvers);
 
   const void* notificationData() const { return notificationData_; }
   // The object the notification was about is gone: the notification is dropped.
@@ -134,7 +134,6 @@ class tLogoprocess : public std::enable_shared_from_this<tLogoprocess> {
 
   ProcessControl control_;
   ThreadState* state_ = nullptr;
-  bool ended_ = false;                        // guarded by the wait mutex
   bool retired_ = false;                      // guarded by the process list's lock
   std::unique_ptr<LargeStackThread> thread_;  // guarded by the process list's lock
 };
@@ -144,8 +143,5 @@ tLogoprocess* currentProcess();
 
 // Converts a count of wait units to milliseconds by the current wait unit.
 int64_t waitUnitsToMilliseconds(int64_t count);
-
-// Installs the yield point of processes (once, at start-up; safe to repeat).
-void startProcesses();
 
 }  // namespace lx

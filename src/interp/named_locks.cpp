@@ -46,12 +46,17 @@ tLogoCriticalSection& namedLock(std::string_view name) {
 
 void enterCritical(tLogoCriticalSection& lock) {
   tLogoprocess* self = currentProcess();
+  bool took = false;
   const WaitEnd end = waitReleased(self ? &self->control() : nullptr, [&] {
     if (lock.taken) return false;
-    lock.taken = true;
+    lock.taken = took = true;
     return true;
   });
-  if (end == WaitEnd::Stopped) throw eTerminateException(false);
+  if (end != WaitEnd::Stopped) return;
+  // Told to stop while it queued for the interpreter lock with the named
+  // lock taken: the named lock goes back, the list never runs.
+  if (took) leaveCritical(lock);
+  throw eTerminateException(false);
 }
 
 void leaveCritical(tLogoCriticalSection& lock) {

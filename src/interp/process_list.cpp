@@ -3,7 +3,8 @@
 
 #include <algorithm>
 
-#include "interp/interpreter_lock.h"
+#include "core/control_exceptions.h"
+#include "interp/scheduler.h"
 #include "interp/thread_state.h"
 #include "lang/dictionary.h"
 #include "lang/name_comparison.h"
@@ -13,6 +14,13 @@
 
 namespace lx {
 namespace {
+
+// Whether the process runs as the object: it was started as it, or the
+// object is its current object now (read under the interpreter lock).
+bool runsAs(const tLogoprocess& process, const tlogoobject* object) {
+  return process.object().get() == object ||
+         (process.state() && process.state()->currentObject.get() == object);
+}
 
 bool isSpared(const tLogoprocess& process) {
   return process.name().size() >= 3 && namesEqual(std::string_view(process.name()).substr(0, 3), "%p%");
@@ -61,7 +69,7 @@ void tallthreads::retire(tLogoprocess& process) {
     if (process.thread_) retired_.push_back(std::move(process.thread_));
   }
   changeAndNotify([&] {
-    process.ended_ = true;
+    process.control_.enter(ProcessPhase::Ended);
     live_.fetch_sub(1);
   });
   wakeUiThread();
@@ -93,9 +101,9 @@ std::shared_ptr<tLogoprocess> tallthreads::lastMatching(
 
 void tallthreads::stopAndWait(std::shared_ptr<tLogoprocess> process) {
   process->signalStop();
-  // A stopper finishes its work even when it is told to stop meanwhile:
-  // every process it waits for is ending already.
-  process->waitFor(true);
+  // A stopper told to stop meanwhile ends: the processes it stopped end on
+  // their own.
+  if (!process->waitFor()) throw eTerminateException(false);
 }
 
 void tallthreads::stopAll(bool all) {
@@ -170,23 +178,30 @@ void tallthreads::resumeAll() {
   for (const auto& process : processes_) process->control().setPaused(false);
 }
 
+void tallthreads::endProcessesOf(const std::vector<const tlogoobject*>& objects) {
+  const tLogoprocess* caller = currentProcess();
+  const auto runsAsOne = [&](const tLogoprocess& p) {
+    return &p != caller && std::any_of(objects.begin(), objects.end(),
+                                       [&](const tlogoobject* object) { return runsAs(p, object); });
+  };
+  while (std::shared_ptr<tLogoprocess> next = lastMatching(runsAsOne)) stopAndWait(std::move(next));
+}
+
 void tallthreads::objectErased(const tlogoobject* object) {
   tLogoprocess* caller = currentProcess();
-  const auto runsAs = [&](const tLogoprocess& p) {
-    return p.object().get() == object || (p.state() && p.state()->currentObject.get() == object);
-  };
-  // Processes running as the object end; the caller, erasing its own
-  // object, ends at its next yield point after the erase.
-  if (caller && runsAs(*caller)) caller->signalStop();
-  while (std::shared_ptr<tLogoprocess> next =
-             lastMatching([&](const tLogoprocess& p) { return &p != caller && runsAs(p); })) {
-    stopAndWait(std::move(next));
-  }
   std::lock_guard lock(mutex_);
   for (const auto& process : processes_) {
     if (process->notificationData_ == object) process->endNotification_ = nullptr;
     ThreadState* state = process->state();
-    if (!state || process.get() == caller) continue;
+    if (process.get() == caller) {
+      if (state && runsAs(*process, object)) state->endAfterErase = true;
+      continue;
+    }
+    if (runsAs(*process, object)) {
+      process->signalStop();
+      continue;
+    }
+    if (!state) continue;
     std::erase_if(state->objectList, [&](const Value& v) { return v.get() == object; });
     for (Value& saved : state->objectStack) {
       if (saved.get() == object) saved = erasedContext();
@@ -205,7 +220,7 @@ bool tallthreads::waitUntilEmpty(SteadyTime deadline) {
   // Checked under the wait mutex, so it must not take the list lock.
   const auto empty = [this] { return live_.load() == 0; };
   if (startedPlatform() && uiThread().isCurrent()) {
-    InterpreterUnlockScope released;
+    LockReleased released;
     uiThread().runUntil(empty, deadline, Serve::HandOvers);
   } else {
     waitReleased(nullptr, empty, deadline);
@@ -219,8 +234,7 @@ void tallthreads::killAll() {
 }
 
 tallthreads& allThreads() {
-  static tallthreads list;
-  return list;
+  return scheduler().processes();
 }
 
 }  // namespace lx

@@ -1,7 +1,14 @@
 // tallthreads: the list of all processes, in registration order, with its
-// own lock. Lock order: the list lock may be taken while holding the
-// interpreter lock, never the other way round; whoever waits for a process
-// lets the list lock go first.
+// own lock; the scheduler owns it. Lock order: the list lock may be taken
+// while holding the interpreter lock, never the other way round; whoever
+// waits for a process lets the list lock go first. The wait mutex may be
+// taken while holding the list lock (a stop request), never the reverse.
+//
+// Every wait for another process (cancel, stopall, erasing an object whose
+// processes run) is a wait of the caller too: a caller told to stop
+// meanwhile stops waiting and ends (eTerminateException), leaving the
+// processes it stopped to end on their own. So processes that stop each
+// other always all end.
 #pragma once
 
 #include <atomic>
@@ -52,8 +59,17 @@ class tallthreads {
   size_t count();
   void pauseAll();
   void resumeAll();
-  // An object is being erased: processes running as it end, the others
-  // forget it. Called under the interpreter lock.
+  // Objects are about to be taken apart: stops the processes that run as
+  // any of them (their start object or their current object) and waits
+  // until they have ended, with the interpreter lock released meanwhile.
+  // The caller itself, when it runs as one of them, goes on (it ends after
+  // its erase).
+  void endProcessesOf(const std::vector<const tlogoobject*>& objects);
+  // An object is being taken apart; never lets the interpreter lock go. A
+  // process still running as it (one started while its processes ended) is
+  // told to stop, and ends before it runs Logo code again; the caller, when
+  // it runs as the object, is marked to end after its erase; the others
+  // forget the object. Called under the interpreter lock.
   void objectErased(const tlogoobject* object);
   // Drops the end notifications about `data`.
   void forgetNotifications(const void* data);

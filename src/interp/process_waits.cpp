@@ -3,8 +3,6 @@
 
 #include <condition_variable>
 
-#include "interp/interpreter_lock.h"
-
 namespace lx {
 namespace {
 
@@ -13,6 +11,25 @@ namespace {
 std::condition_variable& waitChanged() {
   static auto* changed = new std::condition_variable;
   return *changed;
+}
+
+bool stopped(const ProcessControl* self) {
+  return self && self->stopRequested();
+}
+
+// The wait itself, with the interpreter lock released.
+WaitEnd waitUnlocked(const ProcessControl* self, const std::function<bool()>& ready, SteadyTime deadline) {
+  std::unique_lock lock(waitMutex());
+  for (;;) {
+    if (stopped(self)) return WaitEnd::Stopped;
+    if (ready && ready()) return WaitEnd::Ready;
+    if (deadline == SteadyTime::max()) {
+      waitChanged().wait(lock);
+    } else if (waitChanged().wait_until(lock, deadline) == std::cv_status::timeout) {
+      if (stopped(self)) return WaitEnd::Stopped;
+      return ready && ready() ? WaitEnd::Ready : WaitEnd::TimedOut;
+    }
+  }
 }
 
 }  // namespace
@@ -30,35 +47,15 @@ void changeAndNotify(const std::function<void()>& change) {
   waitChanged().notify_all();
 }
 
-void ProcessControl::requestStop() {
-  changeAndNotify([this] {
-    stop_.store(true);
-    paused_.store(false);
-  });
-  // Outside the wait mutex: withdrawing a hand-over takes the interface's
-  // queue lock.
-  stopSource_.request_stop();
-}
-
-void ProcessControl::setPaused(bool paused) {
-  changeAndNotify([&] {
-    if (!stop_.load()) paused_.store(paused);
-  });
-}
-
-WaitEnd waitReleased(const ProcessControl* self, const std::function<bool()>& ready, SteadyTime deadline) {
-  InterpreterUnlockScope released;
-  std::unique_lock lock(waitMutex());
-  for (;;) {
-    if (self && self->stopRequested()) return WaitEnd::Stopped;
-    if (ready && ready()) return WaitEnd::Ready;
-    if (deadline == SteadyTime::max()) {
-      waitChanged().wait(lock);
-    } else if (waitChanged().wait_until(lock, deadline) == std::cv_status::timeout) {
-      if (self && self->stopRequested()) return WaitEnd::Stopped;
-      return ready && ready() ? WaitEnd::Ready : WaitEnd::TimedOut;
-    }
+WaitEnd waitReleased(ProcessControl* self, const std::function<bool()>& ready, SteadyTime deadline) {
+  WaitEnd end;
+  {
+    if (self) self->enter(ProcessPhase::Waiting);
+    LockReleased released;
+    end = waitUnlocked(self, ready, deadline);
   }
+  if (self) self->enter(ProcessPhase::Running);
+  return stopped(self) ? WaitEnd::Stopped : end;
 }
 
 }  // namespace lx

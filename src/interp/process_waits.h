@@ -6,11 +6,10 @@
 // under that mutex and wakes every waiter, so no wake-up is ever lost.
 #pragma once
 
-#include <atomic>
 #include <functional>
 #include <mutex>
-#include <stop_token>
 
+#include "interp/scheduler.h"
 #include "platform/clock.h"
 
 namespace lx {
@@ -20,31 +19,17 @@ std::mutex& waitMutex();
 // Runs `change` under the wait mutex and wakes every waiter.
 void changeAndNotify(const std::function<void()>& change);
 
-// What other threads tell one process: to stop, to pause.
-class ProcessControl {
- public:
-  // Never refused; also lifts a pause, so that a paused process sees it.
-  void requestStop();
-  bool stopRequested() const { return stop_.load(std::memory_order_relaxed); }
-  void setPaused(bool paused);
-  bool paused() const { return paused_.load(std::memory_order_relaxed); }
-  // Signalled by the stop request: work handed over to the user-interface
-  // thread that has not started yet is withdrawn when the process stops.
-  std::stop_token stopToken() const { return stopSource_.get_token(); }
-
- private:
-  std::stop_source stopSource_;
-  std::atomic<bool> stop_{false};
-  std::atomic<bool> paused_{false};
-};
-
 enum class WaitEnd { Ready, Stopped, TimedOut };
 
 // Waits until `ready` (checked under the wait mutex; may be empty), until
 // `self` is told to stop (none: a thread that is no process, which is never
 // stopped) or until the deadline. The interpreter lock is released for the
-// wait when the caller holds it, and taken back before returning.
-WaitEnd waitReleased(const ProcessControl* self, const std::function<bool()>& ready,
+// wait when the caller holds it, and taken back before returning; `self` is
+// Waiting meanwhile. A stop request wins: it is looked at again once the
+// lock is back, so a process told to stop while it queued for the lock
+// answers Stopped even when `ready` held (a caller whose `ready` took
+// something gives it back then).
+WaitEnd waitReleased(ProcessControl* self, const std::function<bool()>& ready,
                      SteadyTime deadline = SteadyTime::max());
 
 }  // namespace lx

@@ -27,7 +27,7 @@ const Value& erasedContext() {
 void restoreCurrentObject(ThreadState& state, Value saved) {
   if (saved.get() == erasedContext().get()) {
     state.currentObject = nullptr;
-    state.stopRequested = true;
+    state.control->requestStop();
     return;
   }
   state.currentObject = std::move(saved);

@@ -6,6 +6,7 @@
 // own state, so nothing here is shared.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -13,6 +14,7 @@
 #include "core/control_exceptions.h"
 #include "interp/local_tab.h"
 #include "interp/logo_stack.h"
+#include "interp/scheduler.h"
 
 namespace lx {
 
@@ -68,12 +70,27 @@ struct ThreadState {
   bool savedByte = false;  // restored after a tail call
   std::unique_ptr<eOutputException> outputException;
   bool markActivity = false;
-  bool stopRequested = false;           // the process was told to end
+  // Whom other threads tell to stop or pause: the process's own control, or
+  // for a thread that is no process (a test's), the state's own.
+  ProcessControl ownControl{ProcessPhase::Running};
+  ProcessControl* control = &ownControl;
+  // Runs at every yield point of this state when set: a harness that bounds
+  // how long Logo code may run (the fuzzer's).
+  std::function<void(ThreadState&)> yieldWatch;
+  // Objects being taken apart by this thread, outermost first counted; the
+  // process runs as one of them itself and ends once the erase is done.
+  int takingApart = 0;
+  bool endAfterErase = false;
   std::vector<std::string> activeTags;  // tags of the running `catch` calls, lower-cased
   CaughtError caughtError;
   uint32_t repcount = 0;  // the round of the innermost running loop; 0 outside loops
   // The state `test` sets for `iftrue` and `iffalse`, kept per procedure call.
   enum class TestState : uint8_t { Unset, True, False } testState = TestState::Unset;
+  // How deeply each higher-order primitive runs inside itself here: its
+  // temporary procedures are named by the level.
+  struct HigherOrderNesting {
+    int apply = 0, map = 0, filter = 0, generate = 0;
+  } higherOrderNesting;
 };
 
 // Stands in a saved context for an object that was erased while the
@@ -81,7 +98,7 @@ struct ThreadState {
 const Value& erasedContext();
 // Makes a saved object current again at the end of `ask`, of a prefixed
 // call or of a handler; returning to an erased context asks the process to
-// end at its next yield point.
+// end at its next instruction.
 void restoreCurrentObject(ThreadState& state, Value saved);
 
 // The state of the calling thread; every thread that runs Logo code installs

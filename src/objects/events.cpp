@@ -2,9 +2,9 @@
 #include "objects/events.h"
 
 #include "core/control_exceptions.h"
-#include "interp/interpreter_lock.h"
 #include "core/logo_exception.h"
 #include "interp/logo_process.h"
+#include "interp/scheduler.h"
 #include "interp/thread_state.h"
 #include "objects/main_object.h"
 #include "objects/object_scope.h"
@@ -57,7 +57,7 @@ bool raiseEventAndWait(tmultiobject* object, NameCode event) {
   // the object drops the notification, and the waiter must still wake.
   const std::shared_ptr<tLogoprocess> process = raise(object, event, {});
   if (!process) return false;
-  if (!process->waitFor(false, Serve::HandOvers | Serve::MouseInput)) throw eTerminateException(false);
+  if (!process->waitFor(Serve::HandOvers | Serve::MouseInput)) throw eTerminateException(false);
   return true;
 }
 

@@ -1,12 +1,22 @@
 // Destroying objects. An object goes with its heirs that came from it (its
 // first parent) or stand in it (its place); heirs that only took it as a
 // behaviour lose the behaviour and stay.
+//
+// No other Logo code runs on an object that is half taken apart: the
+// processes running as the object and as everything that goes with it are
+// stopped and waited for first, while the object is still whole (the
+// interpreter lock goes meanwhile, and other processes run on the whole
+// object); the taking apart itself then keeps the lock to the end, even
+// through the destroy procedures of the heirs it runs.
 #include <algorithm>
+#include <utility>
 
+#include "core/control_exceptions.h"
 #include "interp/evaluator.h"
 #include "core/logo_exception.h"
 #include "interp/lookup_epoch.h"
 #include "interp/process_list.h"
+#include "interp/scheduler.h"
 #include "interp/thread_state.h"
 #include "objects/container_object.h"
 #include "objects/multi_object.h"
@@ -18,8 +28,17 @@
 namespace lx {
 namespace {
 
+bool isFirstParentOrPlace(const tmultiobject& object, const tmultiobject& heir) {
+  return (heir.firstParentCount > 0 && heir.firstParent() == &object) || heir.place.get() == &object;
+}
+
+bool takingApart() {
+  return hasThreadState() && threadState().takingApart > 0;
+}
+
 // Runs the instance's `destroy` procedure with the object current. An error
-// there goes on only while the interpreter still runs.
+// there goes on only while the interpreter still runs. The end of the
+// process inside a taking apart waits until the taking apart is done.
 void runDestroyProcedure(tmultiobject& object) {
   if (!object.isInstance() || !object.constructed() || !interpreterRunning() || !hasThreadState()) return;
   auto* destroy = dynamic_cast<tProcDesc*>(object.findProcedure(objectCodes().destroy));
@@ -30,8 +49,47 @@ void runDestroyProcedure(tmultiobject& object) {
     callDescriptor(*destroy, 0, false);
   } catch (const eLogoException&) {
     if (interpreterRunning()) throw;
+  } catch (const eTerminateException&) {
+    if (state.takingApart == 0) throw;
+    state.endAfterErase = true;
   }
 }
+
+// The object and everything that goes with it: the heirs whose first
+// parent or place it is, and the children of a container, all the way down.
+void collectGoingWith(tmultiobject& object, std::vector<const tlogoobject*>& going) {
+  if (std::find(going.begin(), going.end(), &object) != going.end()) return;
+  going.push_back(&object);
+  for (const ObjectRef& heir : object.heirs) {
+    if (heir->alive() && isFirstParentOrPlace(object, *heir)) collectGoingWith(*heir, going);
+  }
+  tcontainerobject* container = object.asContainer();
+  if (!container) return;
+  container->children->forEach([&](tTabDesc& desc) {
+    if (tmultiobject* child = asObject(static_cast<tLogoVarDesc&>(desc).value))
+      collectGoingWith(*child, going);
+  });
+}
+
+// Held while an object is taken apart: yields keep the interpreter lock,
+// and a process that erased the object it runs as ends once the outermost
+// taking apart is done.
+class TakingApart {
+ public:
+  TakingApart() : state_(hasThreadState() ? &threadState() : nullptr) {
+    if (state_) ++state_->takingApart;
+  }
+  ~TakingApart() {
+    if (!state_ || --state_->takingApart > 0) return;
+    if (std::exchange(state_->endAfterErase, false)) state_->control->requestStop();
+  }
+  TakingApart(const TakingApart&) = delete;
+  TakingApart& operator=(const TakingApart&) = delete;
+
+ private:
+  ThreadState* state_;
+  HandOverHold hold_;
+};
 
 // Takes the object out of every world-wide place that names it; the
 // processes running as the object end, the others forget it.
@@ -57,10 +115,6 @@ void clearTable(tLogoTab& table) {
   for (NameCode code : codes) table.eraseEntry(code);
 }
 
-bool isFirstParentOrPlace(const tmultiobject& object, const tmultiobject& heir) {
-  return (heir.firstParentCount > 0 && heir.firstParent() == &object) || heir.place.get() == &object;
-}
-
 }  // namespace
 
 void destroyObject(tmultiobject& object) {
@@ -68,6 +122,13 @@ void destroyObject(tmultiobject& object) {
   if (!object.alive()) return;
   runDestroyProcedure(object);
   if (!object.alive()) return;  // the procedure erased it already
+  if (!takingApart()) {
+    std::vector<const tlogoobject*> going;
+    collectGoingWith(object, going);
+    allThreads().endProcessesOf(going);
+    if (!object.alive()) return;  // erased by another process meanwhile
+  }
+  const TakingApart apart;
   object.alive_ = false;
   invalidateLookups();
   forgetEverywhere(object);

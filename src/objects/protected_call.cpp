@@ -1,8 +1,8 @@
 // Handing protected work over to the user-interface thread.
 #include "objects/protected_call.h"
 
-#include "interp/interpreter_lock.h"
 #include "interp/logo_process.h"
+#include "interp/scheduler.h"
 #include "interp/thread_state.h"
 #include "platform/platform.h"
 #include "platform/ui_thread.h"
@@ -31,7 +31,7 @@ void runProtected(const std::function<void()>& work) {
     return;
   }
   ThreadState* caller = hasThreadState() ? &threadState() : nullptr;
-  const bool callerHoldsLock = InterpreterLock::heldHere();
+  const LockLoan loan = LockLoan::ofThisThread();
   // A process told to stop while its work still waits for the interface
   // ends at once (HandOverStopped ends it quietly).
   tLogoprocess* process = currentProcess();
@@ -39,7 +39,7 @@ void runProtected(const std::function<void()>& work) {
   uiThread().runOnUiThread(
       [&] {
         BorrowedState borrowed(caller);
-        BorrowedInterpreterLock lock(callerHoldsLock);
+        BorrowedLock lock(loan);
         work();
       },
       stop);

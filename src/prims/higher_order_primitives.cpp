@@ -9,6 +9,7 @@
 #include "interp/primitive_descs.h"
 #include "interp/procedure_resolver.h"
 #include "interp/registry.h"
+#include "interp/thread_state.h"
 #include "lang/dictionary.h"
 #include "lang/localized_codes.h"
 #include "values/list_builder.h"
@@ -19,22 +20,35 @@ namespace {
 
 constexpr size_t kMaxGenerated = 10000;
 
+// One level of a higher-order primitive running inside itself in this
+// process; the level goes when the primitive ends, also by an error.
+class NestingLevel {
+ public:
+  explicit NestingLevel(int& nesting) : nesting_(nesting) { ++nesting_; }
+  ~NestingLevel() { --nesting_; }
+  NestingLevel(const NestingLevel&) = delete;
+  NestingLevel& operator=(const NestingLevel&) = delete;
+  int level() const { return nesting_; }
+
+ private:
+  int& nesting_;
+};
+
 // The procedure a higher-order primitive calls: a named one, or a temporary
 // one made from a procedure text or a template, destroyed with this object.
 class GivenProcedure {
  public:
-  // `kind` is "apply", "map", "filter" or "generate"; `inputs` the count a
-  // template takes.
+  // `kind` is "apply", "map", "filter" or "generate" and `nesting` its
+  // counter in the process's state; `inputs` the count a template takes.
   GivenProcedure(const Value& given, std::string_view kind, int& nesting, int inputs, bool asOperation)
-      : nesting_(nesting) {
-    ++nesting_;
+      : level_(nesting) {
     if (given->isWord() && !given->isNumber()) {
       desc_ = findNamed(*given);
       return;
     }
     const tLogoList* list = asList(*given);
     if (!list || list->isEmpty()) throw eLogoException(erExpectWord, given);
-    const std::string suffix = std::to_string(nesting_);
+    const std::string suffix = std::to_string(level_.level());
     if (list->element()->isList()) {
       temporary_ = fromText(*list, std::string(kind) + ".define" + suffix);
     } else {
@@ -42,8 +56,6 @@ class GivenProcedure {
     }
     desc_ = temporary_.get();
   }
-  ~GivenProcedure() { --nesting_; }
-
   tProcDesc& desc() const { return *desc_; }
 
   // Checks an input count against the procedure's (27 too few, 38 too many).
@@ -94,12 +106,14 @@ class GivenProcedure {
     return std::make_unique<tLogoProcDescF>(codeOf(name), params, Value(body.finish()));
   }
 
-  int& nesting_;
+  NestingLevel level_;  // first, so that it goes also when the making fails
   tProcDesc* desc_ = nullptr;
   std::unique_ptr<tProcDesc> temporary_;
 };
 
-int applyNesting = 0, mapNesting = 0, filterNesting = 0, generateNesting = 0;
+ThreadState::HigherOrderNesting& nesting() {
+  return threadState().higherOrderNesting;
+}
 
 Value applyProcedure(tLogoStack& stack, int count, bool asFunction) {
   std::vector<Value> inputs = stack.takeInputs(count);
@@ -108,7 +122,7 @@ Value applyProcedure(tLogoStack& stack, int count, bool asFunction) {
   const tLogoList* list = asList(*inputs[1]);
   if (!list) throw eLogoException(erExpectList, inputs[1]);
   const int n = static_cast<int>(list->count());
-  GivenProcedure procedure(inputs[0], "apply", applyNesting, n, asFunction);
+  GivenProcedure procedure(inputs[0], "apply", nesting().apply, n, asFunction);
   procedure.checkInputs(n);
   for (const Value& item : *list) stack.push(item);
   return procedure.call(n, asFunction);
@@ -136,7 +150,7 @@ Value mapProcedure(tLogoStack& stack, int count, bool asFunction) {
     if (data.back().size() != data.front().size()) throw eLogoException(erBadStructure, inputs[i]);
   }
   const int n = static_cast<int>(data.size());
-  GivenProcedure procedure(inputs[0], "map", mapNesting, n, asFunction);
+  GivenProcedure procedure(inputs[0], "map", nesting().map, n, asFunction);
   procedure.checkInputs(n);
   ListBuilder results;
   for (size_t index = 0; index < data.front().size(); ++index) {
@@ -151,7 +165,7 @@ Value mapProcedure(tLogoStack& stack, int count, bool asFunction) {
 Value filterList(const Value& given, const Value& data) {
   const tLogoList* list = asList(*data);
   if (!list) throw eLogoException(erBadStructure, data);
-  GivenProcedure procedure(given, "filter", filterNesting, 1, true);
+  GivenProcedure procedure(given, "filter", nesting().filter, 1, true);
   procedure.requireOneInput(given);
   ListBuilder kept;
   for (const Value& item : *list) {
@@ -166,13 +180,13 @@ Value generateList(const Value& test, const Value& step, const Value& seed) {
   int64_t remaining = counting ? std::max<int64_t>(0, test->asInteger()) : 0;
   std::unique_ptr<GivenProcedure> testProcedure;
   if (!counting) {
-    testProcedure = std::make_unique<GivenProcedure>(test, "generate", generateNesting, 1, true);
+    testProcedure = std::make_unique<GivenProcedure>(test, "generate", nesting().generate, 1, true);
     testProcedure->requireOneInput(test);
   }
   const tLogoList* stepList = asList(*step);
   std::unique_ptr<GivenProcedure> stepProcedure;
   if (!(stepList && stepList->isEmpty())) {
-    stepProcedure = std::make_unique<GivenProcedure>(step, "generate", generateNesting, 1, true);
+    stepProcedure = std::make_unique<GivenProcedure>(step, "generate", nesting().generate, 1, true);
     stepProcedure->requireOneInput(step);
   }
   ListBuilder values;

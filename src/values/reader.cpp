@@ -18,8 +18,6 @@
 namespace lx {
 namespace {
 
-int lenientCounter = 0;  // changed and read under the interpreter lock
-
 Value wordValue(const tScanner& scanner) {
   const std::string& read = scanner.tokenText();
   const std::string text = scanner.tokenIsDictionaryReference() ? resolveDictionaryWord(read) : read;
@@ -38,7 +36,8 @@ Value numberValue(const std::string& text) {
 
 // The private stacks of one read, kept from line to line in lines mode.
 struct ReadStacks {
-  ReadStacks() { values.reserve(100); }
+  explicit ReadStacks(OpenBrackets open) : open(open) { values.reserve(100); }
+  OpenBrackets open;
   std::vector<Value> values;
   std::vector<size_t> openLists;  // stack heights at each open "["
 
@@ -57,7 +56,8 @@ Ref<tLogoList> readSequence(std::string_view text, ReadStacks& stacks) {
   for (;;) {
     switch (scanner.next()) {
       case TokenKind::End:
-        if (!stacks.openLists.empty() && lenientCounter == 0) throw eLogoException(erMissingRBracket);
+        if (!stacks.openLists.empty() && stacks.open == OpenBrackets::Error)
+          throw eLogoException(erMissingRBracket);
         while (!stacks.openLists.empty()) stacks.closeList();
         return fromStack(stacks.values, stacks.values.size());
       case TokenKind::Close:
@@ -89,9 +89,9 @@ std::string_view trimmed(std::string_view text) {
 
 // One sub-list per line of the trimmed text. Lines end at CR LF, and also
 // at a CR or a line feed on its own.
-Ref<tLogoList> readLines(std::string_view text) {
+Ref<tLogoList> readLines(std::string_view text, OpenBrackets open) {
   text = trimmed(text);
-  ReadStacks stacks;
+  ReadStacks stacks(open);
   ListBuilder lines;
   size_t start = 0;
   for (;;) {
@@ -106,9 +106,9 @@ Ref<tLogoList> readLines(std::string_view text) {
 
 }  // namespace
 
-Ref<tLogoList> readList(std::string_view text, ReadMode mode) {
-  if (mode == ReadMode::Lines) return readLines(text);
-  ReadStacks stacks;
+Ref<tLogoList> readList(std::string_view text, ReadMode mode, OpenBrackets open) {
+  if (mode == ReadMode::Lines) return readLines(text, open);
+  ReadStacks stacks(open);
   return readSequence(text, stacks);
 }
 
@@ -118,9 +118,5 @@ int lineOfToken(std::string_view text, int n) {
     if ((kind == TokenKind::Word || kind == TokenKind::Number) && scanner.tokenCount() == n) return scanner.line();
   return -1;
 }
-
-LenientReading::LenientReading() { ++lenientCounter; }
-LenientReading::~LenientReading() { --lenientCounter; }
-bool isReadingLeniently() { return lenientCounter > 0; }
 
 }  // namespace lx

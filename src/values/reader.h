@@ -14,24 +14,20 @@ enum class ReadMode {
   Lines,     // one sub-list per line (procedure bodies)
 };
 
-// The values of `text` as a list. A "[" without its "]" is error 194 (unless
-// reading leniently), a "]" without its "[" error 48. Nesting of any depth
-// reads without recursion.
-Ref<tLogoList> readList(std::string_view text, ReadMode mode = ReadMode::Sequence);
+// What a "[" still open at the end of the text is.
+enum class OpenBrackets {
+  Error,       // error 194
+  CloseAtEnd,  // closed silently (the project loader reads saved text so)
+};
+
+// The values of `text` as a list. A "[" without its "]" is error 194 (or
+// closed at the end, as `open` says), a "]" without its "[" error 48.
+// Nesting of any depth reads without recursion.
+Ref<tLogoList> readList(std::string_view text, ReadMode mode = ReadMode::Sequence,
+                        OpenBrackets open = OpenBrackets::Error);
 
 // The 1-based line on which the n-th word or number of `text` stands, or -1
 // when the text has fewer.
 int lineOfToken(std::string_view text, int n);
-
-// While one of these lives, a missing final "]" closes the open lists
-// silently (the project loader reads saved text this way).
-class LenientReading {
- public:
-  LenientReading();
-  ~LenientReading();
-  LenientReading(const LenientReading&) = delete;
-  LenientReading& operator=(const LenientReading&) = delete;
-};
-bool isReadingLeniently();
 
 }  // namespace lx

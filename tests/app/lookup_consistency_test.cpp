@@ -11,7 +11,7 @@
 
 #include "app/project_loader.h"
 #include "interp/evaluator.h"
-#include "interp/interpreter_lock.h"
+#include "interp/scheduler.h"
 #include "interp/logo_proc_desc.h"
 #include "objects/object_scope.h"
 #include "project_world.h"

@@ -6,18 +6,16 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-
-#include "interp/process_list.h"
-
 #include <fstream>
 #include <sstream>
 
 #include "app/project_reset.h"
+#include "interp/process_list.h"
+#include "interp/scheduler.h"
 #include "lang/container_stream.h"
 #include "lang/container_writer.h"
 #include "lang/project_file_writer.h"
 #include "objects/property_declaration.h"
-#include "interp/interpreter_lock.h"
 #include "project_world.h"
 #include "values/reader.h"
 

@@ -10,7 +10,7 @@
 #include "app/project_files.h"
 #include "app/project_loader.h"
 #include "app/project_text_writer.h"
-#include "interp/interpreter_lock.h"
+#include "interp/scheduler.h"
 #include "lang/container_lookup.h"
 #include "lang/container_writer.h"
 #include "lang/project_file_writer.h"

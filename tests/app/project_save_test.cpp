@@ -5,9 +5,9 @@
 #include <fstream>
 
 #include "app/project_loader.h"
+#include "interp/scheduler.h"
 #include "prims/main_output.h"
 #include "prims/output_destination.h"
-#include "interp/interpreter_lock.h"
 #include "project_world.h"
 
 namespace lx::testing {

@@ -5,8 +5,8 @@
 
 #include "app/project_loader.h"
 #include "app/project_text_writer.h"
+#include "interp/scheduler.h"
 #include "objects/property_declaration.h"
-#include "interp/interpreter_lock.h"
 #include "project_world.h"
 
 namespace lx::testing {

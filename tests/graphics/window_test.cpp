@@ -6,13 +6,12 @@
 
 #include <algorithm>
 
-#include "interp/interpreter_lock.h"
-
 #include "graphics/main_window.h"
 #include "graphics/turtle_object.h"
 #include "graphics/window_object.h"
 #include "graphics/window_page_choice.h"
 #include "interp/procedure_definition.h"
+#include "interp/scheduler.h"
 #include "lang/dictionary.h"
 #include "objects/object_scope.h"
 #include "page_test_world.h"

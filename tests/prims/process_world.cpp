@@ -4,10 +4,10 @@
 #include <thread>
 
 #include "interp/evaluator.h"
-#include "interp/interpreter_lock.h"
 #include "interp/primitive_descs.h"
 #include "interp/process_list.h"
 #include "interp/registry.h"
+#include "interp/scheduler.h"
 #include "interp/thread_state.h"
 #include "interp/value_class_tables.h"
 #include "interp/variables.h"
@@ -66,17 +66,17 @@ ProcessTest::~ProcessTest() {
 }
 
 void ProcessTest::run(const std::string& text) {
-  std::shared_ptr<tLogoprocess> process;
-  {
-    InterpreterLockScope locked;
-    ProcessStart start;
-    start.name = "@test";
-    start.object = Value(mainObject());
-    start.sink = sink;
-    start.list = readList(text);
-    process = tLogoprocess::start(std::make_shared<tLogoprocess>(std::move(start)));
-  }
-  process->waitFor();
+  start("@test", text)->waitFor();
+}
+
+std::shared_ptr<tLogoprocess> ProcessTest::start(const std::string& name, const std::string& text) {
+  InterpreterLockScope locked;
+  ProcessStart start;
+  start.name = name;
+  start.object = Value(mainObject());
+  start.sink = sink;
+  start.list = readList(text);
+  return tLogoprocess::start(std::make_shared<tLogoprocess>(std::move(start)));
 }
 
 errorConst ProcessTest::runHere(const std::string& text) {

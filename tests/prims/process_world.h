@@ -14,6 +14,7 @@
 
 #include "interp/error_sink.h"
 #include "core/logo_exception.h"
+#include "interp/logo_process.h"
 
 namespace lx::testing {
 
@@ -35,6 +36,9 @@ class ProcessTest : public ::testing::Test {
 
   // Runs the text in a process of the main object and waits for its end.
   void run(const std::string& text);
+  // Starts the text in a process of that name, as the interface starts an
+  // event's handler, and goes on.
+  std::shared_ptr<tLogoprocess> start(const std::string& name, const std::string& text);
   // Runs the text in this thread (no process), under the interpreter lock;
   // answers the Logo error it raised, erUnexpected when none.
   errorConst runHere(const std::string& text);

@@ -6,12 +6,12 @@
 #include <algorithm>
 
 #include "core/global_options.h"
-#include "interp/interpreter_lock.h"
-#include "interp/process_list.h"
-#include "objects/main_object.h"
 #include "interp/primitive_descs.h"
+#include "interp/process_list.h"
 #include "interp/process_waits.h"
 #include "interp/registry.h"
+#include "interp/scheduler.h"
+#include "objects/main_object.h"
 #include "objects/protected_call.h"
 #include "platform/platform.h"
 #include "process_world.h"

@@ -5,12 +5,12 @@
 
 #include "interp/evaluator.h"
 #include "interp/exit_descs.h"
-#include "interp/interpreter_lock.h"
-#include "interp/process_list.h"
 #include "interp/logo_proc_desc.h"
 #include "interp/primitive_descs.h"
 #include "interp/procedure_resolver.h"
+#include "interp/process_list.h"
 #include "interp/registry.h"
+#include "interp/scheduler.h"
 #include "interp/value_class_tables.h"
 #include "lang/dictionary.h"
 #include "lang/interface_dictionary.h"
@@ -94,7 +94,8 @@ errorConst LogoSession::errorOf(const std::string& text) {
   return erUnexpected;
 }
 
-void LogoSession::define(const std::string& name, const std::vector<std::string>& params, const std::string& body) {
+void LogoSession::define(const std::string& name, const std::vector<std::string>& params,
+                         const std::string& body) {
   InterpreterLockScope locked;
   std::vector<NameCode> codes;
   for (const std::string& p : params) codes.push_back(codeOf(p));

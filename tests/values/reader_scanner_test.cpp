@@ -139,9 +139,11 @@ TEST(ReaderBrackets, NestingAndUnbalancedBrackets) {
   EXPECT_EQ(errorOf([] { read("a [b [c] d"); }), erMissingRBracket);
   EXPECT_EQ(errorOf([] { read("a ] b"); }), erExtraRBracket);
   EXPECT_EQ(errorOf([] { read("[a]]"); }), erExtraRBracket);
-  LenientReading lenient;
-  EXPECT_EQ(shown(read("a [b [c")), "a [b [c]]");
-  EXPECT_EQ(errorOf([] { read("a ] b"); }), erExtraRBracket);
+  EXPECT_EQ(shown(readList("a [b [c", ReadMode::Sequence, OpenBrackets::CloseAtEnd)), "a [b [c]]");
+  EXPECT_EQ(errorOf([] { readList("a ] b", ReadMode::Sequence, OpenBrackets::CloseAtEnd); }),
+            erExtraRBracket);
+  // Closing at the end is the one read's choice: the next read is strict.
+  EXPECT_EQ(errorOf([] { read("a [b"); }), erMissingRBracket);
 }
 
 TEST(ReaderBrackets, DeepNestingNeitherRecursesNorLeaks) {
@@ -150,8 +152,8 @@ TEST(ReaderBrackets, DeepNestingNeitherRecursesNorLeaks) {
   const Ref<tLogoList> balanced = read(std::string(depth, '[') + "x" + std::string(depth, ']'));
   EXPECT_EQ(shown(balanced).size(), 2 * depth + 1);
   EXPECT_TRUE(balanced->equals(*read(shown(balanced))));
-  LenientReading lenient;
-  const Ref<tLogoList> closed = read(std::string(depth, '['));
+  const Ref<tLogoList> closed =
+      readList(std::string(depth, '['), ReadMode::Sequence, OpenBrackets::CloseAtEnd);
   EXPECT_EQ(shown(closed), std::string(depth, '[') + std::string(depth, ']'));
 }
 
