@@ -10,6 +10,8 @@
 #include "graphics/turtle_range.h"
 #include "platform/pixel_buffer.h"
 
+typedef struct _cairo cairo_t;
+
 namespace lx {
 
 // What the pen does to the drawing as the turtle moves.
@@ -26,5 +28,7 @@ PixelRect drawSegments(PixelBuffer& bitmap, const std::vector<PathSegment>& segm
 // A round dot of `diameter` pixels centred on `centre` (one pixel for 1),
 // in `colour`; answers the changed rectangle.
 PixelRect drawDot(PixelBuffer& bitmap, PixelPoint centre, int diameter, Rgb colour);
+// The same dot drawn with cairo on any canvas (not anti-aliased there).
+PixelRect paintDot(cairo_t* cr, PixelPoint centre, int diameter, Rgb colour);
 
 }  // namespace lx
