@@ -101,6 +101,7 @@ class DrawingCompiler {
   std::vector<Frame> frames_;
   std::vector<DrawItem> items_;
   size_t work_ = 0;
+  size_t points_ = 0;  // in the items so far
   bool numbersUsed_ = false;  // the number form has moved or repeated
   bool wordsUsed_ = false;    // forward, back, right, left or repeat was used
 
@@ -300,8 +301,8 @@ void DrawingCompiler::perform(DrawCode code, const Value& word) {
 void DrawingCompiler::repeat(const Value& count, const Value& list) {
   const long double wanted = finiteNumber(count);
   const tLogoList& body = listInput(list);
+  if (!(wanted >= 0.5L)) return;
   const int rounds = wanted >= kMaxDrawingRepeat ? kMaxDrawingRepeat : static_cast<int>(std::lround(wanted));
-  if (rounds <= 0) return;
   frames_.push_back({firstCell(body), firstCell(body), rounds - 1, FrameEnd::None});
 }
 
@@ -406,7 +407,8 @@ void DrawingCompiler::points(const tLogoList& list, bool vectors, const Value& w
 }
 
 void DrawingCompiler::emit(DrawItem item) {
-  if (items_.size() >= kMaxDrawingItems) throw eLogoException(erNumTooBig);
+  points_ += item.points.size();
+  if (items_.size() >= kMaxDrawingItems || points_ > kMaxDrawingPoints) throw eLogoException(erNumTooBig);
   items_.push_back(std::move(item));
 }
 

@@ -245,6 +245,7 @@ TEST_F(DrawingCompiler, EveryMalformedListHasItsErrorCode) {
       {"repeat 10000 [repeat 10000 [forward 1]]", erNumTooBig},
       {"repeat 10000 [repeat 10000 []]", erNumTooBig},
       {"repeat 10000 [repeat 20 [dot]]", erNumTooBig},
+      {"10000 [drawspline [14 [1 1]]]", erNumTooBig},  // smoothed curves of over a million points
   };
   for (const auto& [text, code] : table) EXPECT_EQ(failure(text).code, code) << text;
   // 93 to 104 show the drawing word; the input errors name it as the command.
