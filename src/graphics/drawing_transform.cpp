@@ -16,11 +16,17 @@ struct Linear {
   PointF operator()(PointF p) const { return {xx * p.x + xy * p.y, yx * p.x + yy * p.y}; }
 };
 
-// Turning clockwise on the screen (y downwards), then scaling.
+long double finiteOr(long double v, long double otherwise) {
+  return std::isfinite(v) ? v : otherwise;
+}
+
+// Turning clockwise on the screen (y downwards), then scaling. A scale or
+// heading that is no number leaves the drawing as it is.
 Linear linearOf(const DrawTransform& how) {
-  const long double a = how.heading * std::numbers::pi_v<long double> / 180;
+  const long double a = finiteOr(how.heading, 0) * std::numbers::pi_v<long double> / 180;
   const long double c = std::cos(a), s = std::sin(a);
-  return {how.scaleX * c, -how.scaleX * s, how.scaleY * s, how.scaleY * c};
+  const long double sx = finiteOr(how.scaleX, 1), sy = finiteOr(how.scaleY, 1);
+  return {sx * c, -sx * s, sy * s, sy * c};
 }
 
 PointF placed(const Linear& turn, const DrawTransform& how, PointF p) {
@@ -97,7 +103,8 @@ TransformedDrawing transformDrawing(const std::vector<DrawItem>& items, const Dr
     }
     for (PointF& p : item.points) p = placed(turn, how, p);
     if (item.kind == DrawItemKind::Dot) item.size *= sizeScale;
-    if (item.kind == DrawItemKind::Label || item.kind == DrawItemKind::Label2) item.heading += how.heading;
+    if (item.kind == DrawItemKind::Label || item.kind == DrawItemKind::Label2)
+      item.heading += finiteOr(how.heading, 0);
   }
   drawing.bounds = boundsOf(drawing.items, start);
   const PixelPoint position = roundedPixel(how.position);
