@@ -19,6 +19,8 @@ namespace {
 // The widest pen a drawing list may choose, as for turtles.
 constexpr int kWidestPen = 10000;
 constexpr int kLargestDot = 10000;
+// What a label costs besides its characters.
+constexpr size_t kLabelWork = 32;
 
 // What ending a frame's list does besides going back to the frame below.
 enum class FrameEnd : uint8_t { None, Polygon, Spline };
@@ -68,6 +70,7 @@ class DrawingCompiler {
  private:
   // --- Walking ---
   void spend(size_t work);
+  [[noreturn]] void overLimit();
   void finishFrame();
   void step(const Value& element);
   const Value* peek() const;
@@ -102,6 +105,7 @@ class DrawingCompiler {
   std::vector<DrawItem> items_;
   size_t work_ = 0;
   size_t points_ = 0;  // in the items so far
+  bool beyondLimits_ = false;
   bool numbersUsed_ = false;  // the number form has moved or repeated
   bool wordsUsed_ = false;    // forward, back, right, left or repeat was used
 
@@ -135,7 +139,14 @@ std::vector<DrawItem> DrawingCompiler::run(const tLogoList& list) {
 
 void DrawingCompiler::spend(size_t work) {
   work_ += work;
-  if (work_ > kDrawingWorkLimit) throw eLogoException(erNumTooBig);
+  if (work_ > kDrawingWorkLimit) overLimit();
+}
+
+// The list as a whole is too big: the error names the command that draws
+// it, not the drawing word that happened to cross the limit.
+void DrawingCompiler::overLimit() {
+  beyondLimits_ = true;
+  throw eLogoException(erNumTooBig);
 }
 
 // The end of a frame's list: another round of a repeat, or back to the
@@ -205,7 +216,7 @@ void DrawingCompiler::command(const Value& word) {
     perform(*code, word);
   } catch (eLogoException& e) {
     // The message names the drawing command whose input was wrong.
-    if (e.primName.empty()) e.primName = word->wordText();
+    if (e.primName.empty() && !beyondLimits_) e.primName = word->wordText();
     throw;
   }
 }
@@ -408,7 +419,7 @@ void DrawingCompiler::points(const tLogoList& list, bool vectors, const Value& w
 
 void DrawingCompiler::emit(DrawItem item) {
   points_ += item.points.size();
-  if (items_.size() >= kMaxDrawingItems || points_ > kMaxDrawingPoints) throw eLogoException(erNumTooBig);
+  if (items_.size() >= kMaxDrawingItems || points_ > kMaxDrawingPoints) overLimit();
   items_.push_back(std::move(item));
 }
 
@@ -505,6 +516,9 @@ void DrawingCompiler::label(const Value& text, DrawItemKind kind) {
   emitPendingFont();
   DrawItem item = itemOf(kind, {toHundredths(at_)});
   item.text = text->printText(0);
+  // Laying text out costs far more than a point, and every label keeps its
+  // own copy of the text: both count against the work limit.
+  spend(kLabelWork + item.text.size());
   item.heading = heading_;
   emit(std::move(item));
 }

@@ -20,10 +20,10 @@ namespace lx {
 
 // A repeat runs its list at most this often.
 inline constexpr int kMaxDrawingRepeat = 10000;
-// The most elements, repeats and arc points one list may cost to compile,
-// and the most items and points (smoothed curves included) it may make:
-// beyond them the list is refused with error 43 rather than taking the
-// process's time and memory.
+// The most elements, repeats, arc points and labels (by their length) one
+// list may cost to compile, and the most items and points (smoothed curves
+// included) it may make: beyond them the list is refused with error 43
+// rather than taking the process's time and memory.
 inline constexpr size_t kDrawingWorkLimit = 1000000;
 inline constexpr size_t kMaxDrawingItems = 100000;
 inline constexpr size_t kMaxDrawingPoints = 1000000;

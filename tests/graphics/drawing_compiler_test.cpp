@@ -246,6 +246,7 @@ TEST_F(DrawingCompiler, EveryMalformedListHasItsErrorCode) {
       {"repeat 10000 [repeat 10000 []]", erNumTooBig},
       {"repeat 10000 [repeat 20 [dot]]", erNumTooBig},
       {"10000 [drawspline [14 [1 1]]]", erNumTooBig},  // smoothed curves of over a million points
+      {"repeat 10000 [repeat 5 [label [a few words]]]", erNumTooBig},
   };
   for (const auto& [text, code] : table) EXPECT_EQ(failure(text).code, code) << text;
   // 93 to 104 show the drawing word; the input errors name it as the command.
@@ -253,6 +254,8 @@ TEST_F(DrawingCompiler, EveryMalformedListHasItsErrorCode) {
   EXPECT_EQ(failure("repeat 3 [fd]").value->printText(0), "fd");
   EXPECT_EQ(failure("forward abc").primName, "forward");
   EXPECT_EQ(failure("setpc [1 2]").primName, "setpc");
+  EXPECT_EQ(failure("forward 1e10").primName, "forward");
+  EXPECT_EQ(failure("repeat 10000 [repeat 10000 [forward 1]]").primName, "");  // the list is too big
 }
 
 }  // namespace
