@@ -1,6 +1,7 @@
 // Rendering the items of a placed drawing list with cairo. Points are whole
-// pixels and are drawn through pixel centres; shapes are cut to a box a
-// little larger than the clip first, so no far point reaches cairo.
+// pixels and are drawn through pixel centres; shapes are cut first to the
+// clip grown by the reach of the pen in use, so no far point reaches cairo
+// and the edges the cut makes stay out of sight.
 #include "graphics/drawing_renderer.h"
 
 #include <cairo.h>
@@ -32,6 +33,8 @@ class Renderer {
 
  private:
   int halfPen() const { return std::max(pen_.width, 1) / 2 + 1; }
+  // The clip grown by more than the pen reaches.
+  SurfaceRange reach() const;
   void trace(const std::vector<PointF>& points, bool closed);
   void polyline(const std::vector<PointF>& points);
   void polygon(const std::vector<PointF>& points);
@@ -45,15 +48,16 @@ class Renderer {
   Brush brush_;
   TurtleFont font_;
   PixelRect clip_;
-  SurfaceRange box_;  // the clip grown by more than any pen reaches
   PixelRect changed_;
 };
 
 Renderer::Renderer(cairo_t* cr, const DrawAttributes& start, const PixelRect& clip)
-    : cr_(cr), pen_(start.pen), brush_(start.brush), font_(start.font), clip_(clip) {
-  const long double margin = 10;
-  box_ = {clip.x - margin, static_cast<long double>(clip.x) + clip.width + margin, clip.y - margin,
-          static_cast<long double>(clip.y) + clip.height + margin};
+    : cr_(cr), pen_(start.pen), brush_(start.brush), font_(start.font), clip_(clip) {}
+
+SurfaceRange Renderer::reach() const {
+  const long double margin = halfPen() + 2;
+  return {clip_.x - margin, static_cast<long double>(clip_.x) + clip_.width + margin, clip_.y - margin,
+          static_cast<long double>(clip_.y) + clip_.height + margin};
 }
 
 void Renderer::draw(const DrawItem& item) {
@@ -108,7 +112,7 @@ void Renderer::touched(const std::vector<PointF>& points) {
 
 void Renderer::polyline(const std::vector<PointF>& points) {
   if (points.size() < 2 || pen_.style == PenStyle::Clear) return;
-  for (const std::vector<PointF>& run : clipPolyline(points, box_)) {
+  for (const std::vector<PointF>& run : clipPolyline(points, reach())) {
     trace(run, false);
     if (applyPen(cr_, pen_)) {
       // A thin line covers both its end pixels, as the turtle's own lines do.
@@ -124,7 +128,7 @@ void Renderer::polyline(const std::vector<PointF>& points) {
 // empty), then outlined with the pen.
 void Renderer::polygon(const std::vector<PointF>& points) {
   if (points.size() < 2) return;
-  const std::vector<PointF> inside = clipPolygon(points, box_);
+  const std::vector<PointF> inside = clipPolygon(points, reach());
   if (inside.size() < 2) return;
   trace(inside, true);
   cairo_set_fill_rule(cr_, CAIRO_FILL_RULE_EVEN_ODD);
@@ -139,7 +143,8 @@ void Renderer::polygon(const std::vector<PointF>& points) {
 void Renderer::ellipse(const DrawItem& item, bool filled) {
   const PointF c = item.points[0], u = item.points[1], v = item.points[2];
   const long double ex = std::hypot(u.x, v.x), ey = std::hypot(u.y, v.y);
-  if (c.x + ex < box_.xmin || c.x - ex > box_.xmax || c.y + ey < box_.ymin || c.y - ey > box_.ymax) return;
+  const SurfaceRange box = reach();
+  if (c.x + ex < box.xmin || c.x - ex > box.xmax || c.y + ey < box.ymin || c.y - ey > box.ymax) return;
   const double radius = static_cast<double>(std::max(ex, ey));
   int count = 16;
   if (radius > 1) {
@@ -153,7 +158,7 @@ void Renderer::ellipse(const DrawItem& item, bool filled) {
     const long double cs = std::cos(t), sn = std::sin(t);
     points.push_back({c.x + cs * u.x + sn * v.x, c.y + cs * u.y + sn * v.y});
   }
-  const std::vector<PointF> inside = clipPolygon(points, box_);
+  const std::vector<PointF> inside = clipPolygon(points, box);
   if (inside.size() < 2) return;
   trace(inside, true);
   if (filled && applyBrush(cr_, brush_)) cairo_fill_preserve(cr_);
@@ -165,9 +170,9 @@ void Renderer::ellipse(const DrawItem& item, bool filled) {
 // A dot in the pen colour: one pixel, or a filled circle of its diameter.
 void Renderer::dot(const DrawItem& item) {
   const PointF c = item.points[0];
-  const long double reach = item.size / 2 + 1;
-  if (c.x + reach < box_.xmin || c.x - reach > box_.xmax || c.y + reach < box_.ymin ||
-      c.y - reach > box_.ymax)
+  const long double size = item.size / 2 + 1;
+  const SurfaceRange box = reach();
+  if (c.x + size < box.xmin || c.x - size > box.xmax || c.y + size < box.ymin || c.y - size > box.ymax)
     return;
   const int diameter = static_cast<int>(std::clamp<long double>(std::round(item.size), 1, 100000));
   changed_ = unite(changed_, paintDot(cr_, roundedPixel(c), diameter, pen_.colour));
@@ -175,8 +180,9 @@ void Renderer::dot(const DrawItem& item) {
 
 void Renderer::label(const DrawItem& item) {
   const PointF at = item.points[0];
-  if (at.x < box_.xmin - kFarLabel || at.x > box_.xmax + kFarLabel || at.y < box_.ymin - kFarLabel ||
-      at.y > box_.ymax + kFarLabel)
+  const SurfaceRange box = reach();
+  if (at.x < box.xmin - kFarLabel || at.x > box.xmax + kFarLabel || at.y < box.ymin - kFarLabel ||
+      at.y > box.ymax + kFarLabel)
     return;
   changed_ = unite(changed_, drawLabel(cr_, item.text, font_, pen_.colour, at, item.heading));
 }

@@ -123,15 +123,17 @@ TEST_F(DrawingLists, ArcsRunClockwiseFromTheTopAtPenWidthsOneAndThree) {
 
 TEST_F(DrawingLists, DrawingsStayWithinTheTurtlesRange) {
   // A range in the three-element form: 40 × 40 pixels with the turtle at its centre.
-  run("setrange [[-20 20] 40 40] setfillcolour [0 0 255] polygon [penup setpos [-100 -100] pendown "
-      "setpos [100 -100] setpos [100 100] setpos [-100 100]]");
+  // The pen is wide, but the outline is far outside the range.
+  run("setrange [[-20 20] 40 40] setpenwidth 30 setfillcolour [0 0 255] polygon [penup setpos [-100 -100] "
+      "pendown setpos [100 -100] setpos [100 100] setpos [-100 100]]");
   EXPECT_EQ(pixel(cx - 20, cy - 20), rgb(0, 0, 255));
   EXPECT_EQ(pixel(cx + 19, cy + 19), rgb(0, 0, 255));
   EXPECT_EQ(pixel(cx - 21, cy), kWhite);
   EXPECT_EQ(pixel(cx + 20, cy), kWhite);
   EXPECT_EQ(pixel(cx, cy + 20), kWhite);
   // Points far outside every surface are cut before they are drawn.
-  run("cs setrange [] drawlist [penup setpos [-1e8 100] pendown setpos [1e8 100] penup setpos [0 -1000000] "
+  run("cs setrange [] setpenwidth 1 drawlist [penup setpos [-1e8 100] pendown setpos [1e8 100] penup setpos "
+      "[0 -1000000] "
       "circle 2000000]");
   EXPECT_TRUE(inked(0, cy - 100) && inked(795, cy - 100));
   // The circle's top passes through the turtle's place.
