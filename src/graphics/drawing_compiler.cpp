@@ -20,7 +20,7 @@ namespace {
 constexpr int kWidestPen = 10000;
 constexpr int kLargestDot = 10000;
 // What a label costs besides its characters.
-constexpr size_t kLabelWork = 32;
+constexpr size_t kLabelWork = 100;
 
 // What ending a frame's list does besides going back to the frame below.
 enum class FrameEnd : uint8_t { None, Polygon, Spline };
