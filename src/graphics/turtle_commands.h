@@ -1,6 +1,6 @@
 // The commands of turtles: moving and turning, the pen, showing, drawing
-// dots, circles, fills, labels and stamps, and the questions turtles answer
-// about their state, their shapes and each other.
+// dots, circles, fills, labels, stamps and drawing lists, and the questions
+// turtles answer about their state, their shapes and each other.
 #pragma once
 
 #include "objects/multi_object.h"
@@ -9,6 +9,7 @@ namespace lx {
 
 void declareTurtleMotionCommands(tmultiobject& prototype);
 void declareTurtleDrawingCommands(tmultiobject& prototype);
+void declareTurtleDrawingListCommands(tmultiobject& prototype);
 void declareTurtleQueryCommands(tmultiobject& prototype);
 
 }  // namespace lx

@@ -7,33 +7,10 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "graphics/clipping.h"
+
 namespace lx {
 namespace {
-
-// Cuts the segment to the part inside `box` (Liang-Barsky); false when
-// nothing of it is inside. Keeps far-away ends out of the rasterisers.
-bool clipSegment(PointF& a, PointF& b, const SurfaceRange& box) {
-  long double t0 = 0, t1 = 1;
-  const long double dx = b.x - a.x, dy = b.y - a.y;
-  const long double p[4] = {-dx, dx, -dy, dy};
-  const long double q[4] = {a.x - box.xmin, box.xmax - a.x, a.y - box.ymin, box.ymax - a.y};
-  for (int i = 0; i < 4; ++i) {
-    if (p[i] == 0) {
-      if (q[i] < 0) return false;
-      continue;
-    }
-    const long double r = q[i] / p[i];
-    if (p[i] < 0)
-      t0 = std::max(t0, r);
-    else
-      t1 = std::min(t1, r);
-    if (t0 > t1) return false;
-  }
-  const PointF start = a;
-  if (t1 < 1) b = {start.x + t1 * dx, start.y + t1 * dy};
-  if (t0 > 0) a = {start.x + t0 * dx, start.y + t0 * dy};
-  return true;
-}
 
 SurfaceRange grownBounds(const PixelBuffer& bitmap, int margin) {
   return {static_cast<long double>(-margin), static_cast<long double>(bitmap.width() - 1 + margin),
@@ -148,15 +125,25 @@ PixelRect drawDot(PixelBuffer& bitmap, PixelPoint centre, int diameter, Rgb colo
     bitmap.markDirty();
     cairo_t* cr = cairo_create(bitmap.cairoSurface());
     cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
-    cairo_set_source_rgb(cr, ((colour >> 16) & 0xFF) / 255.0, ((colour >> 8) & 0xFF) / 255.0,
-                         (colour & 0xFF) / 255.0);
-    cairo_arc(cr, left + diameter / 2.0, top + diameter / 2.0, diameter / 2.0, 0, 2 * M_PI);
-    cairo_fill(cr);
+    paintDot(cr, centre, diameter, colour);
     cairo_destroy(cr);
     bitmap.flush();
   }
   bitmap.markDirty();
   return area;
+}
+
+PixelRect paintDot(cairo_t* cr, PixelPoint centre, int diameter, Rgb colour) {
+  diameter = std::max(diameter, 1);
+  const int left = centre.x - diameter / 2, top = centre.y - diameter / 2;
+  cairo_set_source_rgb(cr, ((colour >> 16) & 0xFF) / 255.0, ((colour >> 8) & 0xFF) / 255.0,
+                       (colour & 0xFF) / 255.0);
+  if (diameter == 1)
+    cairo_rectangle(cr, centre.x, centre.y, 1, 1);
+  else
+    cairo_arc(cr, left + diameter / 2.0, top + diameter / 2.0, diameter / 2.0, 0, 2 * M_PI);
+  cairo_fill(cr);
+  return {left, top, diameter, diameter};
 }
 
 }  // namespace lx

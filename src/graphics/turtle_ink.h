@@ -10,7 +10,12 @@
 #include "graphics/turtle_range.h"
 #include "platform/pixel_buffer.h"
 
+typedef struct _cairo cairo_t;
+
 namespace lx {
+
+// The widest pen a turtle or a drawing list may draw with, in pixels.
+inline constexpr int kWidestPen = 10000;
 
 // What the pen does to the drawing as the turtle moves.
 enum class PenMode : uint8_t { Up = 0, Down = 1, Reverse = 2, Erase = 3 };
@@ -26,5 +31,7 @@ PixelRect drawSegments(PixelBuffer& bitmap, const std::vector<PathSegment>& segm
 // A round dot of `diameter` pixels centred on `centre` (one pixel for 1),
 // in `colour`; answers the changed rectangle.
 PixelRect drawDot(PixelBuffer& bitmap, PixelPoint centre, int diameter, Rgb colour);
+// The same dot drawn with cairo on any canvas (not anti-aliased there).
+PixelRect paintDot(cairo_t* cr, PixelPoint centre, int diameter, Rgb colour);
 
 }  // namespace lx

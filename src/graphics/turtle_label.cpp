@@ -97,6 +97,21 @@ PointF turned(PointF p, double angle) {
   return {p.x * c - p.y * s, p.x * s + p.y * c};
 }
 
+// The turned box of every line, as a rectangle of the drawing.
+PixelRect turnedBox(const LabelExtent& extent, double top, double angle, PointF at) {
+  long double left = 1e18L, right = -1e18L, upper = 1e18L, lower = -1e18L;
+  for (const PointF corner :
+       {PointF{0, top}, PointF{static_cast<long double>(extent.width), top}, PointF{0, top + extent.height},
+        PointF{static_cast<long double>(extent.width), top + extent.height}}) {
+    const PointF p = turned(corner, angle);
+    left = std::min(left, p.x), right = std::max(right, p.x);
+    upper = std::min(upper, p.y), lower = std::max(lower, p.y);
+  }
+  const PixelPoint a = roundedPixel({at.x + left, at.y + upper});
+  const PixelPoint b = roundedPixel({at.x + right, at.y + lower});
+  return grownRect(rectBetween(a, b), 2);
+}
+
 }  // namespace
 
 LabelExtent measureLabel(const std::string& text, const TurtleFont& font) {
@@ -123,18 +138,12 @@ PixelRect drawLabel(cairo_t* cr, const std::string& text, const TurtleFont& font
   pango_cairo_show_layout(cr, layout);
   cairo_restore(cr);
   g_object_unref(layout);
-  // The turned box of every line, as a rectangle of the drawing.
-  long double left = 1e18L, right = -1e18L, upper = 1e18L, lower = -1e18L;
-  for (const PointF corner :
-       {PointF{0, top}, PointF{static_cast<long double>(extent.width), top}, PointF{0, top + extent.height},
-        PointF{static_cast<long double>(extent.width), top + extent.height}}) {
-    const PointF p = turned(corner, angle);
-    left = std::min(left, p.x), right = std::max(right, p.x);
-    upper = std::min(upper, p.y), lower = std::max(lower, p.y);
-  }
-  const PixelPoint a = roundedPixel({at.x + left, at.y + upper});
-  const PixelPoint b = roundedPixel({at.x + right, at.y + lower});
-  return grownRect(rectBetween(a, b), 2);
+  return turnedBox(extent, top, angle, at);
+}
+
+PixelRect labelBox(const std::string& text, const TurtleFont& font, PointF at, long double heading) {
+  const LabelExtent extent = measureLabel(text, font);
+  return turnedBox(extent, topOffset(font, extent), radiansOf(heading), at);
 }
 
 PointF labelEnd(const std::string& text, const TurtleFont& font, PointF at, long double heading) {

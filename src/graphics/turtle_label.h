@@ -28,6 +28,8 @@ LabelExtent measureLabel(const std::string& text, const TurtleFont& font);
 // (rounded to tenths); answers the rectangle it may have changed.
 PixelRect drawLabel(cairo_t* cr, const std::string& text, const TurtleFont& font, Rgb colour, PointF at,
                     long double heading);
+// The rectangle `drawLabel` would change, without drawing.
+PixelRect labelBox(const std::string& text, const TurtleFont& font, PointF at, long double heading);
 // Where the end of the last line lies, turned like the label.
 PointF labelEnd(const std::string& text, const TurtleFont& font, PointF at, long double heading);
 

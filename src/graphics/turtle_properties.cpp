@@ -9,6 +9,7 @@
 #include "graphics/turtle_font.h"
 #include "graphics/turtle_inputs.h"
 #include "graphics/turtle_object.h"
+#include "graphics/turtle_ink.h"
 #include "core/logo_exception.h"
 #include "lang/dictionary.h"
 #include "objects/property_codes.h"
@@ -20,8 +21,6 @@
 
 namespace lx {
 namespace {
-
-constexpr int kWidestPen = 10000;
 
 // --- Position, heading, home ---
 

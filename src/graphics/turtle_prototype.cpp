@@ -17,6 +17,7 @@ void tTurtlePrototype::declareMembers() {
   declareTurtleProperties(*this);
   declareTurtleMotionCommands(*this);
   declareTurtleDrawingCommands(*this);
+  declareTurtleDrawingListCommands(*this);
   declareTurtleQueryCommands(*this);
   declareTurtleGlide(*this);
 }

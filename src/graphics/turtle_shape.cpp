@@ -46,6 +46,10 @@ PixelRect shapeRectAt(const TurtleShape& shape, PixelPoint anchor) {
 
 void paintShape(cairo_t* cr, const TurtleShape& shape, const PixelRect& rect, long double heading) {
   cairo_save(cr);
+  // The outline's stroke would reach a pixel past the rectangle at the
+  // arrow's tip, where a repaint of the rectangle would never clear it.
+  cairo_rectangle(cr, rect.x, rect.y, rect.width, rect.height);
+  cairo_clip(cr);
   if (shape.shownRange) {
     const PixelRect& clip = *shape.shownRange;
     cairo_rectangle(cr, clip.x, clip.y, clip.width, clip.height);
