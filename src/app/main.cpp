@@ -1,9 +1,12 @@
 // The runtime's entry point.
+#include <unistd.h>
+
 #include <fstream>
 #include <iostream>
 
 #include "app/command_line.h"
 #include "app/console.h"
+#include "app/console_interactive.h"
 #include "app/language_list.h"
 #include "app/named_file.h"
 #include "app/project_player.h"
@@ -28,7 +31,10 @@ std::optional<int> answerRequest(const lx::ParsedCommandLine& parsed) {
 }
 
 int runConsoleFrom(const lx::CommandLine& line) {
-  if (line.consoleFile.empty()) return lx::runConsole(line, std::cin, nullptr, std::cout, std::cerr);
+  if (line.consoleFile.empty()) {
+    if (lx::isInteractiveTerminal()) return lx::runInteractiveConsole(line);
+    return lx::runConsole(line, std::cin, nullptr, std::cout, std::cerr);
+  }
   std::ifstream script(line.consoleFile, std::ios::binary);
   if (!script) {
     std::cerr << "lumaxis: cannot read " << line.consoleFile << "\n";

@@ -11,6 +11,7 @@
 #include <sstream>
 
 #include "app/command_line.h"
+#include "app/console_history.h"
 #include "app/console_lines.h"
 #include "app/terminal_output.h"
 
@@ -119,6 +120,14 @@ TEST(TerminalOutput, ErrorsPlainOrInColour) {
             "\x1b[1;31mError\x1b[0m\n\x1b[1m/ can't divide by zero\x1b[0m\n\nCheck it.\n");
   // Pipes and files never get colour.
   EXPECT_FALSE(terminalShowsColour(-1));
+}
+
+TEST(ConsoleHistory, KeptInTheUsersDataFolder) {
+  EXPECT_EQ(historyFile("/data", "/home/u"), std::filesystem::path("/data/lumaxis/history"));
+  EXPECT_EQ(historyFile(nullptr, "/home/u"), std::filesystem::path("/home/u/.local/share/lumaxis/history"));
+  EXPECT_EQ(historyFile("", "/home/u"), std::filesystem::path("/home/u/.local/share/lumaxis/history"));
+  EXPECT_EQ(historyFile("relative", "/home/u"), std::filesystem::path("/home/u/.local/share/lumaxis/history"));
+  EXPECT_FALSE(historyFile(nullptr, nullptr));
 }
 
 TEST(CommandLine, OptionsAndMistakes) {
