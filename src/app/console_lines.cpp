@@ -23,8 +23,9 @@ bool leavesBracketOpen(std::string_view line) {
   for (TokenKind kind = scanner.next(); kind != TokenKind::End; kind = scanner.next()) {
     if (kind == TokenKind::Open) ++squares;
     if (kind == TokenKind::Close) --squares;
-    if (kind == TokenKind::Word && scanner.tokenText() == "(") ++rounds;
-    if (kind == TokenKind::Word && scanner.tokenText() == ")") --rounds;
+    // Inside a list a round bracket is only a word.
+    if (kind == TokenKind::Word && squares == 0 && scanner.tokenText() == "(") ++rounds;
+    if (kind == TokenKind::Word && squares == 0 && scanner.tokenText() == ")") --rounds;
   }
   return squares > 0 || rounds > 0;
 }

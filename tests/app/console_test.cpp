@@ -88,6 +88,8 @@ TEST(ConsoleLines, EscapedBracketsCommentsAndScriptsOpenNothing) {
   EXPECT_FALSE(leavesBracketOpen("print \"|[| 1"));
   EXPECT_FALSE(leavesBracketOpen("print ] ["));
   EXPECT_FALSE(leavesBracketOpen("print [1] (2)"));
+  EXPECT_FALSE(leavesBracketOpen("print [a ( b]"));
+  EXPECT_TRUE(leavesBracketOpen("print [a ( b"));
   TypedLines comment{{"; a note [", "print 1"}, {}};
   EXPECT_EQ(comment.run().size(), 1u);
   // Lines from a script keep their brackets as they are: an unbalanced
