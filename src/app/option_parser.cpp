@@ -18,6 +18,12 @@ class ProgramFormatter : public CLI::Formatter {
   explicit ProgramFormatter(std::string usage) : usage_(std::move(usage)) {}
   std::string make_description(const CLI::App* app) const override { return app->get_description() + "\n\n"; }
   std::string make_usage(const CLI::App*, std::string) const override { return usage_; }
+  // The value an option takes, without the library's notes on which
+  // options exclude which: the descriptions say that in words.
+  std::string make_option_opts(const CLI::Option* option) const override {
+    if (option->get_type_size() == 0 || option->get_type_name().empty()) return {};
+    return " " + option->get_type_name();
+  }
 
  private:
   std::string usage_;
@@ -56,6 +62,7 @@ void describeProgram(CLI::App& app, const std::string& usage, const std::string&
   auto formatter = std::make_shared<ProgramFormatter>(usage);
   formatter->column_width(kNameColumn);
   app.formatter(formatter);
+  app.description(wrapText(app.get_description(), kHelpWidth));
   for (CLI::Option* option : app.get_options())
     option->description(wrapText(option->get_description(), kHelpWidth - kNameColumn));
   app.footer(footer);

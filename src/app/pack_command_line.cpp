@@ -54,7 +54,8 @@ void addOptions(CLI::App& app, PackCommandLine& line, bool& listLanguages) {
                                     "Record in the package that the project listens to voice commands.");
   CLI::Option* list =
       app.add_option("--list", line.listedProgram,
-                     "Show the package a program carries: each entry's name, size and place, then the total.")
+                     "Show the package a program carries: each entry's name, size and place, then the total. "
+                     "Not together with the options that pack.")
           ->type_name("EXE");
   for (CLI::Option* packing : {runtime, project, output, language, voice}) list->excludes(packing);
   app.add_flag("--list-languages", listLanguages,

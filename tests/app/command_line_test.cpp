@@ -27,6 +27,13 @@ const std::vector<Words> kRuntimeOptions = {{"--console"},      {"s.lgo"},      
                                             {"--seed", "42"},   {"--headless"}, {"--screenshot", "out.png"},
                                             {"--run-ms", "500"}};
 
+size_t widestLine(const std::string& text) {
+  size_t widest = 0;
+  std::istringstream lines(text);
+  for (std::string line; std::getline(lines, line);) widest = std::max(widest, line.size());
+  return widest;
+}
+
 void expectEveryOptionRead(const ParsedCommandLine& parsed, const std::string& order) {
   ASSERT_TRUE(parsed.error.empty()) << order << ": " << parsed.error;
   const CommandLine& line = parsed.line;
@@ -89,13 +96,7 @@ TEST(CommandLine, QuestionsAnsweredWithoutRunning) {
          {"--console", "--play", "--lang", "--seed", "--headless", "--screenshot", "--run-ms",
           "--list-languages", "--version", "HWND", "Ctrl+C", "Ctrl+D", "history", "Exit status"})
       EXPECT_NE(parsed.text.find(option), std::string::npos) << option;
-    const size_t longest = [&] {
-      size_t widest = 0;
-      std::istringstream lines(parsed.text);
-      for (std::string line; std::getline(lines, line);) widest = std::max(widest, line.size());
-      return widest;
-    }();
-    EXPECT_LE(longest, 80u);
+    EXPECT_LE(widestLine(parsed.text), 80u);
   }
   const ParsedCommandLine version = parseCommandLine({"--version"});
   EXPECT_EQ(version.request, CommandLineRequest::Version);
@@ -158,7 +159,11 @@ TEST(PackCommandLine, ListingQuestionsAndMistakes) {
   EXPECT_EQ(list.action, PackAction::List);
   EXPECT_EQ(list.listedProgram, "game");
   EXPECT_EQ(parsePackCommandLine({"--help"}).action, PackAction::Help);
-  EXPECT_NE(parsePackCommandLine({"--help"}).text.find("--runtime"), std::string::npos);
+  const std::string help = parsePackCommandLine({"--help"}).text;
+  for (const char* option :
+       {"--runtime", "--project", "--output", "--lang", "--voice", "--list", "Exit status"})
+    EXPECT_NE(help.find(option), std::string::npos) << option;
+  EXPECT_LE(widestLine(help), 80u);
   EXPECT_EQ(parsePackCommandLine({"--version"}).text, std::string("lumaxis-pack ") + kProgramVersion + "\n");
   EXPECT_EQ(parsePackCommandLine({"--list-languages"}).action, PackAction::ListLanguages);
   const std::vector<std::pair<Words, std::string>> mistakes = {
