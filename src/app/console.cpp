@@ -72,19 +72,20 @@ class ConsoleDestination : public TerminalOutput {
   LineSource& input_;
 };
 
-// Reports the errors of the console's processes on standard error, as
+// Reports the errors of the console's processes on the error stream, as
 // their message boxes would show them.
 class ConsoleSink : public tdefaultcommander {
  public:
-  explicit ConsoleSink(std::ostream& err) : err_(err) {}
+  ConsoleSink(std::function<void(std::string_view)> write, bool colour)
+      : write_(std::move(write)), colour_(colour) {}
   void showError(const std::exception& error) override {
     const ErrorReport shown = reportFor(error);
-    err_ << forTerminal(shown.caption) << "\n" << forTerminal(shown.text) << "\n";
-    err_.flush();
+    write_(errorForTerminal(shown.caption, shown.text, colour_));
   }
 
  private:
-  std::ostream& err_;
+  std::function<void(std::string_view)> write_;
+  bool colour_;
 };
 
 // Runs the instructions: each line in a process of the main object, the
@@ -93,7 +94,8 @@ class ConsoleSink : public tdefaultcommander {
 // gives on a later one.
 class Console {
  public:
-  explicit Console(std::shared_ptr<ConsoleSink> sink) : sink_(std::move(sink)) {}
+  Console(std::shared_ptr<ConsoleSink> sink, std::function<void()> lineStarted)
+      : sink_(std::move(sink)), lineStarted_(std::move(lineStarted)) {}
   ~Console() {
     InterpreterLockScope locked;
     caughtError_ = {};
@@ -114,6 +116,7 @@ class Console {
         return;
       }
     }
+    if (lineStarted_) lineStarted_();
     line->waitFor();
     waitForCleaning();
   }
@@ -145,34 +148,74 @@ class Console {
   }
 
   std::shared_ptr<ConsoleSink> sink_;
+  std::function<void()> lineStarted_;
   CaughtError caughtError_;  // between lines; touched under the interpreter lock
 };
 
 // The console's world: the main window with a page and a turtle.
-void makePageWorld(std::ostream& err) {
+void makePageWorld(const ConsoleIo& io) {
   InterpreterLockScope locked;
   try {
     makeConsoleWindow();
   } catch (const std::exception& error) {
-    err << "lumaxis: the console window cannot be made: " << error.what() << "\n";
+    io.writeError(std::string("lumaxis: the console window cannot be made: ") + error.what() + "\n");
   }
 }
 
-bool takeScreenshot(const std::string& file, std::ostream& err) {
+bool takeScreenshot(const std::string& file, const ConsoleIo& io) {
   std::string problem;
   bool written = false;
   {
     InterpreterLockScope locked;
     written = writeConsoleScreenshot(file, problem);
   }
-  if (!written) err << "lumaxis: cannot write " << file << ": " << problem << "\n";
+  if (!written) io.writeError("lumaxis: cannot write " + file + ": " + problem + "\n");
   return written;
+}
+
+// Reads and runs the instructions until the lines end or the window is
+// closed. An interrupted instruction is dropped and the next one read.
+void runLines(ConsoleIo& io, Console& console) {
+  ConsoleLines lines(io.nextLine, io.bracketsContinue);
+  while (!mainWindowClosed()) {
+    std::optional<ConsoleInstruction> instruction;
+    try {
+      instruction = lines.next();
+    } catch (const ConsoleInterrupted&) {
+      continue;
+    }
+    if (!instruction) break;
+    console.run(*instruction);
+  }
+}
+
+// The run of the lines on a thread of its own; answers the exit status.
+int runSession(const CommandLine& options, ConsoleIo& io) {
+  setLogoProcessThread(true);
+  setMessageBoxEcho(false);
+  if (!buildLogoWorld(options.language)) {
+    io.writeError("Language " + options.language + " not available\n");
+    return 1;
+  }
+  int status = 0;
+  if (options.seed) seedRandom(*options.seed);
+  setStandardDestination(io.destination);
+  {
+    ScopedThreadState state;
+    makePageWorld(io);
+    Console console(std::make_shared<ConsoleSink>(io.writeError, io.colourErrors), io.lineStarted);
+    runLines(io, console);
+    finishProcesses(io.stopProcessesAtEnd ? SteadyTime::min() : runDeadline(options.runMs));
+    if (!options.screenshot.empty() && !takeScreenshot(options.screenshot, io)) status = 1;
+    takeDownLogoWorld();
+    setStandardDestination(nullptr);
+  }
+  return status;
 }
 
 }  // namespace
 
-int runConsole(const CommandLine& options, std::istream& script, std::istream* input, std::ostream& out,
-               std::ostream& err) {
+int runConsoleWith(const CommandLine& options, ConsoleIo& io) {
   int status = 0;
   // This thread is the user-interface thread: it serves the platform (the
   // window, the clipboard, message boxes) while the Logo code runs on a
@@ -189,36 +232,26 @@ int runConsole(const CommandLine& options, std::istream& script, std::istream* i
         uiThread().wake();
       }
     } finish{finished};
-    setLogoProcessThread(true);
-    setMessageBoxEcho(false);
-    if (!buildLogoWorld(options.language)) {
-      err << "Language " << options.language << " not available\n";
-      status = 1;
-      return;
-    }
-    if (options.seed) seedRandom(*options.seed);
-    LineSource scriptLines(script);
-    LineSource separateInput(input ? *input : script);
-    setStandardDestination(std::make_shared<ConsoleDestination>(out, input ? separateInput : scriptLines));
-    ScopedThreadState state;
-    makePageWorld(err);
-    Console console(std::make_shared<ConsoleSink>(err));
-    ConsoleLines lines([&] { return scriptLines.next(); });
-    // Closing the window stops the processes and ends the script.
-    while (!mainWindowClosed()) {
-      std::optional<ConsoleInstruction> instruction = lines.next();
-      if (!instruction) break;
-      console.run(*instruction);
-    }
-    finishProcesses(runDeadline(options.runMs));
-    if (!options.screenshot.empty() && !takeScreenshot(options.screenshot, err)) status = 1;
-    takeDownLogoWorld();
-    setStandardDestination(nullptr);
+    status = runSession(options, io);
   });
   uiThread().runUntil([&] { return finished.load(); });
   logo.join();
   if (ownPlatform) stopPlatform();
   return status;
+}
+
+int runConsole(const CommandLine& options, std::istream& script, std::istream* input, std::ostream& out,
+               std::ostream& err) {
+  LineSource scriptLines(script);
+  LineSource separateInput(input ? *input : script);
+  ConsoleIo io;
+  io.nextLine = [&scriptLines](LineWanted) { return scriptLines.next(); };
+  io.destination = std::make_shared<ConsoleDestination>(out, input ? separateInput : scriptLines);
+  io.writeError = [&err](std::string_view text) {
+    err << text;
+    err.flush();
+  };
+  return runConsoleWith(options, io);
 }
 
 }  // namespace lx

@@ -6,6 +6,7 @@
 
 #include "app/project_object_block.h"
 #include "app/project_save_options.h"
+#include "app/program_version.h"
 #include "graphics/graphic_order.h"
 #include "graphics/surface_owner.h"
 #include "interp/entry_saving.h"
@@ -26,7 +27,6 @@ namespace lx {
 namespace {
 
 constexpr const char* kLineEnd = "\r\n";
-constexpr const char* kProgramVersion = "1.0.0";
 constexpr int kPageWhoProperty = 38;
 
 std::string dateText() {

@@ -1,6 +1,12 @@
 // Text for a terminal.
 #include "app/terminal_output.h"
 
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+
 #include "platform/codepage.h"
 
 namespace lx {
@@ -18,6 +24,22 @@ std::string forTerminal(std::string_view text) {
     }
   }
   return out;
+}
+
+std::string errorForTerminal(std::string_view caption, std::string_view text, bool colour) {
+  const std::string shownCaption = forTerminal(caption);
+  const std::string shownText = forTerminal(text);
+  if (!colour) return shownCaption + "\n" + shownText + "\n";
+  const size_t firstLineEnd = std::min(shownText.find('\n'), shownText.size());
+  return "\x1b[1;31m" + shownCaption + "\x1b[0m\n\x1b[1m" + shownText.substr(0, firstLineEnd) + "\x1b[0m" +
+         shownText.substr(firstLineEnd) + "\n";
+}
+
+bool terminalShowsColour(int fd) {
+  const char* term = std::getenv("TERM");
+  const char* noColour = std::getenv("NO_COLOR");
+  if (noColour && *noColour) return false;
+  return isatty(fd) && term && *term && std::strcmp(term, "dumb") != 0;
 }
 
 }  // namespace lx

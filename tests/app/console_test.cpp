@@ -11,7 +11,9 @@
 #include <sstream>
 
 #include "app/command_line.h"
+#include "app/console_history.h"
 #include "app/console_lines.h"
+#include "app/terminal_output.h"
 
 namespace lx {
 namespace {
@@ -42,6 +44,92 @@ TEST(ConsoleLines, AnUnfinishedDefinitionEndsWithTheScript) {
   const auto got = instructionsOf({"to half", "print 1"});
   ASSERT_EQ(got.size(), 1u);
   EXPECT_EQ(got[0].text, "to half\r\nprint 1");
+}
+
+// What a terminal asks for, line by line: the first line of an instruction
+// or one that continues it.
+struct TypedLines {
+  std::vector<std::string> lines;
+  std::vector<LineWanted> asked;
+  std::vector<ConsoleInstruction> run() {
+    size_t at = 0;
+    ConsoleLines console(
+        [&](LineWanted wanted) -> std::optional<std::string> {
+          asked.push_back(wanted);
+          if (at == lines.size()) return std::nullopt;
+          return lines[at++];
+        },
+        true);
+    std::vector<ConsoleInstruction> out;
+    while (auto instruction = console.next()) out.push_back(*instruction);
+    return out;
+  }
+};
+
+TEST(ConsoleLines, TypedOpenBracketsContinueTheLine) {
+  TypedLines typed{{"repeat 2 [", "print 1 ]", "print (sum 1", "2)", "to twice :x", "output :x * 2 ~",
+                    "+ 0", "end", "print 3 ~", "+ 4"},
+                   {}};
+  const auto got = typed.run();
+  ASSERT_EQ(got.size(), 4u);
+  EXPECT_EQ(got[0].text, "repeat 2 [ print 1 ]");
+  EXPECT_EQ(got[1].text, "print (sum 1 2)");
+  EXPECT_EQ(got[2].text, "to twice :x\r\noutput :x * 2  + 0\r\nend");
+  EXPECT_EQ(got[3].text, "print 3  + 4");
+  using W = LineWanted;
+  EXPECT_EQ(typed.asked, (std::vector<W>{W::First, W::More, W::First, W::More, W::First, W::More, W::More,
+                                         W::More, W::First, W::More, W::First}));
+}
+
+TEST(ConsoleLines, EscapedBracketsCommentsAndScriptsOpenNothing) {
+  EXPECT_TRUE(leavesBracketOpen("print [a [b]"));
+  EXPECT_TRUE(leavesBracketOpen("print (3"));
+  EXPECT_FALSE(leavesBracketOpen("print \\[ 1"));
+  EXPECT_FALSE(leavesBracketOpen("print \"|[| 1"));
+  EXPECT_FALSE(leavesBracketOpen("print ] ["));
+  EXPECT_FALSE(leavesBracketOpen("print [1] (2)"));
+  EXPECT_FALSE(leavesBracketOpen("print [a ( b]"));
+  EXPECT_TRUE(leavesBracketOpen("print [a ( b"));
+  TypedLines comment{{"; a note [", "print 1"}, {}};
+  EXPECT_EQ(comment.run().size(), 1u);
+  // Lines from a script keep their brackets as they are: an unbalanced
+  // line is run, and its error reported, as before.
+  const auto scripted = instructionsOf({"print [1", "print 2"});
+  EXPECT_EQ(scripted.size(), 2u);
+}
+
+TEST(ConsoleLines, AnInterruptDropsTheInstructionBeingCollected) {
+  std::vector<std::string> lines = {"repeat 2 [", "!", "print 5"};
+  size_t at = 0;
+  ConsoleLines console(
+      [&](LineWanted) -> std::optional<std::string> {
+        if (at == lines.size()) return std::nullopt;
+        const std::string line = lines[at++];
+        if (line == "!") throw std::runtime_error("interrupted");
+        return line;
+      },
+      true);
+  EXPECT_THROW(console.next(), std::runtime_error);
+  const auto after = console.next();
+  ASSERT_TRUE(after);
+  EXPECT_EQ(after->text, "print 5");
+}
+
+TEST(TerminalOutput, ErrorsPlainOrInColour) {
+  EXPECT_EQ(errorForTerminal("Error", "/ can't divide by zero\r\n\r\nCheck it.", false),
+            "Error\n/ can't divide by zero\n\nCheck it.\n");
+  EXPECT_EQ(errorForTerminal("Error", "/ can't divide by zero\r\n\r\nCheck it.", true),
+            "\x1b[1;31mError\x1b[0m\n\x1b[1m/ can't divide by zero\x1b[0m\n\nCheck it.\n");
+  // Pipes and files never get colour.
+  EXPECT_FALSE(terminalShowsColour(-1));
+}
+
+TEST(ConsoleHistory, KeptInTheUsersDataFolder) {
+  EXPECT_EQ(historyFile("/data", "/home/u"), std::filesystem::path("/data/lumaxis/history"));
+  EXPECT_EQ(historyFile(nullptr, "/home/u"), std::filesystem::path("/home/u/.local/share/lumaxis/history"));
+  EXPECT_EQ(historyFile("", "/home/u"), std::filesystem::path("/home/u/.local/share/lumaxis/history"));
+  EXPECT_EQ(historyFile("relative", "/home/u"), std::filesystem::path("/home/u/.local/share/lumaxis/history"));
+  EXPECT_FALSE(historyFile(nullptr, nullptr));
 }
 
 TEST(CommandLine, OptionsAndMistakes) {

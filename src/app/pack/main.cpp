@@ -4,15 +4,13 @@
 #include <string>
 #include <vector>
 
+#include "app/language_list.h"
+#include "app/pack_command_line.h"
 #include "app/package_directory.h"
 #include "app/package_maker.h"
 #include "platform/mapped_file.h"
 
 namespace {
-
-const char* const kUsage =
-    "usage: lumaxis-pack --runtime BIN --project FILE -o OUT [--lang NAME] [--voice]\n"
-    "       lumaxis-pack --list EXE\n";
 
 int listProgram(const std::string& path) {
   try {
@@ -27,34 +25,7 @@ int listProgram(const std::string& path) {
   return 1;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-  const std::vector<std::string> arguments(argv + 1, argv + argc);
-  lx::PackRequest request;
-  for (size_t i = 0; i < arguments.size(); ++i) {
-    const std::string& option = arguments[i];
-    const bool hasValue = i + 1 < arguments.size();
-    if (option == "--list" && hasValue) return listProgram(arguments[i + 1]);
-    if (option == "--voice") {
-      request.voice = true;
-    } else if (option == "--runtime" && hasValue) {
-      request.runtimePath = arguments[++i];
-    } else if (option == "--project" && hasValue) {
-      request.projectPath = arguments[++i];
-    } else if (option == "-o" && hasValue) {
-      request.outputPath = arguments[++i];
-    } else if (option == "--lang" && hasValue) {
-      request.language = arguments[++i];
-    } else {
-      std::cerr << "lumaxis-pack: unexpected " << option << "\n" << kUsage;
-      return 2;
-    }
-  }
-  if (request.runtimePath.empty() || request.projectPath.empty() || request.outputPath.empty()) {
-    std::cerr << kUsage;
-    return 2;
-  }
+int pack(const lx::PackRequest& request) {
   try {
     lx::makeStandAloneProgram(request);
   } catch (const std::exception& failure) {
@@ -62,4 +33,28 @@ int main(int argc, char** argv) {
     return 1;
   }
   return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const lx::PackCommandLine line = lx::parsePackCommandLine({argv + 1, argv + argc});
+  if (!line.error.empty()) {
+    std::cerr << "lumaxis-pack: " << line.error << "\n" << lx::packUsageText();
+    return 2;
+  }
+  switch (line.action) {
+    case lx::PackAction::Help:
+    case lx::PackAction::Version:
+      std::cout << line.text;
+      return 0;
+    case lx::PackAction::ListLanguages:
+      lx::printLanguages(lx::availableLanguages(), std::cout);
+      return 0;
+    case lx::PackAction::List:
+      return listProgram(line.listedProgram);
+    case lx::PackAction::Pack:
+      break;
+  }
+  return pack(line.request);
 }
