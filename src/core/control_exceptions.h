@@ -17,16 +17,6 @@ class ethrow : public eLogoException {
   std::string tag;  // lower-cased
 };
 
-// `output` leaving a procedure. Each process raises one instance for every
-// `output` it runs; `mayFree` stays false so that raising and handling it
-// never destroys it.
-class eOutputException : public eLogoBase {
- public:
-  explicit eOutputException(std::string localizedOutput) : eLogoBase(std::move(localizedOutput)) {}
-  Value value;
-  bool mayFree = false;
-};
-
 // The end of a process. `selfEnded` is true when the process ends itself
 // (`stopme`, cancelling itself, throwing to the top level), false when it is
 // stopped from outside or by `stopall`.

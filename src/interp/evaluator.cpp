@@ -345,11 +345,7 @@ class Parser {
   void callAsFunction(const Call& call, int count) {
     tProcDesc& desc = *call.desc;
     if (desc.special != tProcDesc::Ordinary) throw eLogoException::withName(erDidNotReport, desc.name);
-    try {
-      invoke(call, [&] { desc.asFunction(count); });
-    } catch (const eOutputException&) {
-      throw eLogoException::withName(erDidNotReport, desc.name);
-    }
+    invoke(call, [&] { desc.asFunction(count); });
     if (!state_.tailCall && state_.stack.top()) return;
     state_.tailCall = {};
     state_.stopFlag = false;

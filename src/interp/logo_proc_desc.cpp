@@ -50,7 +50,6 @@ class ActivationGuard {
   ActivationGuard(ThreadState& state, tLogoProcDesc& desc, bool noTail)
       : state_(state),
         desc_(desc),
-        savedByte_(state.savedByte),
         callerContext_(state.procedureContext),
         savedNesting_(state.runNesting),
         savedTest_(state.testState) {
@@ -64,16 +63,12 @@ class ActivationGuard {
     state_.procedureContext = std::move(callerContext_);
     state_.runNesting = savedNesting_;
     state_.testState = savedTest_;
-    if (!state_.tailCall) {
-      state_.locals.popFrame();
-      state_.savedByte = savedByte_;
-    }
+    if (!state_.tailCall) state_.locals.popFrame();
   }
 
  private:
   ThreadState& state_;
   tLogoProcDesc& desc_;
-  bool savedByte_;
   Value callerContext_;
   int savedNesting_;
   ThreadState::TestState savedTest_;
@@ -98,10 +93,6 @@ void tLogoProcDesc::call(int inputCount, bool tail, bool noTail) {
       state.pendingOutput = nullptr;
       state.stopFlag = false;
     }
-  } catch (eOutputException& output) {
-    state.stack.dropTo(height);
-    state.stack.push(std::move(output.value));
-    output.value = nullptr;
   } catch (eLogoException& e) {
     // A tail call left pending by the failing body is void now.
     state.tailCall = {};

@@ -33,7 +33,7 @@ void restoreCurrentObject(ThreadState& state, Value saved) {
   state.currentObject = std::move(saved);
 }
 
-ThreadState::ThreadState() : outputException(std::make_unique<eOutputException>(localName("output"))) {}
+ThreadState::ThreadState() = default;
 
 ThreadState& threadState() {
   assert(current && "Logo code runs only on a thread with an interpreter state");

@@ -67,8 +67,6 @@ struct ThreadState {
   int runNesting = 1;
   int runDepth = 0;  // instruction lists entered in all
   PendingTailCall tailCall;
-  bool savedByte = false;  // restored after a tail call
-  std::unique_ptr<eOutputException> outputException;
   bool markActivity = false;
   // Whom other threads tell to stop or pause: the process's own control, or
   // for a thread that is no process (a test's), the state's own.

@@ -69,8 +69,6 @@ Value catchTag(const Value& tagInput, const Value& list) {
       throw;
     } catch (const eTerminateException&) {
       throw;
-    } catch (const eOutputException&) {
-      throw;
     } catch (const std::exception& error) {
       recordCaught(state, error);
       caught();
