@@ -41,7 +41,7 @@ class Ref {
  public:
   Ref() = default;
   Ref(std::nullptr_t) {}
-  Ref(T* value) : value_(value) { addRef(value_); }
+  explicit Ref(T* value) : value_(value) { addRef(value_); }
   Ref(const Ref& other) : value_(other.value_) { addRef(value_); }
   Ref(Ref&& other) noexcept : value_(std::exchange(other.value_, nullptr)) {}
   template <class U>

@@ -5,11 +5,19 @@
 #include "destruction_probe.h"
 
 #include <thread>
+#include <type_traits>
 
 #include "values/pools.h"
 
 namespace lx {
 namespace {
+
+// A raw pointer becomes a Ref only where the code says so: an implicit
+// conversion would let a temporary Ref free a value whose count is 0 while
+// its maker still holds the pointer.
+static_assert(!std::is_convertible_v<tlogoobject*, Value>);
+static_assert(std::is_constructible_v<Value, tlogoobject*>);
+static_assert(std::is_convertible_v<std::nullptr_t, Value>);
 
 TEST(ReferenceCounting, LastHolderFreesTheValue) {
   int destroyed = 0;
