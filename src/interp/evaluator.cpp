@@ -6,6 +6,7 @@
 #include "interp/error_messages.h"
 #include "core/logo_exception.h"
 #include "interp/lookup_epoch.h"
+#include "interp/primitive_runs.h"
 #include "interp/procedure_resolver.h"
 #include "interp/var_tab.h"
 #include "interp/variables.h"
@@ -364,6 +365,7 @@ class Parser {
   void invoke(const Call& call, Run run) {
     ContextGuard context(state_, call.context);
     PrefixGuard prefix(state_, call);
+    notePrimitiveRun(call.desc->runSlot);
     try {
       run();
     } catch (eLogoException& e) {
@@ -419,6 +421,7 @@ Value evaluateValue(const tlogoobject& value) { return evaluateList(compiled(val
 
 Value callDescriptor(tProcDesc& desc, int inputCount, bool wantValue) {
   ThreadState& state = threadState();
+  notePrimitiveRun(desc.runSlot);
   try {
     if (wantValue) {
       desc.asFunction(inputCount);
@@ -442,6 +445,7 @@ void runTrampoline(ThreadState& state) {
     state.tailCall = {};
     state.stopFlag = false;
     ContextGuard context(state, call.context);
+    notePrimitiveRun(call.desc->runSlot);
     call.desc->asTailCall(call.inputCount);
   } while (state.stopFlag && state.tailCall);
 }

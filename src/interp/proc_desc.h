@@ -43,6 +43,7 @@ class tProcDesc : public tTabDesc {
   Special special = Ordinary;
   int32_t activations = 0;     // calls of this descriptor now running
   bool tailCallable = false;
+  uint16_t runSlot = 0;         // where a run of it is recorded (see primitive_runs.h)
 };
 
 }  // namespace lx

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "interp/logo_tab.h"
+#include "interp/primitive_runs.h"
 
 namespace lx {
 
@@ -23,6 +24,7 @@ void registerPrimitive(tLogoTab& table, std::string_view internalName, const Arg
   for (NameCode code : localizedCodes(internalName)) {
     auto desc = std::make_unique<Desc>(code, args...);
     desc->flags |= kBuiltIn;
+    desc->runSlot = primitiveRunSlot(internalName);
     table.add(std::move(desc));
   }
 }
@@ -33,6 +35,7 @@ template <class Desc, class... Args>
 void registerLiteral(tLogoTab& table, std::string_view text, const Args&... args) {
   auto desc = std::make_unique<Desc>(codeOf(text), args...);
   desc->flags |= kBuiltIn;
+  desc->runSlot = primitiveRunSlot(text);
   table.add(std::move(desc));
 }
 

@@ -5,6 +5,7 @@
 #include <set>
 
 #include "core/logo_exception.h"
+#include "interp/primitive_runs.h"
 #include "interp/thread_state.h"
 #include "objects/property_table.h"
 #include "objects/protected_call.h"
@@ -93,10 +94,13 @@ void tPseudoVarObjCommand::execute(int) {
 namespace {
 
 template <class Command>
-void addCommands(tLogoTab& table, const std::vector<NameCode>& codes, int propertyCode) {
+void addCommands(tLogoTab& table, const std::vector<NameCode>& codes, int propertyCode, std::string_view kind) {
+  const uint16_t runSlot = primitiveRunSlot(std::string(propertyRow(propertyCode).internalName) + " (" +
+                                            std::string(kind) + ")");
   for (NameCode code : codes) {
     auto command = std::make_unique<Command>(code, propertyCode);
     command->flags |= kBuiltIn;
+    command->runSlot = runSlot;
     table.add(std::move(command));
   }
 }
@@ -112,9 +116,9 @@ void declare(tmultiobject& owner, int propertyCode, PropertyGetter getter, Prope
     desc = std::make_unique<tPseudoVarDesc>(row.nameCode, propertyCode, getter, setter);
   desc->flags = flags | kBuiltIn;
   owner.variables->add(std::move(desc));
-  addCommands<tPropertyGetCommand>(*owner.procedures, propertyGetterCodes(propertyCode), propertyCode);
+  addCommands<tPropertyGetCommand>(*owner.procedures, propertyGetterCodes(propertyCode), propertyCode, "get");
   if (withSetters)
-    addCommands<tPseudoVarObjCommand>(*owner.procedures, propertySetterCodes(propertyCode), propertyCode);
+    addCommands<tPseudoVarObjCommand>(*owner.procedures, propertySetterCodes(propertyCode), propertyCode, "set");
 }
 
 }  // namespace
