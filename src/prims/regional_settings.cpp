@@ -1,5 +1,4 @@
-// The regional settings. The program's texts and formats are its own, so
-// the defaults hold whatever the machine's locale says; tests set them.
+// The one copy of the regional settings.
 #include "prims/regional_settings.h"
 
 namespace lx {

@@ -1,7 +1,7 @@
-// The user's regional settings that the clock primitives follow for their
-// default formats: the date patterns and how the time of day is written.
-// Read from the environment's locale once; every setting the locale does
-// not give keeps its default.
+// The regional settings that the clock primitives follow for their default
+// formats: the date patterns and how the time of day is written. The
+// program keeps no store of such settings on this system, so the defaults
+// below stand unless something sets them (the tests do).
 #pragma once
 
 #include <string>

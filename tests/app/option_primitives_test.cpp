@@ -15,6 +15,7 @@ class Options : public ProjectTest {
  protected:
   void TearDown() override {
     globalOptions() = GlobalOptions();
+    setProgramParameters({});
     ProjectTest::TearDown();
   }
   std::string option(const std::string& key) {
@@ -40,6 +41,14 @@ TEST_F(Options, EverySettingReadsBackAsItWasSet) {
   EXPECT_EQ(option("ellapseunit"), "2");
   EXPECT_EQ(option("colourcursor"), "1");
   EXPECT_EQ(globalOptions().waitUnit, kTenthUnit);
+}
+
+TEST_F(Options, ParamsAreTheProgramsParametersFromTheThirdOn) {
+  setProgramParameters({"--console", "x.lgo", "one", "|two|"});
+  run("print option \"params print count option \"params");
+  EXPECT_EQ(take(), (Lines{"one |two|", "2"}));
+  setProgramParameters({"--console"});
+  EXPECT_EQ(option("params"), "");
 }
 
 TEST_F(Options, FunctionKeysCountTwoToElevenAsOne) {
