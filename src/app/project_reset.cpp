@@ -111,6 +111,11 @@ void resetProjectWorld() {
   main.propertyLists.clear();
   // What the last project taught its main window (a start-up procedure, a
   // handler) must not run for the next one.
+  // Nor may the keys typed for it.
+  if (tSplitwindow* window = mainWindow()) {
+    window->typedKeys()->clear();
+    window->keyMenus()->clear();
+  }
   if (tmultiobject* window = mainWindowObject()) {
     window->procedures->eraseAll();
     window->events->eraseAll();

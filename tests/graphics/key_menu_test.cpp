@@ -205,16 +205,6 @@ TEST_F(KeyMenuTest, AWaitingKeyRunsThePageShownWhenItsTurnComes) {
   EXPECT_EQ(deliver(), Names{"t2"});
 }
 
-TEST_F(KeyMenuTest, AcceptKeyMenuSwitchesTheMenusOff) {
-  runAs("t1", "setkeyMenu [a [print \"menu]]");
-  logo.run("ask \"MainWindow [setacceptKeyMenu \"false]");
-  type(Key::Character, 'a');
-  EXPECT_EQ(deliver(), Names{});
-  logo.run("ask \"MainWindow [setacceptKeyMenu \"true]");
-  type(Key::Character, 'a');
-  EXPECT_EQ(deliver(), Names{"menu"});
-}
-
 // A press that a shown object's menu takes is not read again by `readkey`;
 // every other key is, and so is a bound key while the menus are off or its
 // object is not shown.

@@ -50,22 +50,6 @@ TEST(ClockFormats, EveryTimeToken) {
   EXPECT_EQ(formatTime("hhhh:mm:ss.xx", at(9), kMillisecondUnit), "09:00:00.000");  // absent parts are 0
 }
 
-TEST(ClockFormats, TheSystemPatternFollowsTheRegionalSettings) {
-  RegionalSettings settings;
-  const TimeOfDay full{9, 5, 7, 3};
-  EXPECT_EQ(systemTimePattern(settings, full, false, false), "hhhh:mm:ss");
-  EXPECT_EQ(systemTimePattern(settings, full, true, false), "hhhh:mm:ss.xx");
-  EXPECT_EQ(systemTimePattern(settings, at(9, 5), true, false), "hhhh:mm");
-  settings.clock24 = false;
-  settings.leadingZero = false;
-  settings.morning = "AM";
-  settings.afternoon = "P'M";
-  EXPECT_EQ(systemTimePattern(settings, full, false, false), "h:m:s 'AM'");
-  EXPECT_EQ(systemTimePattern(settings, full, false, true), "h:m:s 'P''M'");
-  EXPECT_EQ(formatTime(systemTimePattern(settings, at(15, 5, 7), false, true), at(15, 5, 7), kMillisecondUnit),
-            "3:5:7 P'M");
-}
-
 class ClockPrimitives : public testing::DataPrimitivesTest {
  protected:
   ClockPrimitives() { registerClockPrimitives(globalProcedures()); }
@@ -122,9 +106,12 @@ TEST_F(ClockPrimitives, TimeWordTakesATimeAndAPattern) {
   EXPECT_EQ(printed("(timeWord \" [])"), "hhhh:mm:ss.xx");
   regionalSettings().clock24 = false;
   regionalSettings().morning = "am";
-  regionalSettings().afternoon = "pm";
-  EXPECT_EQ(output("show (timeWord \" [])"), "[[|hh:mm:ss.xx 'am'|] [|hh:mm:ss.xx 'pm'|]]\r\n");
-  EXPECT_EQ(printed("(timeWord \" [18 30])"), "06:30 pm");
+  regionalSettings().afternoon = "p'm";
+  EXPECT_EQ(output("show (timeWord \" [])"), "[[|hh:mm:ss.xx 'am'|] [|hh:mm:ss.xx 'p''m'|]]\r\n");
+  EXPECT_EQ(printed("(timeWord \" [18 30])"), "06:30 p'm");
+  regionalSettings().leadingZero = false;
+  regionalSettings().timeSeparator = ".";
+  EXPECT_EQ(printed("(timeWord \" [9 5 7])"), "9.5.7 am");
 }
 
 TEST_F(ClockPrimitives, TheFractionFollowsTheTimeUnit) {
@@ -143,16 +130,6 @@ TEST_F(ClockPrimitives, BadTimesAreErrors) {
   EXPECT_EQ(errorOf("print (timeWord \" [1 2 3 4 5])"), erBadStructure);
   EXPECT_EQ(errorOf("print (timeWord \" 12)"), erExpectList);
   EXPECT_EQ(errorOf("print (timeWord \" [] 1)"), erTooManyInputs);
-}
-
-TEST_F(ClockPrimitives, DateAndTimeAreListsOfTheirParts) {
-  EXPECT_EQ(printed("count date"), "4");
-  EXPECT_EQ(printed("(item 4 date) < 7"), "true");
-  EXPECT_EQ(printed("(item 2 date) < 13"), "true");
-  EXPECT_EQ(printed("count time"), "4");
-  EXPECT_EQ(printed("(item 1 time) < 24"), "true");
-  globalOptions().timeUnit = kTenthUnit;
-  EXPECT_EQ(printed("(item 4 time) < 10"), "true");
 }
 
 TEST_F(ClockPrimitives, NamedTimersAreKeptApart) {
