@@ -86,8 +86,19 @@ size_t KeyMenus::handle(const LogoKey& key) {
     }
     running_ = starts.size();
   }
-  for (ProcessStart& start : starts) tLogoprocess::start(std::make_shared<tLogoprocess>(std::move(start)));
-  return starts.size();
+  size_t started = 0;
+  for (ProcessStart& start : starts) {
+    try {
+      tLogoprocess::start(std::make_shared<tLogoprocess>(std::move(start)));
+      ++started;
+    } catch (const std::exception&) {
+      // A process that could not start never ends: it must not hold the
+      // keys that come after it.
+      std::lock_guard lock(mutex_);
+      --running_;
+    }
+  }
+  return started;
 }
 
 // A waiting key whose objects are no longer shown starts nothing; the next
