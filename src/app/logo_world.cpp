@@ -2,6 +2,7 @@
 #include "app/logo_world.h"
 
 #include "app/console_page.h"
+#include "app/option_primitives.h"
 #include "app/path_primitives.h"
 #include "app/project_primitives.h"
 #include "app/search_paths.h"
@@ -29,6 +30,7 @@ bool buildLogoWorld(const std::string& language) {
     registerGlobalPrimitives(table);
     registerPathPrimitives(table);
     registerProjectPrimitives(table);
+    registerOptionPrimitives(table);
     registerObjectPrimitives(table);
   });
   registerGraphicsClasses(main);
@@ -39,6 +41,7 @@ bool buildLogoWorld(const std::string& language) {
 void takeDownLogoWorld() {
   InterpreterLockScope locked;
   forgetConsoleWindow();
+  forgetOptionValues();
   stopObjectModel();
 }
 

@@ -9,6 +9,7 @@
 #include "app/console_interactive.h"
 #include "app/language_list.h"
 #include "app/named_file.h"
+#include "app/option_primitives.h"
 #include "app/project_player.h"
 #include "app/stand_alone.h"
 
@@ -46,6 +47,7 @@ int runConsoleFrom(const lx::CommandLine& line) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  lx::setProgramParameters({argv + 1, argv + argc});
   const lx::ParsedCommandLine parsed = lx::parseCommandLine({argv + 1, argv + argc});
   if (!parsed.error.empty()) {
     std::cerr << "lumaxis: " << parsed.error << "\n" << lx::usageText();

@@ -6,12 +6,12 @@
 #include <vector>
 
 #include "app/named_file.h"
+#include "app/option_primitives.h"
 #include "app/project_loader.h"
 #include "app/project_primitives.h"
 #include "app/project_save_options.h"
 #include "graphics/main_window.h"
 #include "graphics/window_object.h"
-#include "core/global_options.h"
 #include "core/logo_exception.h"
 #include "interp/process_list.h"
 #include "interp/thread_state.h"
@@ -111,6 +111,11 @@ void resetProjectWorld() {
   main.propertyLists.clear();
   // What the last project taught its main window (a start-up procedure, a
   // handler) must not run for the next one.
+  // Nor may the keys typed for it.
+  if (tSplitwindow* window = mainWindow()) {
+    window->typedKeys()->clear();
+    window->keyMenus()->clear();
+  }
   if (tmultiobject* window = mainWindowObject()) {
     window->procedures->eraseAll();
     window->events->eraseAll();
@@ -124,7 +129,7 @@ void runFullReset(const std::string& fileName, int options) {
   WaitCursor waiting;
   allThreads().stopAll(true);
   resetProjectWorld();
-  globalOptions() = GlobalOptions();
+  resetOptionsForProject();
   loadBuiltinLibrary();
   if (!fileName.empty()) recordProjectFileName(loadNamedProject(fileName, nullptr, static_cast<unsigned>(options)));
   runRequestedStartupProcedure();

@@ -10,9 +10,9 @@
 // by the processes' wait mutex, so a waiting reader never misses a key.
 #pragma once
 
-#include <deque>
 #include <optional>
 
+#include "graphics/key_queue.h"
 #include "graphics/logo_key.h"
 #include "interp/process_waits.h"
 
@@ -20,11 +20,9 @@ namespace lx {
 
 class TypedKeys {
  public:
-  static constexpr size_t kRoomStep = 100;
-  static constexpr size_t kMostRoom = 300;
-
   // Any thread: key input that reached the window (releases are not kept).
   void add(const KeyEvent& event);
+  void add(const LogoKey& key);
   // Takes the oldest key, waiting for one until the deadline; none when the
   // deadline passed. `self` is the waiting process (none: a thread that is
   // never told to stop); told to stop, it ends the process.
@@ -38,10 +36,7 @@ class TypedKeys {
   void clear();
 
  private:
-  void push(const LogoKey& key);  // wait mutex held
-
-  std::deque<LogoKey> keys_;
-  size_t room_ = kRoomStep;
+  KeyQueue keys_;  // guarded by the wait mutex
   bool active_ = true;
   std::optional<LogoKey> last_;
 };

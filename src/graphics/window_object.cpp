@@ -66,6 +66,7 @@ void tSplitwindow::declareMembers() {
 
 void tSplitwindow::afterCreate() {
   tcontainerobject::afterCreate();
+  keyMenus_->attach(this);
   makePlatformWindow();
   if (!mainWindowObject()) setMainWindowObject(this);
 }
@@ -80,6 +81,7 @@ void tSplitwindow::beforeFree() {
   // the table one by one without showing each other.
   current_ = nullptr;
   currentName_ = 0;
+  keyMenus_->attach(nullptr);
   dropPlatformWindow();
   tcontainerobject::beforeFree();
 }
@@ -110,7 +112,7 @@ void tSplitwindow::makePlatformWindow() {
   const bool isMainWindow = !mainWindowObject();
   backend->uiThread().runOnUiThread([&] {
     params.window = backend->createWindow(wanted);
-    preparePanel(*params.window, typedKeys_, isMainWindow);
+    preparePanel(*params.window, typedKeys_, keyMenus_, isMainWindow);
   });
 }
 

@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "graphics/key_menus.h"
 #include "graphics/surface_geometry.h"
 #include "graphics/typed_keys.h"
 #include "graphics/window_pagelist_notice.h"
@@ -81,6 +82,8 @@ class tSplitwindow : public tcontainerobject {
 
   // The keys typed at the window, for the primitives that read them.
   const std::shared_ptr<TypedKeys>& typedKeys() const { return typedKeys_; }
+  // The key menus of the objects the window shows.
+  const std::shared_ptr<KeyMenus>& keyMenus() const { return keyMenus_; }
 
  private:
   void runStartSteps();
@@ -94,6 +97,7 @@ class tSplitwindow : public tcontainerobject {
   bool makingHidden_ = false;  // a page is being made by ".newpage"
   PagelistNotice pagelistNotice_;
   std::shared_ptr<TypedKeys> typedKeys_ = std::make_shared<TypedKeys>();
+  std::shared_ptr<KeyMenus> keyMenus_ = std::make_shared<KeyMenus>();
 };
 
 // The window an object stands in: the object itself or the nearest window

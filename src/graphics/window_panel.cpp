@@ -5,6 +5,7 @@
 
 #include "interp/process_list.h"
 #include "interp/process_waits.h"
+#include "interp/scheduler.h"
 #include "platform/platform.h"
 
 namespace lx {
@@ -14,11 +15,23 @@ std::atomic<bool> closed{false};
 
 }  // namespace
 
-void preparePanel(PlatformWindow& window, std::shared_ptr<TypedKeys> keys, bool isMainWindow) {
+// A key goes to the key menus first: what a shown object's menu takes is
+// not read again by `readkey` (see KeyMenus).
+void preparePanel(PlatformWindow& window, std::shared_ptr<TypedKeys> keys, std::shared_ptr<KeyMenus> menus,
+                  bool isMainWindow) {
   window.setPaintHandler(
       [](PixelBuffer& pixels, const PixelRect& dirty) { pixels.fillRect(dirty, kPanelColour); });
-  window.setInputHandler([keys = std::move(keys)](const InputEvent& event) {
-    if (const auto* key = std::get_if<KeyEvent>(&event)) keys->add(*key);
+  window.setInputHandler([keys = std::move(keys), menus = std::move(menus)](const InputEvent& event) {
+    const auto* typed = std::get_if<KeyEvent>(&event);
+    if (!typed) return;
+    const std::optional<LogoKey> key = logoKeyOf(*typed);
+    if (!key) return;
+    bool taken = false;
+    {
+      InterpreterLockScope logo;
+      taken = menus->offer(*key);
+    }
+    if (!taken) keys->add(*key);
   });
   if (isMainWindow) {
     closed = false;

@@ -9,6 +9,7 @@
 #include "interp/thread_state.h"
 #include "objects/ask_object.h"
 #include "objects/init_list.h"
+#include "objects/key_menu_property.h"
 #include "objects/main_object.h"
 #include "objects/object_codes.h"
 #include "objects/object_registry.h"
@@ -77,7 +78,7 @@ void tmultiobject::initInstance(tmultiobject* newPlace, const std::string& given
   kind = ObjectKind::Instance;
   init(givenName, given);
   runClassInit();
-  declareProperty(*this, prop::kKeyMenu, nullptr, nullptr, DeclaredOn::Object);
+  declareKeyMenu(*this);
   if (needsPlace) {
     if (!newPlace) throw eLogoException::withName(erNoMyplace, objectCodes().myPlace);
     setPlace(newPlace);

@@ -5,6 +5,7 @@
 #include "interp/registry.h"
 #include "interp/value_class_tables.h"
 #include "prims/catch_primitives.h"
+#include "prims/clock_primitives.h"
 #include "prims/control_primitives.h"
 #include "prims/data_primitives.h"
 #include "prims/higher_order_primitives.h"
@@ -19,6 +20,7 @@ void registerGlobalPrimitives(tLogoTab& table) {
   registerPrimitive<tOutput>(table, "output");
   registerPrimitive<tStop>(table, "stop");
   registerCatchPrimitives(table);
+  registerClockPrimitives(table);
   registerControlPrimitives(table);
   registerHigherOrderPrimitives(table);
   registerVariablePrimitives(table);

@@ -1,5 +1,5 @@
 // The world the project tests save and load in: the English dictionaries,
-// the main object with the global, object, path and project primitives, a
+// the main object with the global, object, path, project and option primitives, a
 // Logo session that records what `print` prints, and a folder of its own as
 // the program folder. `restart` gives a fresh world, as a new run would.
 #pragma once
@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 
+#include "app/option_primitives.h"
 #include "app/path_primitives.h"
 #include "app/project_primitives.h"
 #include "app/search_paths.h"
@@ -37,6 +38,7 @@ class ProjectTest : public ::testing::Test {
   }
   void TearDown() override {
     logo.reset();
+    forgetOptionValues();
     stopObjectModel();
     clearFilePaths();
     setProgramDirectory(savedProgramDirectory_);
@@ -51,6 +53,7 @@ class ProjectTest : public ::testing::Test {
       registerPathPrimitives(table);
       registerObjectPrimitives(table);
       registerProjectPrimitives(table);
+      registerOptionPrimitives(table);
     });
     logo.emplace();
     buildSystemObjects();

@@ -1,7 +1,8 @@
 // The runtime in a real window, under a virtual X server that the tests
 // start themselves (and skip without): `lumaxis --console` shows its page
 // in a window until the window is closed, a real click on the turtle runs
-// the turtle's onClick, keys typed at the window are read, and the window
+// the turtle's onClick, keys typed at the window are read or run the
+// turtle's key menu, and the window
 // shows what the headless screenshot of the same script shows.
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -98,6 +99,26 @@ TEST_F(WindowedConsole, KeysTypedAtTheWindowAreRead) {
   ASSERT_TRUE(display_.requestClose(*window));
   EXPECT_EQ(lumaxis->waitForExit(10s), 0) << why();
   EXPECT_EQ(testing::readFile(out()), "ready\nA\n!\nshift.f5\n");
+}
+
+TEST_F(WindowedConsole, RealKeysRunTheTurtlesKeyMenu) {
+  auto lumaxis =
+      console(script("ask \"t1 [setkeyMenu [ctrl.k [print \"ctrl.k] off.x [print \"x.up] f3 [print \"f3 stopall]]]\n"
+                     "print \"ready\n"
+                     "wait 15000\n"));
+  ASSERT_TRUE(testing::waitForText(out(), "ready", 10s)) << why();
+  const std::optional<unsigned long> window = display_.findWindow(kTitle, 10s);
+  ASSERT_TRUE(window) << why();
+  // One key at a time: each menu has printed before the next key comes.
+  ASSERT_TRUE(display_.typeKeys(*window, "ctrl+k"));
+  ASSERT_TRUE(testing::waitForText(out(), "ctrl.k", 10s)) << why();
+  ASSERT_TRUE(display_.typeKeys(*window, "x"));
+  ASSERT_TRUE(testing::waitForText(out(), "x.up", 10s)) << why();
+  ASSERT_TRUE(display_.typeKeys(*window, "F3"));
+  EXPECT_TRUE(testing::waitForText(out(), "f3", 10s)) << why();
+  ASSERT_TRUE(display_.requestClose(*window));
+  EXPECT_EQ(lumaxis->waitForExit(10s), 0) << why();
+  EXPECT_EQ(testing::readFile(out()), "ready\nctrl.k\nx.up\nf3\n");
 }
 
 TEST_F(WindowedConsole, TheWindowShowsTheHeadlessPictureAndClosingItEndsTheRun) {
