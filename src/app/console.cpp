@@ -20,6 +20,7 @@
 #include "interp/procedure_resolver.h"
 #include "interp/process_list.h"
 #include "interp/scheduler.h"
+#include "app/language_restart.h"
 #include "lang/dictionary.h"
 #include "objects/main_object.h"
 #include "platform/codepage.h"
@@ -177,7 +178,8 @@ bool takeScreenshot(const std::string& file, const ConsoleIo& io) {
 // closed. An interrupted instruction is dropped and the next one read.
 void runLines(ConsoleIo& io, Console& console) {
   ConsoleLines lines(io.nextLine, io.bracketsContinue);
-  while (!mainWindowClosed()) {
+  // After a restart for another language the lines left belong to the old run.
+  while (!mainWindowClosed() && !languageRestartPending()) {
     std::optional<ConsoleInstruction> instruction;
     try {
       instruction = lines.next();
