@@ -102,6 +102,19 @@ TEST_F(SlovakRuntime, LoadingAProjectInAnotherLanguageErasedStartsTheRuntimeAgai
   EXPECT_EQ(loaded.status, 0);
 }
 
+// The built-in library names its words by dictionary references, so the
+// reset of a Slovak world reads it and goes on to load the project.
+TEST_F(SlovakRuntime, AFullResetInSlovakLoadsTheLibraryAndThenTheProject) {
+  writeProject(file("projekt.lxt"), file("svet.lxp"));
+  pack(file("projekt.lxt"), file("program"), {"--lang", "slovak"});
+  run({file("program").string(), "--headless"});
+  std::ofstream(file("reset.lgo")) << "urob \"body 0\nnahrajProjekt [|" << file("svet.lxp").string()
+                                   << "| [vymazané]]\npíš :body\npíš primitíva? \"star\n";
+  const ProgramRun reset = run({LX_LUMAXIS, "--console", file("reset.lgo").string(), "--headless", "--lang",
+                                "slovak"});
+  EXPECT_EQ(reset.out, "55 10\npravda\n") << reset.err;
+}
+
 TEST_F(SlovakRuntime, TheConsoleTalksSlovak) {
   std::ofstream(file("riadky.lgo")) << "urob \"a 6\npíš :a * 7\nakInak :a > 5 [píš \"veľa] [píš \"málo]\npíš "
                                        "nechhodnota\n";
