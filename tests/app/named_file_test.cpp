@@ -31,7 +31,7 @@ class NamedFiles : public ProjectTest {
 TEST_F(NamedFiles, ResourcesAreDecodedAndAMissingOneIsError58) {
   const std::unique_ptr<std::string> library = builtinResourceText("*Langapp.bin");
   ASSERT_NE(library, nullptr);
-  EXPECT_NE(library->find("main'define \"regularshape"), std::string::npos);
+  EXPECT_NE(library->find("\xB7" "class" "\xB7" "main'" "\xB7" "define \"regularshape"), std::string::npos);
   EXPECT_EQ(builtinResourceText("*nothing.bin"), nullptr);
   EXPECT_EQ(builtinResourceText("Langapp.bin"), nullptr);
   EXPECT_EQ(errorOf("load \"|*nothing.bin|"), erFileName);
