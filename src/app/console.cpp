@@ -10,6 +10,7 @@
 
 #include "app/console_lines.h"
 #include "app/console_page.h"
+#include "app/language_restart.h"
 #include "app/logo_world.h"
 #include "app/run_end.h"
 #include "app/terminal_output.h"
@@ -20,7 +21,6 @@
 #include "interp/procedure_resolver.h"
 #include "interp/process_list.h"
 #include "interp/scheduler.h"
-#include "app/language_restart.h"
 #include "lang/dictionary.h"
 #include "objects/main_object.h"
 #include "platform/codepage.h"

@@ -32,8 +32,7 @@ PendingRestart& pending() {
 }  // namespace
 
 void requestLanguageRestart(const LanguageRestart& restart) {
-  if (restart.project.empty() || !programCanBeStarted(programFile()))
-    throw eLogoException(erSwitchLanguage);
+  if (restart.project.empty() || !programCanBeStarted(programFile())) throw eLogoException(erSwitchLanguage);
   {
     std::lock_guard<std::mutex> guard(pending().mutex);
     pending().restart = restart;
@@ -43,7 +42,9 @@ void requestLanguageRestart(const LanguageRestart& restart) {
   if (PlatformBackend* backend = startedPlatform()) backend->uiThread().wake();
 }
 
-bool languageRestartPending() { return pending().requested.load(); }
+bool languageRestartPending() {
+  return pending().requested.load();
+}
 
 std::optional<LanguageRestart> takeLanguageRestart() {
   std::lock_guard<std::mutex> guard(pending().mutex);

@@ -17,7 +17,8 @@ void finishProcesses(SteadyTime deadline) {
   PlatformBackend* backend = startedPlatform();
   if (backend && backend->kind() == BackendKind::Windowed) {
     // A restart for another language ends the run as closing the window does.
-    waitReleased(nullptr, [] { return mainWindowClosed() || languageRestartPending(); }, deadline);
+    waitReleased(
+        nullptr, [] { return mainWindowClosed() || languageRestartPending(); }, deadline);
   } else {
     allThreads().waitUntilEmpty(deadline);
   }

@@ -77,7 +77,6 @@ std::optional<std::filesystem::path> findLdxFile(const std::string& language) {
   return std::nullopt;
 }
 
-
 // The file's dictionary, or nullptr when there is no file or it is refused;
 // a refused file is named with the reason. A file standing in for a built-in
 // dictionary must hold all of its entries, so a cut or damaged copy does not

@@ -9,7 +9,9 @@
 namespace lx {
 namespace {
 
-bool endsLine(char c) { return c == '\r' || c == '\n' || c == '\0'; }
+bool endsLine(char c) {
+  return c == '\r' || c == '\n' || c == '\0';
+}
 
 // What the decoded text's shape forbids, before any of it is parsed: an
 // overlong line or more sections than a dictionary ever has.
@@ -21,7 +23,8 @@ std::string shapeProblem(std::string_view text) {
       return "line " + std::to_string(line) + " is longer than " + std::to_string(kMaxDictionaryLineBytes) +
              " characters";
     const std::string_view trimmed = trimBlanks(text.substr(start, i - start));
-    if (trimmed.size() >= 2 && trimmed.front() == '[' && trimmed.back() == ']' && ++sections > kMaxDictionarySections)
+    if (trimmed.size() >= 2 && trimmed.front() == '[' && trimmed.back() == ']' &&
+        ++sections > kMaxDictionarySections)
       return "it has more than " + std::to_string(kMaxDictionarySections) + " sections";
     if (i < text.size() && text[i] == '\n') ++line;
     start = i + 1;
@@ -34,12 +37,15 @@ std::string missingEntry(const TDTables& tables, const TDTables& complete) {
   for (const TDTable& section : complete.sections()) {
     const TDTable* own = tables.section(section.name());
     for (const TDEntry& entry : section.entries())
-      if (!own || !own->find(entry.key)) return "the entry " + entry.key + " of section [" + section.name() + "] is missing";
+      if (!own || !own->find(entry.key))
+        return "the entry " + entry.key + " of section [" + section.name() + "] is missing";
   }
   return "";
 }
 
-DictionaryFile refused(std::string problem) { return {nullptr, std::move(problem)}; }
+DictionaryFile refused(std::string problem) {
+  return {nullptr, std::move(problem)};
+}
 
 }  // namespace
 
@@ -53,7 +59,8 @@ DictionaryFile readDictionaryBytes(std::string_view coded, const TDTables* compl
   if (!first) return refused("it holds no dictionary text (it is not coded, or it is damaged)");
   if (first->entries().empty()) return refused("its first section [" + first->name() + "] is empty");
   if (complete) {
-    if (std::string problem = missingEntry(*tables, *complete); !problem.empty()) return refused(std::move(problem));
+    if (std::string problem = missingEntry(*tables, *complete); !problem.empty())
+      return refused(std::move(problem));
   }
   return {std::move(tables), ""};
 }

@@ -70,7 +70,8 @@ TEST_F(DictionaryFiles, ACutOrDamagedCopyIsRefusedNamingWhatIsWrong) {
 
   std::string noSection = slovak_;
   noSection.replace(noSection.find("[InstrumentNames]"), 17, "[Instruments]");
-  EXPECT_NE(refusalOf(encodeCoded(noSection, 4)).find("of section [instrumentnames] is missing"), std::string::npos);
+  EXPECT_NE(refusalOf(encodeCoded(noSection, 4)).find("of section [instrumentnames] is missing"),
+            std::string::npos);
 
   // Plain text that was never coded decodes to noise.
   EXPECT_NE(refusalOf(slovak_).find("it holds no dictionary text"), std::string::npos);
@@ -79,7 +80,8 @@ TEST_F(DictionaryFiles, ACutOrDamagedCopyIsRefusedNamingWhatIsWrong) {
 
 TEST_F(DictionaryFiles, HostileShapesAreRefusedBeforeTheyAreParsed) {
   const std::string longLine = "[dict]\nx=" + std::string(kMaxDictionaryLineBytes, 'y') + "\n";
-  EXPECT_NE(refusalOf(encodeCoded(longLine, 5)).find("line 2 is longer than 16384 characters"), std::string::npos);
+  EXPECT_NE(refusalOf(encodeCoded(longLine, 5)).find("line 2 is longer than 16384 characters"),
+            std::string::npos);
 
   std::string sections;
   for (size_t i = 0; i <= kMaxDictionarySections; ++i) sections += "[s" + std::to_string(i) + "]\nk=v\n";
@@ -111,7 +113,8 @@ TEST_F(DictionaryFiles, ASoundCopyStandsInForTheBuiltInDictionary) {
 
 TEST_F(DictionaryFiles, ANewLanguageMayBringPartOfTheWords) {
   // No built-in dictionary to be measured against: any sound file serves.
-  writeLdx("pirate.ldx", encodeCoded("[dict]\nprint=arr\nprint=yarr\n[other]\nto=learn\n[dict]\nmake=stash\n", 2));
+  writeLdx("pirate.ldx",
+           encodeCoded("[dict]\nprint=arr\nprint=yarr\n[other]\nto=learn\n[dict]\nmake=stash\n", 2));
   ASSERT_TRUE(selectLanguage("pirate"));
   // A key given again replaces the earlier value, also in a section opened again.
   EXPECT_EQ(localName("print"), "yarr");

@@ -22,7 +22,9 @@ namespace lx {
 namespace {
 
 // Test sources are UTF-8; the dictionaries hold code page 1250.
-std::string cp(std::string_view utf8) { return utf8ToCp1250(utf8).text; }
+std::string cp(std::string_view utf8) {
+  return utf8ToCp1250(utf8).text;
+}
 
 std::vector<std::string> wordsOf(const std::string& entry) {
   std::istringstream in(entry);
@@ -109,8 +111,8 @@ TEST_F(SlovakDictionary, NamesFoldCaseAndAccents) {
 // too, or one of the two would silently replace the other.
 TEST_F(SlovakDictionary, NoWordMeansTwoThingsThatEnglishKeepsApart) {
   // The sections of words; the others hold sentences and settings.
-  const std::set<std::string> wordSections = {"dict",   "set",    "get",       "class",     "name",
-                                              "other",  "param",  "prefix",    "option",    "pathnames",
+  const std::set<std::string> wordSections = {"dict",   "set",      "get",        "class",  "name",
+                                              "other",  "param",    "prefix",     "option", "pathnames",
                                               "colors", "keynames", "directories"};
   for (const TDTable& section : slovak_->sections()) {
     if (!wordSections.count(section.name())) continue;
@@ -138,7 +140,8 @@ TEST_F(SlovakDictionary, EventsAreOneWordEachAndDistinct) {
   for (const TDEntry& entry : slovak_->section("dict")->entries()) {
     // English spells an event as its internal name: "on" and a capital.
     const std::string* english = english_->find("dict", entry.key);
-    if (!english || english->size() < 3 || english->rfind("on", 0) != 0 || !std::isupper((*english)[2])) continue;
+    if (!english || english->size() < 3 || english->rfind("on", 0) != 0 || !std::isupper((*english)[2]))
+      continue;
     ++events;
     EXPECT_EQ(wordsOf(entry.value).size(), 1u) << entry.key;
     EXPECT_TRUE(seen.insert(folded(entry.value)).second) << entry.key;
@@ -156,7 +159,8 @@ TEST_F(SlovakDictionary, ExtraSettersCarryTheSlovakSetPrefix) {
 // The placeholders of a message, in order of appearance and counted.
 std::multiset<std::string> placeholdersOf(std::string_view text) {
   std::multiset<std::string> found;
-  for (size_t at = text.find('#'); at != std::string_view::npos && at + 1 < text.size(); at = text.find('#', at + 2))
+  for (size_t at = text.find('#'); at != std::string_view::npos && at + 1 < text.size();
+       at = text.find('#', at + 2))
     found.insert(std::string(text.substr(at, 2)));
   return found;
 }

@@ -2,6 +2,7 @@
 // runtime, a project given with --play, and a project saved and packed
 // again, each run as a program of its own, headless, with a screenshot.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -9,7 +10,6 @@
 #include <fstream>
 #include <sstream>
 #include <string>
-#include <sys/wait.h>
 
 #include "lang/builtin_resources.h"
 #include "lang/coded_stream.h"

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -10,7 +11,6 @@
 #include <fstream>
 #include <sstream>
 #include <string>
-#include <sys/wait.h>
 #include <vector>
 
 #include "lang/project_file_reader.h"
@@ -56,7 +56,8 @@ class PackedRuntime : public ::testing::Test {
   ProgramRun run(const std::vector<std::string>& words) const {
     std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY";
     for (const std::string& word : words) command += " " + quoted(word);
-    command += " >" + quoted(file("out.txt").string()) + " 2>" + quoted(file("err.txt").string()) + " </dev/null";
+    command +=
+        " >" + quoted(file("out.txt").string()) + " 2>" + quoted(file("err.txt").string()) + " </dev/null";
     ProgramRun result;
     const int raw = std::system(command.c_str());
     result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
@@ -66,9 +67,10 @@ class PackedRuntime : public ::testing::Test {
   }
 
   // Packs `project` onto the runtime as `program`.
-  void pack(const fs::path& project, const fs::path& program, const std::vector<std::string>& extra = {}) const {
-    std::vector<std::string> words = {LX_PACK, "--runtime", LX_LUMAXIS, "--project", project.string(), "-o",
-                                      program.string()};
+  void pack(const fs::path& project, const fs::path& program,
+            const std::vector<std::string>& extra = {}) const {
+    std::vector<std::string> words = {LX_PACK,          "--runtime", LX_LUMAXIS,      "--project",
+                                      project.string(), "-o",        program.string()};
     words.insert(words.end(), extra.begin(), extra.end());
     const ProgramRun packed = run(words);
     ASSERT_EQ(packed.status, 0) << packed.err;

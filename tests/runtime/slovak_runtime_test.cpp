@@ -12,7 +12,9 @@ namespace lx {
 namespace {
 
 // Project texts are code page 1250; this file is UTF-8.
-std::string cp(const std::string& utf8) { return utf8ToCp1250(utf8).text; }
+std::string cp(const std::string& utf8) {
+  return utf8ToCp1250(utf8).text;
+}
 
 class SlovakRuntime : public PackedRuntime {
  protected:
@@ -25,7 +27,8 @@ class SlovakRuntime : public PackedRuntime {
               "povedz \"plocha [nový \"Korytnačka [meno žofka hrúbkaPera 3]]\n\n"
               "viem súčetDo :n\nak :n = 0 [výsledok 0]\nvýsledok :n + súčetDo :n - 1\nkoniec\n\n"
               "urob \"body zoznam súčetDo 10 súčetDo 4\n\n"
-              "HlavnéOkno'viem štart\npíš :body\npovedz \"žofka [dopredu 40 píš poloha]\npíš 1 / 0\nkoniec\n\n"
+              "HlavnéOkno'viem štart\npíš :body\npovedz \"žofka [dopredu 40 píš poloha]\npíš 1 / "
+              "0\nkoniec\n\n"
               "ulož \"|")
         << cp(saved.string()) << "|\n";
   }
@@ -60,9 +63,10 @@ TEST_F(SlovakRuntime, AFreshEnglishRunPlaysTheSavedWorldInSlovakAndSavesTheSameT
   ASSERT_TRUE(run({file("program").string(), "--headless"}).err.find("Chyba") != std::string::npos);
 
   // Played by a runtime asked for English: the container's language wins.
-  std::ofstream(file("znova.lxt"), std::ios::binary)
-      << cp("nahrajProjekt \"|" + file("prvý.lxp").string() + "|\n\nulož \"|" + file("druhý.lxp").string() + "|\n");
-  const ProgramRun played = run({LX_LUMAXIS, "--headless", "--lang", "english", "--play", file("prvý.lxp").string()});
+  std::ofstream(file("znova.lxt"), std::ios::binary) << cp(
+      "nahrajProjekt \"|" + file("prvý.lxp").string() + "|\n\nulož \"|" + file("druhý.lxp").string() + "|\n");
+  const ProgramRun played =
+      run({LX_LUMAXIS, "--headless", "--lang", "english", "--play", file("prvý.lxp").string()});
   EXPECT_EQ(played.out, "55 10\n0 40\n");
   EXPECT_NE(played.err.find("nevie deliť nulou"), std::string::npos) << played.err;
 
@@ -83,7 +87,8 @@ TEST_F(SlovakRuntime, LoadingAProjectInAnotherLanguageErasedStartsTheRuntimeAgai
   // Without `erased` the English run refuses, and goes on.
   std::ofstream(file("refused.lgo")) << "loadproject " << project << "\nprint \"after\n";
   const ProgramRun refused = run({LX_LUMAXIS, "--console", file("refused.lgo").string(), "--headless"});
-  EXPECT_NE(refused.err.find("The project's language slovak can't be used here"), std::string::npos) << refused.err;
+  EXPECT_NE(refused.err.find("The project's language slovak can't be used here"), std::string::npos)
+      << refused.err;
   EXPECT_EQ(refused.out, "after\n");
 
   // With `erased` and `startup` the run ends, the lines after it are not
@@ -110,16 +115,16 @@ TEST_F(SlovakRuntime, AFullResetInSlovakLoadsTheLibraryAndThenTheProject) {
   run({file("program").string(), "--headless"});
   std::ofstream(file("reset.lgo")) << "urob \"body 0\nnahrajProjekt [|" << file("svet.lxp").string()
                                    << "| [vymazané]]\npíš :body\npíš primitíva? \"star\n";
-  const ProgramRun reset = run({LX_LUMAXIS, "--console", file("reset.lgo").string(), "--headless", "--lang",
-                                "slovak"});
+  const ProgramRun reset =
+      run({LX_LUMAXIS, "--console", file("reset.lgo").string(), "--headless", "--lang", "slovak"});
   EXPECT_EQ(reset.out, "55 10\npravda\n") << reset.err;
 }
 
 TEST_F(SlovakRuntime, TheConsoleTalksSlovak) {
   std::ofstream(file("riadky.lgo")) << "urob \"a 6\npíš :a * 7\nakInak :a > 5 [píš \"veľa] [píš \"málo]\npíš "
                                        "nechhodnota\n";
-  const ProgramRun console = run({LX_LUMAXIS, "--console", file("riadky.lgo").string(), "--headless", "--lang",
-                                  "slovak"});
+  const ProgramRun console =
+      run({LX_LUMAXIS, "--console", file("riadky.lgo").string(), "--headless", "--lang", "slovak"});
   EXPECT_EQ(console.out, "42\nveľa\n");
   EXPECT_NE(console.err.find("Neviem, čo je nechhodnota"), std::string::npos) << console.err;
 }
