@@ -8,8 +8,10 @@
 //
 // FORMAT is "dictionary" (dictionary text), "block" (dictionary text behind
 // the language's name and a zero byte, as interface blocks are stored) or
-// "text" (any text). The build fails on text outside code page 1250 and on a
-// dictionary key given twice in one section, naming the file and line.
+// "text" (any text). The build fails on text outside code page 1250, on a
+// dictionary key given twice in one section, naming the file and line, and on
+// a key of an English dictionary that another language's dictionary of the
+// same type lacks, naming the key.
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
@@ -53,9 +55,12 @@ std::string toCodePage(const std::string& path, const std::string& utf8) {
   return converted.text;
 }
 
+// Every key of one dictionary: "section\nkey" -> the file and line that gives it.
+using KeyPlaces = std::map<std::string, std::string>;
+
 // Duplicate keys across all files of one dictionary are mistakes: the later
 // one would silently win.
-void checkDictionary(const Resource& r, const std::vector<std::string>& texts) {
+KeyPlaces checkDictionary(const Resource& r, const std::vector<std::string>& texts) {
   std::map<std::string, std::string> seen;  // "section\nkey" -> where
   std::string section;
   for (size_t f = 0; f < texts.size(); ++f) {
@@ -77,12 +82,38 @@ void checkDictionary(const Resource& r, const std::vector<std::string>& texts) {
       if (!fresh) fail(where + ": key of section [" + section + "] already given at " + it->second);
     }
   }
+  return seen;
+}
+
+// The keys of every dictionary resource, by type and name, for the check that
+// each language has all the keys of English.
+std::map<std::string, KeyPlaces>& keysByResource() {
+  static std::map<std::string, KeyPlaces> keys;
+  return keys;
+}
+
+// A key English has and another language lacks would show up as a missing
+// word or an "@key@" message only when a child happens on it: the build
+// names it instead.
+void checkCoverage(const std::vector<Resource>& resources) {
+  for (const Resource& r : resources) {
+    if (r.format == "text" || r.name == "ENGLISH") continue;
+    const auto english = keysByResource().find(r.type + "/ENGLISH");
+    if (english == keysByResource().end()) continue;
+    const KeyPlaces& own = keysByResource()[r.type + "/" + r.name];
+    for (const auto& [id, where] : english->second) {
+      if (own.count(id)) continue;
+      const size_t cut = id.find('\n');
+      fail(r.type + "/" + r.name + ": key \"" + id.substr(cut + 1) + "\" of section [" + id.substr(0, cut) +
+           "] is missing (English gives it at " + where + ")");
+    }
+  }
 }
 
 std::string plainBytes(const Resource& r) {
   std::vector<std::string> texts;
   for (const std::string& file : r.files) texts.push_back(toCodePage(file, readFile(file)));
-  if (r.format != "text") checkDictionary(r, texts);
+  if (r.format != "text") keysByResource()[r.type + "/" + r.name] = checkDictionary(r, texts);
   std::string plain;
   if (r.format == "block") plain = lx::asciiLower(r.name) + std::string(1, '\0');
   for (const std::string& text : texts) {
@@ -138,6 +169,7 @@ int main(int argc, char** argv) {
     if (r.format != "dictionary" && r.format != "block" && r.format != "text") fail("unknown format " + r.format);
     writeArray(out, i, lx::encodeCoded(plainBytes(r), firstByteFor(r)));
   }
+  checkCoverage(resources);
   out << "}  // namespace\n\nextern const BuiltinResource kBuiltinResources[] = {\n";
   for (size_t i = 0; i < resources.size(); ++i)
     out << "  {\"" << resources[i].type << "\", \"" << resources[i].name << "\", r" << i << ", sizeof r" << i

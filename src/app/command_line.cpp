@@ -115,6 +115,10 @@ void addOptions(CLI::App& app, CommandLine& line, bool& listLanguages) {
          "Stop every process N milliseconds after the start (after the console's last line), "
          "instead of waiting until none runs or the window is closed.")
       ->type_name("N");
+  app.add_flag("--load-only", line.loadOnly,
+               "Load the played project without running its start-up procedure. A run that starts "
+               "itself again for a project in another language passes it unless the project is to "
+               "start.");
   app.add_option("FILE", line.plain, "The console's script (with --console), or the plug-in's HWND and FILE.")
       ->type_name("");
 }

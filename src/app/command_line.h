@@ -20,6 +20,7 @@ struct CommandLine {
   bool headless = false;             // --headless
   std::string screenshot;            // --screenshot OUT.png
   std::optional<long> runMs;         // --run-ms N
+  bool loadOnly = false;             // --load-only
   std::vector<std::string> plain;    // parameters without "--"
 };
 

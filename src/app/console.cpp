@@ -10,6 +10,7 @@
 
 #include "app/console_lines.h"
 #include "app/console_page.h"
+#include "app/language_restart.h"
 #include "app/logo_world.h"
 #include "app/run_end.h"
 #include "app/terminal_output.h"
@@ -177,7 +178,8 @@ bool takeScreenshot(const std::string& file, const ConsoleIo& io) {
 // closed. An interrupted instruction is dropped and the next one read.
 void runLines(ConsoleIo& io, Console& console) {
   ConsoleLines lines(io.nextLine, io.bracketsContinue);
-  while (!mainWindowClosed()) {
+  // After a restart for another language the lines left belong to the old run.
+  while (!mainWindowClosed() && !languageRestartPending()) {
     std::optional<ConsoleInstruction> instruction;
     try {
       instruction = lines.next();

@@ -3,12 +3,11 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <map>
 
 #include "lang/builtin_resources.h"
 #include "lang/dictionary.h"
+#include "lang/dictionary_file.h"
 #include "lang/dictionary_table.h"
 #include "platform/program_directory.h"
 
@@ -17,14 +16,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A dictionary file is usable when its first section has entries, the test
-// the loading of a language makes before it prefers the file.
-bool holdsDictionary(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  const std::string coded{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  const std::unique_ptr<TDTables> tables = parseCodedDictionary(coded);
-  const TDTable* first = tables ? tables->firstParsedSection() : nullptr;
-  return first && !first->entries().empty();
+// A dictionary file is usable when it passes the checks that the loading of
+// a language makes before it prefers the file.
+bool holdsDictionary(const fs::path& file, const std::string& language) {
+  return readDictionaryFile(file, builtinDictionary(language).get()).tables != nullptr;
 }
 
 }  // namespace
@@ -41,7 +36,7 @@ std::vector<AvailableLanguage> availableLanguages() {
     const fs::path& path = entry.path();
     if (asciiLower(path.extension().string()) != ".ldx" || !entry.is_regular_file(ec)) continue;
     const std::string name = asciiLower(path.stem().string());
-    const bool usable = holdsDictionary(path);
+    const bool usable = holdsDictionary(path, name);
     // A damaged file leaves the built-in dictionary of its name in use.
     if (!usable && byName.count(name)) continue;
     byName[name] = {name, path.string(), usable};

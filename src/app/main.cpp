@@ -8,6 +8,7 @@
 #include "app/console.h"
 #include "app/console_interactive.h"
 #include "app/language_list.h"
+#include "app/language_restart.h"
 #include "app/named_file.h"
 #include "app/option_primitives.h"
 #include "app/project_player.h"
@@ -44,6 +45,17 @@ int runConsoleFrom(const lx::CommandLine& line) {
   return lx::runConsole(line, script, &std::cin, std::cout, std::cerr);
 }
 
+int run(const lx::CommandLine& line) {
+  if (line.console) return runConsoleFrom(line);
+  if (line.playFile.empty()) return lx::startWithoutConsole(line);
+  if (!std::ifstream(line.playFile, std::ios::binary)) {
+    std::cerr << "lumaxis: cannot read " << line.playFile << "\n";
+    return 2;
+  }
+  lx::setCommandLineProject(line.playFile);
+  return lx::playProject(line, line.playFile);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -55,12 +67,9 @@ int main(int argc, char** argv) {
   }
   if (const std::optional<int> answered = answerRequest(parsed)) return *answered;
   const lx::CommandLine& line = parsed.line;
-  if (line.console) return runConsoleFrom(line);
-  if (line.playFile.empty()) return lx::startWithoutConsole(line);
-  if (!std::ifstream(line.playFile, std::ios::binary)) {
-    std::cerr << "lumaxis: cannot read " << line.playFile << "\n";
-    return 2;
-  }
-  lx::setCommandLineProject(line.playFile);
-  return lx::playProject(line, line.playFile);
+  const int status = run(line);
+  // A project in another language plays in a new run of this program.
+  if (const std::optional<lx::LanguageRestart> restart = lx::takeLanguageRestart())
+    return lx::restartRuntime(line, *restart);
+  return status;
 }

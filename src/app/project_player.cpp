@@ -92,11 +92,11 @@ void openMaximised(tSplitwindow& window) {
 }
 
 // Makes the main window and starts "@main" on it (holding the lock).
-void startProject(const std::string& projectName, std::shared_ptr<StartSink> sink) {
+void startProject(const std::string& projectName, bool startupRun, std::shared_ptr<StartSink> sink) {
   InterpreterLockScope locked;
   tSplitwindow& window = makeMainWindow(projectName);
   openMaximised(window);
-  requestStartupRun();
+  if (startupRun) requestStartupRun();
   ProcessStart start;
   start.name = "@main";
   start.kind = ipInitialLoad;
@@ -133,7 +133,7 @@ int play(const CommandLine& options, const std::string& projectName) {
   ScopedThreadState state;
   auto sink = std::make_shared<StartSink>();
   try {
-    startProject(projectName, sink);
+    startProject(projectName, !options.loadOnly, sink);
   } catch (const std::exception& error) {
     tdefaultcommander().showError(error);
     return 1;

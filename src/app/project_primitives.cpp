@@ -1,16 +1,17 @@
 // Saving and loading projects from Logo code.
 #include "app/project_primitives.h"
 
+#include "app/language_restart.h"
 #include "app/project_file_queries.h"
 #include "app/project_files.h"
 #include "app/project_loader.h"
 #include "app/project_reset.h"
 #include "app/project_save_options.h"
 #include "app/search_paths.h"
-#include "graphics/main_window.h"
-#include "graphics/window_object.h"
 #include "core/control_exceptions.h"
 #include "core/logo_exception.h"
+#include "graphics/main_window.h"
+#include "graphics/window_object.h"
 #include "interp/primitive_descs.h"
 #include "interp/registry.h"
 #include "interp/user_processes.h"
@@ -145,9 +146,13 @@ Value loadproject(const Value& input) {
     const OpenedProject probe = openProject(name);
     if (probe.contents.isContainer) {
       const std::string language = probe.contents.language.empty() ? "english" : probe.contents.language;
-      // Another language needs the runtime started again, which this
-      // system does not do: the project cannot be loaded here.
-      if (!isCurrentLanguage(language)) throw eLogoException::withWord(erUnsupportedLanguage, language);
+      // Another language needs the runtime started again with the project,
+      // once this run has ended; a language without a dictionary cannot be.
+      if (!isCurrentLanguage(language)) {
+        if (!selectLanguage(language, true)) throw eLogoException::withWord(erUnsupportedLanguage, language);
+        requestLanguageRestart({probe.path.string(), (options & loStartup) != 0});
+        throw eTerminateException(true);
+      }
     }
     // The cleaning process resets the world and loads the project; this
     // process ends here, as every other will.

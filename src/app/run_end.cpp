@@ -1,6 +1,7 @@
 // Ending a run.
 #include "app/run_end.h"
 
+#include "app/language_restart.h"
 #include "graphics/window_panel.h"
 #include "interp/process_list.h"
 #include "interp/process_waits.h"
@@ -15,7 +16,9 @@ SteadyTime runDeadline(const std::optional<long>& runMs) {
 void finishProcesses(SteadyTime deadline) {
   PlatformBackend* backend = startedPlatform();
   if (backend && backend->kind() == BackendKind::Windowed) {
-    waitReleased(nullptr, mainWindowClosed, deadline);
+    // A restart for another language ends the run as closing the window does.
+    waitReleased(
+        nullptr, [] { return mainWindowClosed() || languageRestartPending(); }, deadline);
   } else {
     allThreads().waitUntilEmpty(deadline);
   }

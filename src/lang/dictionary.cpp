@@ -12,8 +12,10 @@
 #include "core/value.h"
 #include "lang/builtin_resources.h"
 #include "lang/coded_stream.h"
+#include "lang/dictionary_file.h"
 #include "lang/interface_dictionary.h"
 #include "lang/name_comparison.h"
+#include "platform/codepage.h"
 #include "platform/message_box.h"
 #include "platform/program_directory.h"
 
@@ -75,12 +77,19 @@ std::optional<std::filesystem::path> findLdxFile(const std::string& language) {
   return std::nullopt;
 }
 
-std::unique_ptr<TDTables> loadLdxFile(const std::string& language) {
+// The file's dictionary, or nullptr when there is no file or it is refused;
+// a refused file is named with the reason. A file standing in for a built-in
+// dictionary must hold all of its entries, so a cut or damaged copy does not
+// leave words missing.
+std::unique_ptr<TDTables> loadLdxFile(const std::string& language, const TDTables* builtin) {
   const auto path = findLdxFile(language);
   if (!path) return nullptr;
-  std::ifstream in(*path, std::ios::binary);
-  const std::string coded{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  return parseCodedDictionary(coded);
+  DictionaryFile file = readDictionaryFile(*path, builtin);
+  if (!file.tables) {
+    report("The dictionary file " + utf8ToCp1250(path->string()).text + " cannot be used: " +
+           utf8ToCp1250(file.problem).text + (builtin ? ". The built-in dictionary is used instead." : "."));
+  }
+  return std::move(file.tables);
 }
 
 void readLanguageSettings(LanguageState& s) {
@@ -126,17 +135,17 @@ std::unique_ptr<TDTables> parseCodedDictionary(std::string_view coded) {
   return tables;
 }
 
-std::unique_ptr<TDTables> loadDictionary(std::string_view language) {
-  const std::string name = normalisedLanguage(language);
-  // A file whose first section is empty is taken for a damaged one: the
-  // built-in dictionary serves instead.
-  if (auto fromFile = loadLdxFile(name)) {
-    const TDTable* first = fromFile->firstParsedSection();
-    if (first && !first->entries().empty()) return fromFile;
-  }
-  const BuiltinResource* resource = findBuiltinResource("LDI", name);
+std::unique_ptr<TDTables> builtinDictionary(std::string_view language) {
+  const BuiltinResource* resource = findBuiltinResource("LDI", normalisedLanguage(language));
   if (!resource) return nullptr;
   return parseCodedDictionary({reinterpret_cast<const char*>(resource->data), resource->size});
+}
+
+std::unique_ptr<TDTables> loadDictionary(std::string_view language) {
+  const std::string name = normalisedLanguage(language);
+  std::unique_ptr<TDTables> builtin = builtinDictionary(name);
+  if (auto fromFile = loadLdxFile(name, builtin.get())) return fromFile;
+  return builtin;
 }
 
 bool selectLanguage(std::string_view language, bool testOnly) {

@@ -31,8 +31,11 @@ const std::string& currentLanguage();
 const TDTables* currentDictionary();
 
 // Loads a language's dictionary: the file "<language>.ldx" in the program's
-// folder first, then the built-in resource of type LDI. nullptr on failure.
+// folder first, then the built-in resource of type LDI. A file that fails
+// its checks is named in a message and passed over. nullptr on failure.
 std::unique_ptr<TDTables> loadDictionary(std::string_view language);
+// The dictionary built into the program for `language`, or nullptr.
+std::unique_ptr<TDTables> builtinDictionary(std::string_view language);
 // Reads coded dictionary bytes; nullptr when they hold no usable section.
 std::unique_ptr<TDTables> parseCodedDictionary(std::string_view coded);
 

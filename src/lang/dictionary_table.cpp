@@ -2,6 +2,7 @@
 #include "lang/dictionary_table.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace lx {
 
@@ -46,6 +47,23 @@ bool TDTable::put(std::string_view key, std::string_view value) {
   return true;
 }
 
+void TDTable::append(std::string_view key, std::string_view value) {
+  entries_.push_back(TDEntry{asciiLower(key), std::string(value)});
+}
+
+void TDTable::settle() {
+  std::stable_sort(entries_.begin(), entries_.end(),
+                   [](const TDEntry& a, const TDEntry& b) { return a.key < b.key; });
+  // Of equal keys, stable sorting left the one given last at the end of its run.
+  auto kept = entries_.begin();
+  for (auto it = entries_.begin(); it != entries_.end(); ++it) {
+    if (std::next(it) != entries_.end() && std::next(it)->key == it->key) continue;
+    if (kept != it) *kept = std::move(*it);
+    ++kept;
+  }
+  entries_.erase(kept, entries_.end());
+}
+
 void TDTables::parse(std::string_view text) {
   size_t start = 0;
   for (size_t i = 0; i <= text.size(); ++i) {
@@ -53,6 +71,7 @@ void TDTables::parse(std::string_view text) {
     parseLine(text.substr(start, i - start));
     start = i + 1;
   }
+  for (TDTable& section : sections_) section.settle();
 }
 
 void TDTables::parseLine(std::string_view raw) {
@@ -65,7 +84,7 @@ void TDTables::parseLine(std::string_view raw) {
   if (filling_ < 0) return;
   const size_t eq = line.find('=');
   if (eq == std::string_view::npos) return;
-  sections_[filling_].put(trimBlanks(line.substr(0, eq)), trimBlanks(line.substr(eq + 1)));
+  sections_[filling_].append(trimBlanks(line.substr(0, eq)), trimBlanks(line.substr(eq + 1)));
 }
 
 TDTable& TDTables::sectionForFilling(std::string_view name) {

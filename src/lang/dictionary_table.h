@@ -33,6 +33,13 @@ class TDTable {
   bool put(std::string_view key, std::string_view value);
 
  private:
+  friend class TDTables;
+  // The parser appends unsorted and settles once a text is read: sorting
+  // once keeps a long or hostile text from costing a shift per entry.
+  void append(std::string_view key, std::string_view value);
+  // Sorts the entries by key; of a key given more than once the last wins.
+  void settle();
+
   std::string name_;
   std::vector<TDEntry> entries_;
 };

@@ -215,7 +215,7 @@ TEST_F(LanguageList, BuiltInDictionariesAndFilesBesideTheProgram) {
   writeFile("broken.ldx", "not a dictionary");
   writeFile("notes.txt", coded);
   const std::vector<AvailableLanguage> languages = availableLanguages();
-  ASSERT_EQ(languages.size(), 3u);
+  ASSERT_EQ(languages.size(), 4u);
   EXPECT_EQ(languages[0].name, "broken");
   EXPECT_FALSE(languages[0].usable);
   EXPECT_EQ(languages[1].name, "english");
@@ -223,17 +223,20 @@ TEST_F(LanguageList, BuiltInDictionariesAndFilesBesideTheProgram) {
   EXPECT_EQ(languages[2].name, "pirate");
   EXPECT_EQ(languages[2].source, (folder_ / "Pirate.LDX").string());
   EXPECT_TRUE(languages[2].usable);
+  EXPECT_EQ(languages[3].name, "slovak");
+  EXPECT_EQ(languages[3].source, "built in");
   std::ostringstream shown;
   printLanguages(languages, shown);
   EXPECT_EQ(shown.str(), "broken   " + (folder_ / "broken.ldx").string() +
                              " (not a dictionary: cannot be used)\nenglish  built in\npirate   " +
-                             (folder_ / "Pirate.LDX").string() + "\n");
+                             (folder_ / "Pirate.LDX").string() + "\nslovak   built in\n");
 }
 
 TEST_F(LanguageList, ADamagedFileLeavesTheBuiltInDictionaryListed) {
   writeFile("english.ldx", "garbage");
   const std::vector<AvailableLanguage> languages = availableLanguages();
-  ASSERT_EQ(languages.size(), 1u);
+  ASSERT_EQ(languages.size(), 2u);
+  EXPECT_EQ(languages[0].name, "english");
   EXPECT_EQ(languages[0].source, "built in");
 }
 

@@ -10,6 +10,7 @@
 
 #include "app/package.h"
 #include "app/package_writer.h"
+#include "core/name_codes.h"
 #include "project_world.h"
 
 namespace lx::testing {
@@ -31,7 +32,10 @@ class NamedFiles : public ProjectTest {
 TEST_F(NamedFiles, ResourcesAreDecodedAndAMissingOneIsError58) {
   const std::unique_ptr<std::string> library = builtinResourceText("*Langapp.bin");
   ASSERT_NE(library, nullptr);
-  EXPECT_NE(library->find("main'define \"regularshape"), std::string::npos);
+  // The library names its words by dictionary references ("·section·key").
+  const std::string mark(1, kDictionaryMark);
+  EXPECT_NE(library->find(mark + "class" + mark + "main'" + mark + "define \"regularshape"),
+            std::string::npos);
   EXPECT_EQ(builtinResourceText("*nothing.bin"), nullptr);
   EXPECT_EQ(builtinResourceText("Langapp.bin"), nullptr);
   EXPECT_EQ(errorOf("load \"|*nothing.bin|"), erFileName);
