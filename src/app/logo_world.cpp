@@ -3,6 +3,7 @@
 
 #include "app/console_page.h"
 #include "app/path_primitives.h"
+#include "app/picture_files.h"
 #include "app/project_primitives.h"
 #include "app/search_paths.h"
 #include "graphics/graphics_classes.h"
@@ -23,6 +24,7 @@ bool buildLogoWorld(const std::string& language) {
   if (!selectLanguage(language)) return false;
   selectInterfaceLanguage(currentLanguage());
   initFilePaths();
+  installPictureFiles();
   initValuePools();
   initValueClassTables();
   tMainLogoObject& main = startObjectModel([](tLogoTab& table) {

@@ -1,6 +1,7 @@
 // The graphics classes of the object world.
 #include "graphics/graphics_classes.h"
 
+#include "graphics/image_primitives.h"
 #include "graphics/key_primitives.h"
 #include "graphics/logo_page.h"
 #include "graphics/main_window.h"
@@ -32,6 +33,7 @@ void registerGraphicsClasses(tMainLogoObject& main) {
   registerClass<tTurtlePrototype>(main, "Turtle", "turtle");
   registerClass<tWindowPrototype>(main, "Window", "window");
   registerKeyPrimitives(*main.procedures);
+  registerImagePrimitives(*main.procedures);
 }
 
 }  // namespace lx

@@ -195,7 +195,7 @@ void takeBackgroundFromVariables(tmultiobject& pane) {
 }
 
 void loadBackgroundPicture(tmultiobject& owner, const Value& picture) {
-  PixelBuffer source = pictureOf(picture);
+  PixelBuffer source = pictureBufferOf(picture);
   tgrScreen& surface = ownSurface(owner);
   if (source.width() != surface.width() || source.height() != surface.height())
     surfaceOwnerOf(owner)->resizeSurface(source.width(), source.height());
