@@ -287,7 +287,11 @@ Value shapeColourOf(tmultiobject& self, int) {
 void setShapeColour(tmultiobject& self, int, const Value& value) {
   std::optional<Rgb> colour;
   if (!(value->isList() && value->isEmpty())) colour = colourOf(value);
-  turtleOf(self).changeShape([&](TurtleShape& shape) { shape.colour = colour; });
+  tLogoTurtleParams& state = turtleOf(self);
+  state.changeShape([&](TurtleShape& shape) {
+    shape.colour = colour;
+    shape.penColour = state.pen.colour;
+  });
 }
 
 // Flags and numbers of the shape, each read and written the same way.
