@@ -1,6 +1,9 @@
 // Recoloured cells and their cache.
 #include "graphics/shape_recolour.h"
 
+#include "graphics/shape_drawings.h"
+
+#include <cstdint>
 #include <map>
 #include <tuple>
 #include <unordered_map>
@@ -10,7 +13,7 @@ namespace lx {
 // Recoloured cells by cell and colours. A shape shows a handful of cells,
 // so the cache is dropped whole when it grows past that.
 struct RecolourCache {
-  std::map<std::tuple<const tLogoPicture*, Rgb, Rgb>, PictureRef> cells;
+  std::map<std::tuple<const tLogoPicture*, Rgb, Rgb, uint64_t>, PictureRef> cells;
   static constexpr size_t kMostCells = 64;
 };
 
@@ -45,7 +48,8 @@ std::unique_ptr<tLogoPicture> recolour(const tLogoPicture& cell, Rgb shapeColour
 PictureRef recolouredCell(const TurtleShape& shape, const tLogoPicture& cell) {
   auto& cache = shape.recoloured;
   if (!cache) cache = std::make_shared<RecolourCache>();
-  const auto key = std::make_tuple(&cell, *shape.colour, shape.penColour);
+  const uint64_t generation = shape.drawings ? shape.drawings->generation() : 0;
+  const auto key = std::make_tuple(&cell, *shape.colour, shape.penColour, generation);
   if (auto found = cache->cells.find(key); found != cache->cells.end()) return found->second;
   if (cache->cells.size() >= RecolourCache::kMostCells) cache->cells.clear();
   PictureRef made = sharePicture(recolour(cell, *shape.colour, shape.penColour));

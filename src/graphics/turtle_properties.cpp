@@ -6,6 +6,7 @@
 #include "graphics/colour_value.h"
 #include "graphics/global_setting.h"
 #include "graphics/logo_image.h"
+#include "graphics/shape_drawings.h"
 #include "graphics/shape_source.h"
 #include "graphics/rect_list.h"
 #include "graphics/turtle_font.h"
@@ -249,15 +250,19 @@ Value shapeOf(tmultiobject& self, int) {
   return value ? value : Value(tLogoList::empty());
 }
 void setShape(tmultiobject& self, int, const Value& value) {
-  const Value image = shownImageOf(value);
-  turtleOf(self).changeShape([&](TurtleShape& shape) {
+  tLogoTurtleParams& state = turtleOf(self);
+  std::shared_ptr<const ShapeDrawings> drawings;
+  if (isDrawingShape(value)) drawings = std::make_shared<const ShapeDrawings>(value, DrawAttributes{state.pen, state.brush, state.font});
+  const Value image = drawings ? nullptr : shownImageOf(value);
+  state.changeShape([&](TurtleShape& shape) {
     const bool defaultTurtle = value->isList() && value->isEmpty();
     shape.value = defaultTurtle ? nullptr : value;
     shape.image = image;
+    shape.drawings = drawings;
     shape.animationFrame = 1;
     shape.recoloured.reset();
   });
-  turtleOf(self).animationChanged(true);
+  state.animationChanged(true);
 }
 
 Value shapeScaleOf(tmultiobject& self, int) {
@@ -309,7 +314,8 @@ void setShapeFlag(tmultiobject& self, int, const Value& value) {
 Value frameOf(tmultiobject& self, int) {
   const tLogoTurtleParams& state = turtleOf(self);
   const TurtleShape& shape = state.shape();
-  if (shape.followsHeading && shapeImage(shape)) return makeInt(static_cast<int32_t>(shownFrame(shape, state.heading()) + 1));
+  if (shape.followsHeading && shapeImage(shape))
+    return makeInt(static_cast<int32_t>(shownFrame(shape, state.heading()) + 1));
   return makeInt(shape.frame);
 }
 void setFrame(tmultiobject& self, int, const Value& value) {
@@ -320,7 +326,7 @@ void setFrame(tmultiobject& self, int, const Value& value) {
   state.changeShape([&](TurtleShape& shape) {
     shape.frame = (n - 1) % count + 1;
     // A frame with fewer cells starts again at its first.
-    if (image && image->cellCount(shownFrame(shape, state.heading())) < static_cast<size_t>(shape.animationFrame))
+    if (shownCellCount(shape, state.heading()) < static_cast<size_t>(shape.animationFrame))
       shape.animationFrame = 1;
   });
 }
@@ -331,8 +337,7 @@ Value frameItemOf(tmultiobject& self, int) {
 }
 void setFrameItem(tmultiobject& self, int, const Value& value) {
   tLogoTurtleParams& state = turtleOf(self);
-  const tLogoImage* image = shapeImage(state.shape());
-  const int cells = image ? std::max(static_cast<int>(image->cellCount(shownFrame(state.shape(), state.heading()))), 1) : 1;
+  const int cells = std::max(static_cast<int>(shownCellCount(state.shape(), state.heading())), 1);
   const int n = wholeOrAny(value, 1, 1 << 20, 1, cells);
   state.changeShape([&](TurtleShape& shape) { shape.animationFrame = (n - 1) % cells + 1; });
 }

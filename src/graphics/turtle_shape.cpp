@@ -8,6 +8,7 @@
 #include <numbers>
 
 #include "graphics/logo_image.h"
+#include "graphics/shape_drawings.h"
 #include "graphics/shape_recolour.h"
 
 namespace lx {
@@ -85,14 +86,38 @@ size_t shownFrame(const TurtleShape& shape, long double heading) {
 }
 
 const tLogoPicture* shownCell(const TurtleShape& shape, long double heading) {
+  if (shape.drawings)
+    return shape.drawings->picture(static_cast<size_t>(std::max(shape.animationFrame - 1, 0)),
+                                   shape.followsHeading ? heading : 0, std::fabs(shape.scaleX),
+                                   std::fabs(shape.scaleY));
   const tLogoImage* image = shapeImage(shape);
   if (!image) return nullptr;
   return image->cell(shownFrame(shape, heading), static_cast<size_t>(std::max(shape.animationFrame - 1, 0)));
 }
 
+size_t shownCellCount(const TurtleShape& shape, long double heading) {
+  if (shape.drawings) return shape.drawings->cellCount();
+  const tLogoImage* image = shapeImage(shape);
+  return image ? image->cellCount(shownFrame(shape, heading)) : 0;
+}
+
+// Drawing lists go round and round; an image as its loop flag says.
+bool shapeLoops(const TurtleShape& shape) {
+  const tLogoImage* image = shapeImage(shape);
+  return !image || image->loops();
+}
+
+int shownCellDelay(const TurtleShape& shape, long double heading) {
+  if (shape.drawings) return ShapeDrawings::kCellDelay;
+  const tLogoPicture* cell = shownCell(shape, heading);
+  return cell ? cell->delay : 0;
+}
+
 PixelRect shapeRectAt(const TurtleShape& shape, PixelPoint anchor, long double heading) {
   if (const tLogoPicture* cell = shownCell(shape, heading)) {
-    const long double sx = std::fabs(shape.scaleX), sy = std::fabs(shape.scaleY);
+    // Drawing-list cells are drawn to scale already.
+    const long double sx = shape.drawings ? 1 : std::fabs(shape.scaleX);
+    const long double sy = shape.drawings ? 1 : std::fabs(shape.scaleY);
     return {anchor.x - static_cast<int>(std::lround(static_cast<double>(cell->hotSpot.x * sx))),
             anchor.y - static_cast<int>(std::lround(static_cast<double>(cell->hotSpot.y * sy))),
             scaledLength(cell->width(), sx), scaledLength(cell->height(), sy)};
@@ -115,16 +140,17 @@ void paintShape(cairo_t* cr, const TurtleShape& shape, const PixelRect& rect, lo
   }
   if (const tLogoPicture* cell = shownCell(shape, heading))
     paintCell(cr, shape, *cell, rect);
-  else if (!shapeImage(shape))
+  else if (!shapeImage(shape) && !shape.drawings)
     paintArrow(cr, shape, rect, heading);
   cairo_restore(cr);
 }
 
 bool shapeCovers(const TurtleShape& shape, const PixelRect& rect, long double heading, int x, int y) {
-  if (shapeImage(shape)) {
+  if (shapeImage(shape) || shape.drawings) {
     const tLogoPicture* cell = shownCell(shape, heading);
     if (!cell || x < 0 || y < 0 || x >= rect.width || y >= rect.height) return false;
-    if (!shape.transparentClick) return true;
+    // A drawing is hit only where it drew.
+    if (!shape.transparentClick && !shape.drawings) return true;
     return !cell->masked(x * cell->width() / rect.width, y * cell->height() / rect.height);
   }
   cairo_surface_t* scratch = cairo_image_surface_create(CAIRO_FORMAT_A8, 1, 1);

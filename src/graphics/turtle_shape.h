@@ -19,11 +19,14 @@ typedef struct _cairo cairo_t;
 namespace lx {
 
 class tLogoImage;
+class ShapeDrawings;
 struct RecolourCache;
 
 struct TurtleShape {
   Value value;             // as Logo set it; none: the default turtle
-  Value image;             // the image shown; none: the default turtle
+  Value image;             // the image shown; none: the default turtle or drawings
+  // The drawing lists shown instead of an image; shared by copies of the shape.
+  std::shared_ptr<const ShapeDrawings> drawings;
   long double scaleX = 1;  // shapeScale
   long double scaleY = 1;
   std::optional<Rgb> colour;   // shapeColour; none: the shape's own colours
@@ -53,7 +56,13 @@ size_t frameForHeading(size_t count, long double heading, long double baseAngle)
 // The frame shown (from 0): chosen by the heading, or by `frame`.
 size_t shownFrame(const TurtleShape& shape, long double heading);
 // The cell shown; nullptr for the default turtle or an image without cells.
+// A drawing-list cell comes turned and scaled already.
 const tLogoPicture* shownCell(const TurtleShape& shape, long double heading);
+// The cells of the frame shown, and whether an animation goes round again.
+size_t shownCellCount(const TurtleShape& shape, long double heading);
+bool shapeLoops(const TurtleShape& shape);
+// The delay of the cell shown, in milliseconds, before the delay scale.
+int shownCellDelay(const TurtleShape& shape, long double heading);
 
 // Where the shape is drawn when its hot spot sits on `anchor`.
 PixelRect shapeRectAt(const TurtleShape& shape, PixelPoint anchor, long double heading);

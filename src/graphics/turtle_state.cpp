@@ -5,7 +5,6 @@
 #include <cairo.h>
 
 #include "graphics/background_canvas.h"
-#include "graphics/logo_image.h"
 #include "graphics/shape_animator.h"
 
 #include <algorithm>
@@ -130,9 +129,9 @@ int tLogoTurtleParams::shownCellNumber() const {
 
 namespace {
 
-// How long the cell is shown, with the shape's delay scale.
-uint64_t cellDelay(const TurtleShape& shape, const tLogoPicture& cell) {
-  const long double scaled = cell.delay * std::max(shape.delayScale, 0.0L);
+// How long a cell is shown, with the shape's delay scale.
+uint64_t cellDelay(const TurtleShape& shape, int delay) {
+  const long double scaled = delay * std::max(shape.delayScale, 0.0L);
   const long double most = 24.0L * 3600 * 1000;
   return std::max(static_cast<uint64_t>(std::min(scaled, most)), kLeastCellDelay);
 }
@@ -140,15 +139,12 @@ uint64_t cellDelay(const TurtleShape& shape, const tLogoPicture& cell) {
 }  // namespace
 
 void tLogoTurtleParams::animationChanged(bool restart) {
-  const tLogoImage* image = shapeImage(shape_);
-  const size_t frame = shownFrame(shape_, heading_);
-  if (!surface_ || !shape_.animation || !image || image->cellCount(frame) < 2) {
+  if (!surface_ || !shape_.animation || shownCellCount(shape_, heading_) < 2) {
     cancelShape(*this);
     return;
   }
   if (!restart && shapeScheduled(*this)) return;
-  const tLogoPicture* cell = shownCell(shape_, heading_);
-  scheduleShape(*this, cellDelay(shape_, *cell));
+  scheduleShape(*this, cellDelay(shape_, shownCellDelay(shape_, heading_)));
 }
 
 // cell := (cell + 1) mod count; a non-looping image stops at its last cell.
@@ -158,13 +154,11 @@ std::optional<uint64_t> tLogoTurtleParams::advanceCell() {
   PixelRect repaint;
   {
     tgrScreen::DrawingLock held = surface_->lockDrawing();
-    const tLogoImage* image = shapeImage(shape_);
-    const size_t frame = shownFrame(shape_, heading_);
-    const size_t count = image ? image->cellCount(frame) : 0;
+    const size_t count = shownCellCount(shape_, heading_);
     if (!shape_.animation || count < 2) return std::nullopt;
-    const size_t cell = (static_cast<size_t>(std::max(shape_.animationFrame, 1)) - 1 + 1) % count;
+    const size_t cell = static_cast<size_t>(std::max(shape_.animationFrame, 1)) % count;
     shape_.animationFrame = static_cast<int>(cell) + 1;
-    if (cell + 1 < count || image->loops()) next = cellDelay(shape_, *image->cell(frame, cell));
+    if (cell + 1 < count || shapeLoops(shape_)) next = cellDelay(shape_, shownCellDelay(shape_, heading_));
     repaint = updateRect();
   }
   surface_->invalidateExact(repaint);

@@ -129,6 +129,32 @@ TEST_F(ImageShapes, MaskedPixelsShowThePageAndMissTheMouseWhenAsked) {
   EXPECT_TRUE(turtle().hitTest(1, 2));
 }
 
+// The first drawing on a fresh page once turned masked pixels black: cairo
+// took the new bitmap for clear and copied instead of drawing over it.
+TEST_F(ImageShapes, AStampedMaskLeavesTheFreshPageAlone) {
+  auto picture = std::make_unique<tLogoPicture>(5, 5);
+  for (int y = 0; y < 5; ++y)
+    for (int x = 0; x < 5; ++x) picture->setPixel(x, y, kRed), picture->setMasked(x, y, y > 0);
+  picture->hotSpot = {2, 2};
+  give("img", imageOfPicture(sharePicture(std::move(picture))));
+  run("stamppicture :img");
+  EXPECT_EQ(pixel(398, 247), kRed);
+  EXPECT_EQ(pixel(398, 249), kWhite);
+}
+
+TEST_F(ImageShapes, DrawingListShapesTurnWithTheHeadingAndDrawOnlyTheirLines) {
+  run("setpencolour [255 0 0] setshape [forward 20]");
+  EXPECT_EQ(printed("print shaperectangle"), Lines{"-1 21 3 23"});
+  run("right 90");
+  EXPECT_EQ(printed("print shaperectangle"), Lines{"-1 1 23 3"});
+  EXPECT_EQ(shown().pixel(408, 249), kRed);
+  EXPECT_EQ(shown().pixel(398, 239), kWhite);
+  run("setshapescale 2");
+  EXPECT_EQ(shown().pixel(428, 249), kRed);
+  EXPECT_FALSE(turtle().hitTest(5, 5));
+  EXPECT_EQ(errorOf("setshape 5"), erExpectImage);
+}
+
 // The animation clock the test moves.
 uint64_t fakeNow = 0;
 uint64_t fakeClock() { return fakeNow; }
@@ -178,6 +204,16 @@ TEST_F(ImageAnimation, TheDelayScaleStretchesEveryCell) {
   EXPECT_EQ(at(200), 0x20u);
   EXPECT_EQ(at(599), 0x20u);
   EXPECT_EQ(at(600), 0x30u);
+}
+
+TEST_F(ImageAnimation, DrawingListFilmsGoRound) {
+  run("setpencolour [255 0 0] setshape [[forward 20] [right 90 forward 20]] setanimation \"true");
+  EXPECT_EQ(printed("print shaperectangle"), Lines{"-1 21 3 23"});
+  at(100);
+  EXPECT_EQ(printed("print shaperectangle"), Lines{"-1 1 23 3"});
+  at(200);
+  EXPECT_EQ(printed("print frameitem"), Lines{"1"});
+  EXPECT_TRUE(shapeScheduled(turtle()));
 }
 
 TEST_F(ImageAnimation, ZeroDelaysCannotSpinTheThread) {
