@@ -78,8 +78,9 @@ Value hotSpot(const Value& v) {
 }
 
 Value setHotSpot(const Value& v, const Value& spot) {
-  const auto [x, y] = intPair(spot);
-  return withCells(imageOf(v), [&](tLogoPicture& cell, size_t) { cell.hotSpot = {x, y}; });
+  const std::pair<int, int> xy = intPair(spot);
+  const PixelPoint at{xy.first, xy.second};
+  return withCells(imageOf(v), [&](tLogoPicture& cell, size_t) { cell.hotSpot = at; });
 }
 
 Value delayOf(const Value& v) { return makeInt(firstCell(v).delay); }
