@@ -139,7 +139,9 @@ Value readImageRecord(std::string_view bytes) {
   if (headerLength < kRecordHeaderLength || headerLength > in.left()) throw BadPicture("image header");
   const size_t framesStart = in.position() + headerLength;
   const uint32_t frameCount = in.u32();
-  const long double angle = in.i32() / 100.0L;
+  // Whole hundredths brought into one turn first, so that the angle read
+  // is the one written again.
+  const long double angle = (in.i32() % 36000) / 100.0L;
   const bool loop = in.u32() != 0;
   in.seek(framesStart);
   if (frameCount > static_cast<uint32_t>(kMostImageCells)) throw BadPicture("too many frames");
@@ -152,7 +154,7 @@ Value readImageRecord(std::string_view bytes) {
     frames.push_back(readFrameStream(bytes.substr(start, in.position() - start)));
     if (!framesAllowed(frames)) throw BadPicture("image too large");
   }
-  return makeImage(std::move(frames), std::fmod(angle, 360.0L), loop);
+  return makeImage(std::move(frames), angle, loop);
 }
 
 Value readImageChunk(const RawChunk& chunk) {

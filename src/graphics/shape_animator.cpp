@@ -84,11 +84,11 @@ bool shapeScheduled(const AnimatedShape& shape) {
   return a.schedule.planned(shape);
 }
 
-void animationPageShown(const void* page) {
+void animationPageChanged(const void* hidden, const void* shown) {
   Animator& a = animator();
   {
     std::lock_guard held(a.lock);
-    a.schedule.showPage(page, a.clock());
+    a.schedule.pageChanged(hidden, shown, a.clock());
   }
   a.wake.notify_all();
 }

@@ -20,8 +20,8 @@ void scheduleShape(AnimatedShape& shape, uint64_t delay);
 // the shape.
 void cancelShape(AnimatedShape& shape);
 bool shapeScheduled(const AnimatedShape& shape);
-// The page shown from now on.
-void animationPageShown(const void* page);
+// A window shows page `shown` instead of `hidden` (either may be none).
+void animationPageChanged(const void* hidden, const void* shown);
 // Ends the thread (at program end); later plans start it again.
 void stopShapeAnimation();
 

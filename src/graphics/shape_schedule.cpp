@@ -4,7 +4,7 @@
 namespace lx {
 
 bool ShapeSchedule::isShown(const AnimatedShape& shape) const {
-  return !pageKnown_ || shape.animationPage() == shownPage_;
+  return hiddenPages_.count(shape.animationPage()) == 0;
 }
 
 void ShapeSchedule::plan(AnimatedShape& shape, uint64_t due, uint64_t now) {
@@ -46,19 +46,20 @@ void ShapeSchedule::runDue(uint64_t now) {
     if (const std::optional<uint64_t> next = shape->advanceCell()) plan(*shape, now + *next, now);
 }
 
-void ShapeSchedule::showPage(const void* page, uint64_t now) {
-  pageKnown_ = true;
-  shownPage_ = page;
+void ShapeSchedule::pageChanged(const void* hidden, const void* shown, uint64_t now) {
+  if (hidden == shown) return;
+  if (hidden) hiddenPages_.insert(hidden);
+  hiddenPages_.erase(shown);
   std::vector<std::pair<AnimatedShape*, uint64_t>> moving;
-  for (auto it = due_.begin(); it != due_.end(); ++it)
-    if (it->second->animationPage() != page) moving.emplace_back(it->second, it->first > now ? it->first - now : 0);
+  for (auto& [due, shape] : due_)
+    if (hidden && shape->animationPage() == hidden) moving.emplace_back(shape, due > now ? due - now : 0);
   for (auto& [shape, left] : moving) {
     drop(*shape);
     parked_[shape] = left;
   }
   std::vector<std::pair<AnimatedShape*, uint64_t>> back;
   for (auto& [shape, left] : parked_)
-    if (shape->animationPage() == page) back.emplace_back(shape, left);
+    if (shape->animationPage() == shown) back.emplace_back(shape, left);
   for (auto& [shape, left] : back) plan(*shape, now + left, now);
 }
 

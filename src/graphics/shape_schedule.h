@@ -8,6 +8,7 @@
 #include <map>
 #include <optional>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 namespace lx {
@@ -34,19 +35,17 @@ class ShapeSchedule {
   std::optional<uint64_t> nextDue() const;
   // Advances every shape due at `now` and plans its next cell.
   void runDue(uint64_t now);
-  // The page shown from now on: plans of other pages are parked with the
-  // time they had left, parked plans of this page come back.
-  void showPage(const void* page, uint64_t now);
-  // Whether pages are told apart: before the first showPage every page counts as shown.
-  bool pageKnown() const { return pageKnown_; }
+  // A window shows another page: plans of the hidden page are parked with
+  // the time they had left, parked plans of the shown page come back.
+  // Shapes on surfaces that no window hides run on.
+  void pageChanged(const void* hidden, const void* shown, uint64_t now);
 
  private:
   bool isShown(const AnimatedShape& shape) const;
   std::multimap<uint64_t, AnimatedShape*> due_;
   std::unordered_map<AnimatedShape*, std::multimap<uint64_t, AnimatedShape*>::iterator> byShape_;
   std::unordered_map<AnimatedShape*, uint64_t> parked_;  // shape -> milliseconds left
-  const void* shownPage_ = nullptr;
-  bool pageKnown_ = false;
+  std::unordered_set<const void*> hiddenPages_;
 };
 
 }  // namespace lx

@@ -138,6 +138,12 @@ uint64_t cellDelay(const TurtleShape& shape, int delay) {
 
 }  // namespace
 
+const void* tLogoTurtleParams::animationPage() const {
+  const tgrScreen* surface = surface_;
+  while (surface && surface->parent()) surface = surface->parent();
+  return surface;
+}
+
 void tLogoTurtleParams::animationChanged(bool restart) {
   if (!surface_ || !shape_.animation || shownCellCount(shape_, heading_) < 2) {
     cancelShape(*this);

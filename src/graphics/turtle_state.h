@@ -112,7 +112,8 @@ class tLogoTurtleParams : public tSurfaceGraphic, public AnimatedShape {
 
   // --- AnimatedShape (animation lock held) ---
   std::optional<uint64_t> advanceCell() override;
-  const void* animationPage() const override { return surface_; }
+  // The page surface the turtle's surface shows in (its own, on a page).
+  const void* animationPage() const override;
 
   // Draws the shape into the background bitmap (`stamp`).
   void stamp();

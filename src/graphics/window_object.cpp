@@ -1,6 +1,8 @@
 // The window object: its page table, showing pages, and its platform window.
 #include "graphics/window_object.h"
 
+#include "graphics/shape_animator.h"
+
 #include "graphics/logo_page.h"
 #include "graphics/main_window.h"
 #include "graphics/window_commands.h"
@@ -171,6 +173,7 @@ void tSplitwindow::showPage(tlogopage& page) {
   const bool quiet = projectLoadRunning() || !interpreterRunning();
   if (old && !quiet) raiseEvent(old, eventCode(EventId::onHidePage));
   showSurfaces(old, &page);
+  animationPageChanged(old ? old->surface() : nullptr, page.surface());
   current_ = ObjectRef(&page);
   currentName_ = codeOf(page.name);
   if (!quiet) raiseEvent(&page, eventCode(EventId::onShowPage));

@@ -9,8 +9,10 @@
 #include "app/picture_files.h"
 #include "graphics/bmp_codec.h"
 #include "graphics/image_primitives.h"
+#include "graphics/image_record.h"
 #include "graphics/logo_image.h"
 #include "lang/container_lookup.h"
+#include "lang/project_file_writer.h"
 #include "project_world.h"
 #include "values/pools.h"
 
@@ -59,6 +61,27 @@ TEST_F(ProjectImages, PicturesComeBackFromASavedProjectByteForByte) {
   EXPECT_EQ(take(), (std::vector<std::string>{"true", "true", "plain", "2", "1 1"}));
   run("save \"again.lxp");
   EXPECT_EQ(imageChunks("again.lxp"), saved);
+}
+
+// An image file of two frames, red and blue, each one cell.
+TEST_F(ProjectImages, AFrameSuffixLoadsOneFrameOfAFileFoundLikeAnyOther) {
+  writeBitmap("red.bmp", 6, 4, 0xFF0000);
+  writeBitmap("blue.bmp", 3, 5, 0x0000FF);
+  run("make \"two (image \"red.bmp \"blue.bmp)");
+  {
+    std::stringstream io(std::ios::in | std::ios::out | std::ios::binary);
+    const Value two = mainObject()->globals().variable(codeOf("two"))->value;
+    appendImageChunk(io, writeImageRecord(*asImage(two)), std::nullopt);
+    std::ofstream(file("two.lgf"), std::ios::binary) << io.str();
+  }
+  run("print imagesize loadimage \"two:2.lgf");
+  run("print count loadimage \"two:2.lgf");
+  run("print count loadimage \"two");
+  run("print count loadimagelist [red.bmp two]");
+  EXPECT_EQ(take(), (std::vector<std::string>{"3 5", "1", "2", "2"}));
+  EXPECT_EQ(errorOf("print loadimage \"two:3.lgf"), erBadStructure);
+  EXPECT_EQ(errorOf("print loadimage \"red.lgf"), erNoEmbeddedFilePlugin);
+  EXPECT_EQ(errorOf("print loadimage \"red:1.png"), erNoEmbeddedFilePlugin);
 }
 
 TEST_F(ProjectImages, ImageReferencesOutOfRangeAreErrors) {

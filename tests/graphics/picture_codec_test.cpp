@@ -188,6 +188,13 @@ TEST_F(PictureCodecs, ImageRecordsReadBackWhatWasWritten) {
   EXPECT_FALSE(asImage(back)->loops());
   // Every cut of the record fails cleanly.
   for (size_t cut = 0; cut < record.size(); cut += 7) EXPECT_THROW(readImageRecord(record.substr(0, cut)), BadPicture);
+  // An angle of many turns is brought into one, and reads back the same.
+  std::string turns = record;
+  putU32(turns, 8, 0x7FFFFFFF);
+  const Value turned = readImageRecord(turns);
+  EXPECT_GE(asImage(turned)->baseAngle(), 0);
+  EXPECT_LT(asImage(turned)->baseAngle(), 360);
+  EXPECT_TRUE(readImageRecord(writeImageRecord(*asImage(turned)))->equals(*turned));
   std::string manyFrames = record;
   putU32(manyFrames, 4, 0x7FFFFFFF);
   EXPECT_THROW(readImageRecord(manyFrames), BadPicture);

@@ -38,22 +38,30 @@ TEST(ShapeSchedule, PlansRunWhenDueAndPlanTheirNextCell) {
 
 TEST(ShapeSchedule, AHiddenPagePausesWithTheTimeLeft) {
   ShapeSchedule schedule;
-  int pageA = 0, pageB = 0;
-  Counting onA(&pageA, 100), onB(&pageB, 100);
-  schedule.showPage(&pageA, 0);
+  int pageA = 0, pageB = 0, pane = 0;
+  Counting onA(&pageA, 100), onB(&pageB, 100), elsewhere(&pane, 100);
+  schedule.pageChanged(&pageB, &pageA, 0);
   schedule.plan(onA, 100, 0);
-  schedule.plan(onB, 100, 0);  // parked at once: its page is not shown
+  schedule.plan(onB, 100, 0);  // parked at once: its page is hidden
+  schedule.plan(elsewhere, 100, 0);
   schedule.runDue(100);
   EXPECT_EQ(onA.advanced, 1);
   EXPECT_EQ(onB.advanced, 0);
+  EXPECT_EQ(elsewhere.advanced, 1);
   schedule.runDue(170);  // onA's next cell is due at 200: 30 left
-  schedule.showPage(&pageB, 170);
-  EXPECT_EQ(schedule.nextDue(), 270u);  // onB had all its 100 left
+  schedule.pageChanged(&pageA, &pageB, 170);
+  schedule.runDue(269);
+  EXPECT_EQ(onB.advanced, 0);  // it had all its 100 left
+  schedule.runDue(270);
+  EXPECT_EQ(onB.advanced, 1);
   schedule.runDue(1000);
   EXPECT_EQ(onA.advanced, 1);
-  EXPECT_EQ(onB.advanced, 1);
-  schedule.showPage(&pageA, 2000);
-  EXPECT_EQ(schedule.nextDue(), 2030u);
+  EXPECT_EQ(elsewhere.advanced, 3);  // at 100, 269 and 1000: one cell a run
+  schedule.pageChanged(&pageB, &pageA, 2000);
+  schedule.runDue(2029);
+  EXPECT_EQ(onA.advanced, 1);
+  schedule.runDue(2030);
+  EXPECT_EQ(onA.advanced, 2);
   EXPECT_TRUE(schedule.planned(onB));
 }
 
