@@ -81,7 +81,7 @@ std::string saveProject(const ProjectSaveRequest& request) {
   save.numbered = !isPlainTextProjectName(shown);
   save.filePath = shown;
   save.imageFile = imageFileName(resolved.path);
-  SavedImages images;
+  SavedImages images(loadedProjectImages());
   const std::string text = writeProjectText(save, &images);
   if (save.options & soBackup) keepBackup(resolved.path);
   writeFile(resolved.path, save.numbered ? containerBytes(text, images) : text, shown);

@@ -4,9 +4,11 @@
 #include <iostream>
 
 #include "graphics/image_record.h"
+#include "graphics/picture_bytes.h"
 #include "graphics/logo_image.h"
 #include "lang/compressed_data.h"
 #include "lang/dictionary.h"
+#include "lang/container_writer.h"
 #include "lang/project_file_writer.h"
 #include "values/list.h"
 #include "values/list_builder.h"
@@ -50,16 +52,33 @@ std::string pathText(const std::vector<int>& path) {
 
 }  // namespace
 
+// A load puts each chunk in front of its list: the i-th of k chunks (from
+// 0) has index k - i.
 int SavedImages::indexOf(const Value& image) {
+  const int kept = static_cast<int>(kept_.size());
+  if (keptImages_.empty() && kept > 0) {
+    for (const RawChunk& chunk : kept_) {
+      Value decoded;
+      try {
+        decoded = readImageChunk(chunk);
+      } catch (const BadPicture&) {
+      }
+      keptImages_.push_back(decoded);
+    }
+  }
+  for (int i = 0; i < kept; ++i)
+    if (keptImages_[i] && keptImages_[i]->equals(*image)) return kept - i;
   for (size_t i = 0; i < images_.size(); ++i)
-    if (images_[i].get() == image.get() || images_[i]->equals(*image)) return static_cast<int>(i) + 1;
+    if (images_[i].get() == image.get() || images_[i]->equals(*image)) return kept + static_cast<int>(i) + 1;
   images_.push_back(image);
-  return static_cast<int>(images_.size());
+  return kept + static_cast<int>(images_.size());
 }
 
+// New images first, the last index first; then the kept chunks as they were.
 void SavedImages::appendChunks(std::iostream& io) const {
   for (auto it = images_.rbegin(); it != images_.rend(); ++it)
     appendImageChunk(io, writeImageRecord(*asImage(*it)), kPackedProjectCompression);
+  for (const RawChunk& chunk : kept_) appendChunk(io, chunk.tag, chunk.data);
 }
 
 bool holdsImages(const Value& value) {

@@ -9,22 +9,30 @@
 #include <vector>
 
 #include "core/value.h"
+#include "lang/container_reader.h"
 
 namespace lx {
 
 class SavedImages {
  public:
+  // The image chunks of the project loaded last go back as they came, at
+  // the indices its load gave them, so that references saved before stay
+  // right; images equal to one of them share its index.
+  explicit SavedImages(const std::vector<RawChunk>& kept = {}) : kept_(kept) {}
+
   // The image's index in the image list a load will build, from 1; equal
   // images share one index, so a project saved again after loading keeps
   // one chunk per image.
   int indexOf(const Value& image);
-  bool empty() const { return images_.empty(); }
+  bool empty() const { return images_.empty() && kept_.empty(); }
   // Appends the image chunks so that a load, which puts each image it reads
   // in front of its list, finds image n at index n.
   void appendChunks(std::iostream& io) const;
 
  private:
-  std::vector<Value> images_;
+  std::vector<RawChunk> kept_;
+  std::vector<Value> keptImages_;  // decoded on first need; none when unreadable
+  std::vector<Value> images_;      // new ones, from index kept_.size() + 1
 };
 
 // The text of a property list's contents: their show form, or when they
