@@ -39,7 +39,8 @@ lx::Value filmStrip() {
   for (int c = 0; c < 8; ++c) {
     auto cell = std::make_unique<lx::tLogoPicture>(32, 32);
     for (int y = 0; y < 32; ++y)
-      for (int x = 0; x < 32; ++x) cell->setPixel(x, y, (x - 16) * (x - 16) + (y - 16) * (y - 16) < 200 ? 0x102030 * c : 0xFFFFFF);
+      for (int x = 0; x < 32; ++x)
+        cell->setPixel(x, y, (x - 16) * (x - 16) + (y - 16) * (y - 16) < 200 ? 0x102030 * c : 0xFFFFFF);
     cell->hotSpot = {16, 16};
     cell->delay = 20;
     cells.push_back(lx::sharePicture(std::move(cell)));
@@ -56,22 +57,25 @@ lx::Value pictureTurtle() {
 }
 
 uint64_t fakeNow = 0;
-uint64_t fakeClock() { return fakeNow; }
+uint64_t fakeClock() {
+  return fakeNow;
+}
 
 void animationFigures() {
   constexpr int kTurtles = 50, kTicks = 2000;
   lx::useAnimationClock(fakeClock);
   lx::mainObject()->globals().setValue(lx::codeOf("film"), filmStrip());
-  secondsFor("repeat 50 [make \"w word \"a repcount ask \"page1 [new \"Turtle (list \"name :w)] "
-             "ask :w [setshape :film setanimation \"true penup setxy (random 700) - 350 (random 400) - 200]]");
+  secondsFor(
+      "repeat 50 [make \"w word \"a repcount ask \"page1 [new \"Turtle (list \"name :w)] "
+      "ask :w [setshape :film setanimation \"true penup setxy (random 700) - 350 (random 400) - 200]]");
   const auto start = Clock::now();
   for (int tick = 1; tick <= kTicks; ++tick) {
     fakeNow += 20;
     lx::runAnimationsDue();
   }
   const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
-  std::printf("animation: %d turtles x %d ticks of 8-cell shapes: %.3f s, %.2f us per turtle per tick\n", kTurtles,
-              kTicks, seconds, seconds * 1e6 / (kTurtles * kTicks));
+  std::printf("animation: %d turtles x %d ticks of 8-cell shapes: %.3f s, %.2f us per turtle per tick\n",
+              kTurtles, kTicks, seconds, seconds * 1e6 / (kTurtles * kTicks));
   secondsFor("repeat 50 [ask word \"a repcount [setanimation \"false hideturtle]]");
   lx::useAnimationClock(nullptr);
 }

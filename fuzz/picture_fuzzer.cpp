@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "core/logo_exception.h"
+#include "core/name_codes.h"
 #include "graphics/bmp_codec.h"
 #include "graphics/icon_reader.h"
 #include "graphics/image_loader.h"
@@ -25,7 +26,6 @@
 #include "lang/container_stream.h"
 #include "lang/dictionary.h"
 #include "lang/interface_dictionary.h"
-#include "core/name_codes.h"
 #include "platform/message_box.h"
 #include "values/pools.h"
 
@@ -37,7 +37,12 @@ constexpr const char* kExtensions[] = {".BMP", ".ICO", ".PNG", ".JPG", ".GIF", "
 
 Value decode(uint8_t kind, std::string_view bytes) {
   switch (kind % 9) {
-    case 0: case 1: case 2: case 3: case 4: case 5:
+    case 0:
+    case 1:
+    case 2:
+    case 3:
+    case 4:
+    case 5:
       return decodePicture(bytes, kExtensions[kind % 9]);
     case 6:
       return imageOfPicture(sharePicture(readDib(bytes, 1 + kind / 9 % 2)));

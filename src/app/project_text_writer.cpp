@@ -4,14 +4,14 @@
 #include <ctime>
 #include <set>
 
+#include "app/program_version.h"
 #include "app/project_object_block.h"
 #include "app/project_save_options.h"
 #include "app/saved_images.h"
-#include "app/program_version.h"
+#include "core/logo_exception.h"
 #include "graphics/graphic_order.h"
 #include "graphics/surface_owner.h"
 #include "interp/entry_saving.h"
-#include "core/logo_exception.h"
 #include "interp/logo_proc_desc.h"
 #include "interp/procedure_definition.h"
 #include "lang/dictionary.h"
@@ -142,8 +142,8 @@ void globalVariable(std::string& out, const tLogoVarDesc& variable, SavedImages&
   if (holdsImages(variable.value)) {
     const std::string name = variable.nameText();
     if (variable.notSaved() || (!name.empty() && name.front() == '@')) return;
-    out += localName("make") + " \"" + showFormOfWord(name) + " " + plistContentsText(variable.value, images) +
-           kLineEnd;
+    out += localName("make") + " \"" + showFormOfWord(name) + " " +
+           plistContentsText(variable.value, images) + kLineEnd;
     return;
   }
   const std::string line = variableSaveLine(variable, SaveKind::Make);
@@ -159,7 +159,8 @@ void mainBlock(std::string& out, const SaveNaming& naming, SavedImages& images) 
   }
   globalProcedureBlocks(out);
   const size_t before = out.size();
-  main.globals().forEach([&](tTabDesc& desc) { globalVariable(out, static_cast<tLogoVarDesc&>(desc), images); });
+  main.globals().forEach(
+      [&](tTabDesc& desc) { globalVariable(out, static_cast<tLogoVarDesc&>(desc), images); });
   if (out.size() != before) endBlock(out);
 }
 

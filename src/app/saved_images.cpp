@@ -4,11 +4,11 @@
 #include <iostream>
 
 #include "graphics/image_record.h"
-#include "graphics/picture_bytes.h"
 #include "graphics/logo_image.h"
+#include "graphics/picture_bytes.h"
 #include "lang/compressed_data.h"
-#include "lang/dictionary.h"
 #include "lang/container_writer.h"
+#include "lang/dictionary.h"
 #include "lang/project_file_writer.h"
 #include "values/list.h"
 #include "values/list_builder.h"
@@ -92,7 +92,8 @@ bool holdsImages(const Value& value) {
 }
 
 std::string imageReference(int index) {
-  return "( " + localEntry("class", "main") + "'" + localName(".loadimage") + " " + std::to_string(index) + " )";
+  return "( " + localEntry("class", "main") + "'" + localName(".loadimage") + " " + std::to_string(index) +
+         " )";
 }
 
 std::string plistContentsText(const Value& contents, SavedImages& images) {

@@ -65,10 +65,14 @@ void checkHeader(const DibHeader& h) {
   if (!pictureSizeAllowed(h.width, height)) throw BadPicture("bitmap size");
   const bool fields = h.compression == kBitFieldsCompression || h.compression == kAlphaBitFieldsCompression;
   switch (h.bits) {
-    case 1: case 4: case 8: case 24:
+    case 1:
+    case 4:
+    case 8:
+    case 24:
       if (h.compression != kRgbCompression) throw BadPicture("compressed bitmap");
       break;
-    case 16: case 32:
+    case 16:
+    case 32:
       if (h.compression != kRgbCompression && !fields) throw BadPicture("compressed bitmap");
       break;
     default:
@@ -101,10 +105,14 @@ uint8_t channel(uint32_t pixel, uint32_t mask) {
 Rgb pixelAt(std::string_view row, int x, const DibHeader& h, const std::vector<Rgb>& palette) {
   const auto byte = [&](size_t i) { return static_cast<uint8_t>(row[i]); };
   switch (h.bits) {
-    case 1: return palette[(byte(x / 8) >> (7 - x % 8)) & 1];
-    case 4: return palette[(byte(x / 2) >> (x % 2 ? 0 : 4)) & 0xF];
-    case 8: return palette[byte(x)];
-    case 24: return rgb(byte(3 * x + 2), byte(3 * x + 1), byte(3 * x));
+    case 1:
+      return palette[(byte(x / 8) >> (7 - x % 8)) & 1];
+    case 4:
+      return palette[(byte(x / 2) >> (x % 2 ? 0 : 4)) & 0xF];
+    case 8:
+      return palette[byte(x)];
+    case 24:
+      return rgb(byte(3 * x + 2), byte(3 * x + 1), byte(3 * x));
     case 16: {
       const uint32_t p = byte(2 * x) | byte(2 * x + 1) << 8;
       return rgb(channel(p, h.masks[0]), channel(p, h.masks[1]), channel(p, h.masks[2]));

@@ -68,7 +68,7 @@ GifFrames GifDecoder::run() {
     GifRecordType type;
     if (DGifGetRecordType(gif_, &type) == GIF_ERROR) break;
     if (type == TERMINATE_RECORD_TYPE) break;
-    const bool more = type == IMAGE_DESC_RECORD_TYPE ? readImage()
+    const bool more = type == IMAGE_DESC_RECORD_TYPE  ? readImage()
                       : type == EXTENSION_RECORD_TYPE ? readExtension()
                                                       : false;
     if (!more) break;

@@ -32,7 +32,9 @@ PictureFileReader& fileReader() {
   return reader;
 }
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 Value oneFrameOf(const Value& image, int frame, const std::string& name) {
   const tLogoImage& whole = *asImage(image);
@@ -47,14 +49,17 @@ Value singlePicture(std::unique_ptr<tLogoPicture> picture) {
 
 }  // namespace
 
-void setPictureFileReader(PictureFileReader reader) { fileReader() = reader ? reader : readPlainFile; }
+void setPictureFileReader(PictureFileReader reader) {
+  fileReader() = reader ? reader : readPlainFile;
+}
 
 PictureName splitPictureName(std::string_view name) {
   const size_t colon = name.rfind(':');
   if (colon == std::string_view::npos || colon < 2) return {std::string(name), std::nullopt};
   size_t end = colon + 1;
   while (end < name.size() && isDigit(name[end])) ++end;
-  const bool digitsToExtension = end > colon + 1 && end - colon <= 6 && (end == name.size() || name[end] == '.');
+  const bool digitsToExtension =
+      end > colon + 1 && end - colon <= 6 && (end == name.size() || name[end] == '.');
   if (!digitsToExtension || name.find_first_of("\\/", end) != std::string_view::npos)
     return {std::string(name), std::nullopt};
   const int frame = std::stoi(std::string(name.substr(colon + 1, end - colon - 1)));
@@ -73,7 +78,8 @@ std::string pictureExtension(std::string_view file) {
 
 Value decodePicture(std::string_view bytes, const std::string& extension) {
   if (extension == ".BMP") return singlePicture(readBmp(bytes));
-  if (extension == ".JPG" || extension == ".JPE" || extension == ".JPEG") return singlePicture(readJpeg(bytes));
+  if (extension == ".JPG" || extension == ".JPE" || extension == ".JPEG")
+    return singlePicture(readJpeg(bytes));
   if (extension == ".PNG") return singlePicture(readPng(bytes));
   if (extension == ".ICO") return singlePicture(readIcon(bytes));
   if (extension == ".GIF") {

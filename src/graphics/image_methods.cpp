@@ -17,7 +17,9 @@
 namespace lx {
 namespace {
 
-const tLogoImage& imageOf(const Value& v) { return *asImage(v); }
+const tLogoImage& imageOf(const Value& v) {
+  return *asImage(v);
+}
 
 Value pairValue(int a, int b) {
   ListBuilder pair;
@@ -83,7 +85,9 @@ Value setHotSpot(const Value& v, const Value& spot) {
   return withCells(imageOf(v), [&](tLogoPicture& cell, size_t) { cell.hotSpot = at; });
 }
 
-Value delayOf(const Value& v) { return makeInt(firstCell(v).delay); }
+Value delayOf(const Value& v) {
+  return makeInt(firstCell(v).delay);
+}
 
 // A number gives every cell that delay; a list gives the cells its
 // numbers in turn, starting again when the list runs out.
@@ -122,13 +126,16 @@ void fillMethods(tLogoTab& t) {
   registerPrimitive<tPasProcDesc0p>(t, "count", [](const Value& v) -> Value {
     return makeInt(static_cast<int32_t>(imageOf(v).frames().size()));
   });
-  registerPrimitive<tPasProcDesc1p>(t, "item", [](const Value& v, const Value& n) { return frameItem(v, n); });
+  registerPrimitive<tPasProcDesc1p>(t, "item",
+                                    [](const Value& v, const Value& n) { return frameItem(v, n); });
   registerPrimitive<tPasProcDesc0p>(t, "first", [](const Value& v) { return frameItem(v, makeInt(1)); });
   registerPrimitive<tPasProcDesc0p>(t, "last", [](const Value& v) {
     return frameItem(v, makeInt(static_cast<int32_t>(imageOf(v).frames().size())));
   });
-  registerLiteral<tPasProcDesc1p>(t, "=", [](const Value& a, const Value& b) -> Value { return makeBool(a->equals(*b)); });
-  registerLiteral<tPasProcDesc1p>(t, "<>", [](const Value& a, const Value& b) -> Value { return makeBool(!a->equals(*b)); });
+  registerLiteral<tPasProcDesc1p>(
+      t, "=", [](const Value& a, const Value& b) -> Value { return makeBool(a->equals(*b)); });
+  registerLiteral<tPasProcDesc1p>(
+      t, "<>", [](const Value& a, const Value& b) -> Value { return makeBool(!a->equals(*b)); });
   registerPrimitive<tPasProcDesc0p>(t, "imagesize", imageSize);
   registerPrimitive<tPasProcDesc0p>(t, "hotspot", hotSpot);
   registerPrimitive<tPasProcDesc1p>(t, "sethotspot", setHotSpot);

@@ -69,7 +69,8 @@ void addFramesOf(const Value& input, std::vector<tLogoFrame>& frames, int depth)
 // The loop flag and base angle of the first image among the inputs.
 Value imageFrom(const std::vector<Value>& inputs, std::vector<tLogoFrame> frames) {
   for (const Value& input : inputs)
-    if (const tLogoImage* image = asImage(input)) return makeImage(std::move(frames), image->baseAngle(), image->loops());
+    if (const tLogoImage* image = asImage(input))
+      return makeImage(std::move(frames), image->baseAngle(), image->loops());
   return makeImage(std::move(frames));
 }
 
@@ -107,8 +108,12 @@ std::string nameOf(const Value& value) {
   return value->wordText();
 }
 
-Value loadImage(const Value& name) { return loadImageNamed(nameOf(name)); }
-Value loadBitmap(const Value& name) { return loadImageNamed(nameOf(name), ImageDefault::Bitmap); }
+Value loadImage(const Value& name) {
+  return loadImageNamed(nameOf(name));
+}
+Value loadBitmap(const Value& name) {
+  return loadImageNamed(nameOf(name), ImageDefault::Bitmap);
+}
 
 // Each input, a name or a list of names, adds the images they name to the
 // list it outputs.
@@ -138,7 +143,9 @@ Value projectImage(const Value& index) {
   }
 }
 
-Value emptyImage() { return makeImage({}); }
+Value emptyImage() {
+  return makeImage({});
+}
 
 Value toRgb(const Value& colour) {
   const Rgb c = colourOf(colour);
@@ -151,7 +158,9 @@ Value toRgb(const Value& colour) {
 
 }  // namespace
 
-void setProjectImageChunks(ProjectImageChunks chunks) { projectChunks() = chunks ? chunks : noChunks; }
+void setProjectImageChunks(ProjectImageChunks chunks) {
+  projectChunks() = chunks ? chunks : noChunks;
+}
 
 void registerImagePrimitives(tLogoTab& table) {
   registerImageMethods(table);

@@ -18,7 +18,7 @@
 namespace lx {
 namespace {
 
-constexpr ChunkTag kTagPictureInfo("F  1");  // hot spot and delay
+constexpr ChunkTag kTagPictureInfo("F  1");   // hot spot and delay
 constexpr ChunkTag kTagPictureImage("FI 1");  // the pixels, a BMP stream
 constexpr ChunkTag kTagPictureMask("FM 1");   // the mask, a 1-bit BMP stream
 constexpr int32_t kRecordHeaderLength = 12;

@@ -2,11 +2,10 @@
 // function that must not return; ours jumps back to the decoder, which
 // raises BadPicture after cleaning up. Nothing with a destructor lives
 // between the jump and its target.
-#include <csetjmp>
-#include <cstdio>
-
 #include <jpeglib.h>
 
+#include <csetjmp>
+#include <cstdio>
 #include <vector>
 
 #include "graphics/library_codecs.h"

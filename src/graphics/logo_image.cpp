@@ -5,7 +5,9 @@
 
 namespace lx {
 
-tLogoImage::tLogoImage() { methods = &imageMethodTable(); }
+tLogoImage::tLogoImage() {
+  methods = &imageMethodTable();
+}
 
 tLogoImage::tLogoImage(std::vector<tLogoFrame> frames, long double baseAngle, bool loop)
     : frames_(std::move(frames)), baseAngle_(baseAngle), loop_(loop) {
@@ -25,7 +27,9 @@ size_t tLogoImage::totalCells() const {
   return total;
 }
 
-Value tLogoImage::copy() const { return Value(new tLogoImage(frames_, baseAngle_, loop_)); }
+Value tLogoImage::copy() const {
+  return Value(new tLogoImage(frames_, baseAngle_, loop_));
+}
 
 // Two images are equal when they show the same: the same frames of the same
 // cells, compared by content, with the same angle and loop flag.

@@ -2,8 +2,8 @@
 #include "graphics/page_prototype.h"
 
 #include "graphics/background_commands.h"
-#include "graphics/picture_commands.h"
 #include "graphics/logo_page.h"
+#include "graphics/picture_commands.h"
 #include "graphics/surface_commands.h"
 #include "graphics/surface_properties.h"
 #include "lang/dictionary.h"

@@ -6,10 +6,10 @@
 #include <cmath>
 #include <optional>
 
+#include "core/logo_exception.h"
 #include "graphics/background_canvas.h"
 #include "graphics/picture_source.h"
 #include "graphics/rect_list.h"
-#include "core/logo_exception.h"
 #include "lang/dictionary.h"
 #include "values/list.h"
 

@@ -14,8 +14,8 @@ namespace {
 constexpr uint64_t kLongestSleep = 60'000;
 
 struct Animator {
-  std::mutex lock;                // guards everything below
-  std::condition_variable wake;   // a new earliest plan, or the end
+  std::mutex lock;               // guards everything below
+  std::condition_variable wake;  // a new earliest plan, or the end
   ShapeSchedule schedule;
   std::thread thread;
   bool stopping = false;
@@ -93,7 +93,9 @@ void animationPageChanged(const void* hidden, const void* shown) {
   a.wake.notify_all();
 }
 
-void stopShapeAnimation() { animator().stop(); }
+void stopShapeAnimation() {
+  animator().stop();
+}
 
 void useAnimationClock(uint64_t (*clock)()) {
   Animator& a = animator();

@@ -1,12 +1,12 @@
 // Recoloured cells and their cache.
 #include "graphics/shape_recolour.h"
 
-#include "graphics/shape_drawings.h"
-
 #include <cstdint>
 #include <map>
 #include <tuple>
 #include <unordered_map>
+
+#include "graphics/shape_drawings.h"
 
 namespace lx {
 
@@ -39,8 +39,10 @@ std::unique_ptr<tLogoPicture> recolour(const tLogoPicture& cell, Rgb shapeColour
   for (int y = 0; y < cell.height(); ++y)
     for (int x = 0; x < cell.width(); ++x) {
       const Rgb c = cell.pixel(x, y);
-      if (c == main) result->setPixel(x, y, shapeColour);
-      else if (c == 0) result->setPixel(x, y, penColour);
+      if (c == main)
+        result->setPixel(x, y, shapeColour);
+      else if (c == 0)
+        result->setPixel(x, y, penColour);
     }
   return result;
 }

@@ -10,7 +10,8 @@ namespace lx {
 Value shownImageOf(const Value& shape) {
   if (asImage(shape)) return shape;
   if (shape->isList()) return nullptr;
-  if (shape->isWord() && !shape->isNumber() && !shape->wordText().empty()) return loadImageNamed(shape->wordText());
+  if (shape->isWord() && !shape->isNumber() && !shape->wordText().empty())
+    return loadImageNamed(shape->wordText());
   throw eLogoException(erExpectImage, shape);
 }
 

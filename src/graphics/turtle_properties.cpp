@@ -3,17 +3,17 @@
 
 #include <cmath>
 
+#include "core/logo_exception.h"
 #include "graphics/colour_value.h"
 #include "graphics/global_setting.h"
 #include "graphics/logo_image.h"
+#include "graphics/rect_list.h"
 #include "graphics/shape_drawings.h"
 #include "graphics/shape_source.h"
-#include "graphics/rect_list.h"
 #include "graphics/turtle_font.h"
+#include "graphics/turtle_ink.h"
 #include "graphics/turtle_inputs.h"
 #include "graphics/turtle_object.h"
-#include "graphics/turtle_ink.h"
-#include "core/logo_exception.h"
 #include "lang/dictionary.h"
 #include "objects/property_codes.h"
 #include "objects/property_declaration.h"
@@ -252,7 +252,9 @@ Value shapeOf(tmultiobject& self, int) {
 void setShape(tmultiobject& self, int, const Value& value) {
   tLogoTurtleParams& state = turtleOf(self);
   std::shared_ptr<const ShapeDrawings> drawings;
-  if (isDrawingShape(value)) drawings = std::make_shared<const ShapeDrawings>(value, DrawAttributes{state.pen, state.brush, state.font});
+  if (isDrawingShape(value))
+    drawings =
+        std::make_shared<const ShapeDrawings>(value, DrawAttributes{state.pen, state.brush, state.font});
   const Value image = drawings ? nullptr : shownImageOf(value);
   state.changeShape([&](TurtleShape& shape) {
     const bool defaultTurtle = value->isList() && value->isEmpty();
@@ -363,7 +365,8 @@ void setPenColour(tmultiobject& self, const Value& colour) {
   tLogoTurtleParams& state = turtleOf(self);
   state.pen.colour = state.brush.colour = colourOf(colour);
   // A recoloured shape shows the pen colour too.
-  if (state.shape().colour) state.changeShape([&](TurtleShape& shape) { shape.penColour = state.pen.colour; });
+  if (state.shape().colour)
+    state.changeShape([&](TurtleShape& shape) { shape.penColour = state.pen.colour; });
 }
 
 constexpr const char* kPenWords[] = {"penup", "pendown", "penreverse", "penerase"};
@@ -404,10 +407,14 @@ constexpr PropertyEntry kTurtleProperties[] = {
     {prop::kShape, shapeOf, setShape, SetBy::Command, RunsIn::Process},
     {prop::kShapeScale, shapeScaleOf, setShapeScale, SetBy::Command, RunsIn::Process},
     {prop::kShapeColour, shapeColourOf, setShapeColour, SetBy::Command, RunsIn::Process},
-    {prop::kFrameMode, shapeFlagOf<&TurtleShape::followsHeading>, setShapeFlag<&TurtleShape::followsHeading>, SetBy::Command, RunsIn::Process},
-    {prop::kAnimation, shapeFlagOf<&TurtleShape::animation>, setShapeFlag<&TurtleShape::animation>, SetBy::Command, RunsIn::Process},
-    {prop::kTransparentClick, shapeFlagOf<&TurtleShape::transparentClick>, setShapeFlag<&TurtleShape::transparentClick>, SetBy::Command, RunsIn::Process},
-    {prop::kAutoDrag, shapeFlagOf<&TurtleShape::autoDrag>, setShapeFlag<&TurtleShape::autoDrag>, SetBy::Command, RunsIn::Process},
+    {prop::kFrameMode, shapeFlagOf<&TurtleShape::followsHeading>, setShapeFlag<&TurtleShape::followsHeading>,
+     SetBy::Command, RunsIn::Process},
+    {prop::kAnimation, shapeFlagOf<&TurtleShape::animation>, setShapeFlag<&TurtleShape::animation>,
+     SetBy::Command, RunsIn::Process},
+    {prop::kTransparentClick, shapeFlagOf<&TurtleShape::transparentClick>,
+     setShapeFlag<&TurtleShape::transparentClick>, SetBy::Command, RunsIn::Process},
+    {prop::kAutoDrag, shapeFlagOf<&TurtleShape::autoDrag>, setShapeFlag<&TurtleShape::autoDrag>,
+     SetBy::Command, RunsIn::Process},
     {prop::kFrame, frameOf, setFrame, SetBy::Command, RunsIn::Process},
     {prop::kFrameItem, frameItemOf, setFrameItem, SetBy::Command, RunsIn::Process},
     {prop::kDelayScale, delayScaleOf, setDelayScale, SetBy::Command, RunsIn::Process},

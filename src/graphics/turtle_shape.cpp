@@ -32,7 +32,8 @@ int scaledLength(long double length, long double scale) {
 
 void arrowPath(cairo_t* cr, const TurtleShape& shape, const PixelRect& rect, long double heading) {
   cairo_translate(cr, rect.x + rect.width / 2.0, rect.y + rect.height / 2.0);
-  cairo_scale(cr, rect.width / static_cast<double>(kTurtleSide), rect.height / static_cast<double>(kTurtleSide));
+  cairo_scale(cr, rect.width / static_cast<double>(kTurtleSide),
+              rect.height / static_cast<double>(kTurtleSide));
   if (shape.followsHeading) cairo_rotate(cr, static_cast<double>(heading) * std::numbers::pi / 180);
   cairo_move_to(cr, kArrow[0][0], kArrow[0][1]);
   for (const auto& point : kArrow) cairo_line_to(cr, point[0], point[1]);
@@ -57,7 +58,8 @@ void paintCell(cairo_t* cr, const TurtleShape& shape, const tLogoPicture& cell, 
     shown = recoloured.get();
   }
   cairo_translate(cr, rect.x, rect.y);
-  cairo_scale(cr, rect.width / static_cast<double>(cell.width()), rect.height / static_cast<double>(cell.height()));
+  cairo_scale(cr, rect.width / static_cast<double>(cell.width()),
+              rect.height / static_cast<double>(cell.height()));
   cairo_set_source_surface(cr, shown->surface(), 0, 0);
   cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_NEAREST);
   cairo_paint(cr);

@@ -23,8 +23,8 @@ class ShapeDrawings;
 struct RecolourCache;
 
 struct TurtleShape {
-  Value value;             // as Logo set it; none: the default turtle
-  Value image;             // the image shown; none: the default turtle or drawings
+  Value value;  // as Logo set it; none: the default turtle
+  Value image;  // the image shown; none: the default turtle or drawings
   // The drawing lists shown instead of an image; shared by copies of the shape.
   std::shared_ptr<const ShapeDrawings> drawings;
   long double scaleX = 1;  // shapeScale

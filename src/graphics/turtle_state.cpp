@@ -4,11 +4,11 @@
 
 #include <cairo.h>
 
-#include "graphics/background_canvas.h"
-#include "graphics/shape_animator.h"
-
 #include <algorithm>
 #include <cmath>
+
+#include "graphics/background_canvas.h"
+#include "graphics/shape_animator.h"
 
 namespace lx {
 

@@ -1,14 +1,13 @@
 // The window object: its page table, showing pages, and its platform window.
 #include "graphics/window_object.h"
 
-#include "graphics/shape_animator.h"
-
+#include "core/logo_exception.h"
 #include "graphics/logo_page.h"
 #include "graphics/main_window.h"
+#include "graphics/shape_animator.h"
 #include "graphics/window_commands.h"
 #include "graphics/window_page_choice.h"
 #include "graphics/window_panel.h"
-#include "core/logo_exception.h"
 #include "lang/dictionary.h"
 #include "objects/events.h"
 #include "objects/main_object.h"
@@ -24,7 +23,6 @@
 
 namespace lx {
 namespace {
-
 
 Value propertyKey(int code) {
   return makeWord(nameOf(propertyRow(code).nameCode));

@@ -32,13 +32,16 @@ Value headingImage(size_t frames, long double baseAngle = 0) {
 
 // Cells of 100, 200 and 300 ms in colours 0x10, 0x20, 0x30.
 Value filmImage(bool loops) {
-  return makeImage({{solid(9, 9, 0x10, {4, 4}, 100), solid(9, 9, 0x20, {4, 4}, 200), solid(9, 9, 0x30, {4, 4}, 300)}},
-                   0, loops);
+  return makeImage(
+      {{solid(9, 9, 0x10, {4, 4}, 100), solid(9, 9, 0x20, {4, 4}, 200), solid(9, 9, 0x30, {4, 4}, 300)}}, 0,
+      loops);
 }
 
 class ImageShapes : public testing::TurtleTest {
  protected:
-  void give(const std::string& name, const Value& value) { mainObject()->globals().setValue(codeOf(name), value); }
+  void give(const std::string& name, const Value& value) {
+    mainObject()->globals().setValue(codeOf(name), value);
+  }
   Rgb centre() { return shown().pixel(398, 249); }
 };
 
@@ -65,8 +68,8 @@ TEST_F(ImageShapes, TheHeadingChoosesTheFrame) {
 }
 
 TEST_F(ImageShapes, FrameAndFrameItemChooseWhatShows) {
-  give("img", makeImage({{solid(9, 9, 0x11, {4, 4}), solid(9, 9, 0x12, {4, 4})},
-                         {solid(9, 9, 0x21, {4, 4})}}));
+  give("img",
+       makeImage({{solid(9, 9, 0x11, {4, 4}), solid(9, 9, 0x12, {4, 4})}, {solid(9, 9, 0x21, {4, 4})}}));
   run("setshape :img");
   // The cell can be chosen while frames follow the heading.
   run("setframeitem 2");
@@ -157,7 +160,9 @@ TEST_F(ImageShapes, DrawingListShapesTurnWithTheHeadingAndDrawOnlyTheirLines) {
 
 // The animation clock the test moves.
 uint64_t fakeNow = 0;
-uint64_t fakeClock() { return fakeNow; }
+uint64_t fakeClock() {
+  return fakeNow;
+}
 
 class ImageAnimation : public ImageShapes {
  protected:

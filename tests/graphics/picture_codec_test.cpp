@@ -82,13 +82,13 @@ TEST_F(PictureCodecs, DamagedAndHostileBitmapsAreBadPictures) {
   putU32(runLength, 30, 1);
   EXPECT_THROW(readBmp(runLength), BadPicture);
   // A palette shorter than the indices used reads black, not past the palette.
-  const auto shortPalette = readBmp(bmpFile(5, 3, 8, sample, {kRed, kBlue, kGreen}).replace(46, 4, "\1\0\0\0", 4));
+  const auto shortPalette =
+      readBmp(bmpFile(5, 3, 8, sample, {kRed, kBlue, kGreen}).replace(46, 4, "\1\0\0\0", 4));
   EXPECT_EQ(shortPalette->pixel(0, 0), kBlack);
 }
 
 TEST_F(PictureCodecs, PngKeepsTransparencyAsTheMask) {
-  const auto picture =
-      readPng(testing::pngFile(5, 3, sample, [](int x, int y) { return x == 2 && y == 1; }));
+  const auto picture = readPng(testing::pngFile(5, 3, sample, [](int x, int y) { return x == 2 && y == 1; }));
   EXPECT_EQ(picture->pixel(0, 0), kBlue);
   EXPECT_TRUE(picture->masked(2, 1));
   EXPECT_FALSE(picture->masked(3, 1));
@@ -123,8 +123,7 @@ TEST_F(PictureCodecs, JpegDecodesNearTheColoursItWasMadeOf) {
 std::string threeImageGif(bool looping) {
   using testing::GifImage;
   return testing::gifFile(2, 2, {kRed, kBlue, kGreen, kBlack},
-                          {GifImage{0, 0, 2, 2, {0, 0, 0, 0}, 10},
-                           GifImage{1, 0, 1, 2, {1, 1}, 20},
+                          {GifImage{0, 0, 2, 2, {0, 0, 0, 0}, 10}, GifImage{1, 0, 1, 2, {1, 1}, 20},
                            GifImage{0, 0, 2, 2, {2, 3, 3, 2}, 0, 3}},
                           looping);
 }
@@ -162,8 +161,8 @@ TEST_F(PictureCodecs, BrokenGifsFailOrKeepTheCellsTheyHad) {
 }
 
 TEST_F(PictureCodecs, IconsKeepTheirAndMask) {
-  const auto icon = readIcon(testing::iconFile(4, 4, [](int, int) { return kGreen; },
-                                               [](int x, int y) { return x == 3 && y == 0; }));
+  const auto icon = readIcon(testing::iconFile(
+      4, 4, [](int, int) { return kGreen; }, [](int x, int y) { return x == 3 && y == 0; }));
   ASSERT_EQ(icon->width(), 4);
   ASSERT_EQ(icon->height(), 4);
   EXPECT_EQ(icon->pixel(0, 0), kGreen);
@@ -187,7 +186,8 @@ TEST_F(PictureCodecs, ImageRecordsReadBackWhatWasWritten) {
   EXPECT_EQ(asImage(back)->cell(0, 0)->hotSpot, (PixelPoint{-3, 7}));
   EXPECT_FALSE(asImage(back)->loops());
   // Every cut of the record fails cleanly.
-  for (size_t cut = 0; cut < record.size(); cut += 7) EXPECT_THROW(readImageRecord(record.substr(0, cut)), BadPicture);
+  for (size_t cut = 0; cut < record.size(); cut += 7)
+    EXPECT_THROW(readImageRecord(record.substr(0, cut)), BadPicture);
   // An angle of many turns is brought into one, and reads back the same.
   std::string turns = record;
   putU32(turns, 8, 0x7FFFFFFF);

@@ -1,12 +1,11 @@
 // Making picture files for tests.
 #include "picture_files.h"
 
-#include <cstdio>
-
 #include <gif_lib.h>
 #include <jpeglib.h>
 #include <png.h>
 
+#include <cstdio>
 #include <stdexcept>
 
 namespace lx::testing {
@@ -42,12 +41,25 @@ std::string bmpRow(int width, int bits, int y, const PixelAt& pixel, const std::
     const Rgb c = pixel(x, y);
     const uint8_t r = (c >> 16) & 0xFF, g = (c >> 8) & 0xFF, b = c & 0xFF;
     switch (bits) {
-      case 1: row[x / 8] = static_cast<char>(row[x / 8] | (paletteIndex(palette, c) << (7 - x % 8))); break;
-      case 4: row[x / 2] = static_cast<char>(row[x / 2] | (paletteIndex(palette, c) << (x % 2 ? 0 : 4))); break;
-      case 8: row[x] = static_cast<char>(paletteIndex(palette, c)); break;
-      case 16: putU16(row, 2 * x, static_cast<uint16_t>((r >> 3) << 10 | (g >> 3) << 5 | (b >> 3))); break;
-      case 24: row[3 * x] = static_cast<char>(b), row[3 * x + 1] = static_cast<char>(g), row[3 * x + 2] = static_cast<char>(r); break;
-      default: putU32(row, 4 * x, c); break;
+      case 1:
+        row[x / 8] = static_cast<char>(row[x / 8] | (paletteIndex(palette, c) << (7 - x % 8)));
+        break;
+      case 4:
+        row[x / 2] = static_cast<char>(row[x / 2] | (paletteIndex(palette, c) << (x % 2 ? 0 : 4)));
+        break;
+      case 8:
+        row[x] = static_cast<char>(paletteIndex(palette, c));
+        break;
+      case 16:
+        putU16(row, 2 * x, static_cast<uint16_t>((r >> 3) << 10 | (g >> 3) << 5 | (b >> 3)));
+        break;
+      case 24:
+        row[3 * x] = static_cast<char>(b), row[3 * x + 1] = static_cast<char>(g),
+                row[3 * x + 2] = static_cast<char>(r);
+        break;
+      default:
+        putU32(row, 4 * x, c);
+        break;
     }
   }
   return row;
@@ -69,13 +81,15 @@ std::string bmpFile(int width, int height, int bits, const PixelAt& pixel, const
   addU32(out, static_cast<uint32_t>(height));
   addU16(out, 1);
   addU16(out, static_cast<uint16_t>(bits));
-  for (uint32_t v : {0u, static_cast<uint32_t>(pixels.size()), 0u, 0u, static_cast<uint32_t>(palette.size()), 0u})
+  for (uint32_t v :
+       {0u, static_cast<uint32_t>(pixels.size()), 0u, 0u, static_cast<uint32_t>(palette.size()), 0u})
     addU32(out, v);
   for (Rgb c : palette) addU32(out, c);
   return out + pixels;
 }
 
-std::string pngFile(int width, int height, const PixelAt& pixel, const std::function<bool(int, int)>& transparent) {
+std::string pngFile(int width, int height, const PixelAt& pixel,
+                    const std::function<bool(int, int)>& transparent) {
   std::vector<uint8_t> rgba(static_cast<size_t>(width) * height * 4);
   for (int y = 0; y < height; ++y)
     for (int x = 0; x < width; ++x) {
@@ -104,7 +118,8 @@ std::string jpegFile(int width, int height, const PixelAt& pixel) {
   unsigned char* buffer = nullptr;
   unsigned long size = 0;
   jpeg_mem_dest(&info, &buffer, &size);
-  info.image_width = width, info.image_height = height, info.input_components = 3, info.in_color_space = JCS_RGB;
+  info.image_width = width, info.image_height = height, info.input_components = 3,
+  info.in_color_space = JCS_RGB;
   jpeg_set_defaults(&info);
   jpeg_set_quality(&info, 95, TRUE);
   jpeg_start_compress(&info, TRUE);
@@ -133,14 +148,15 @@ int writeOut(GifFileType* gif, const GifByteType* bytes, int count) {
 
 }  // namespace
 
-std::string gifFile(int width, int height, const std::vector<Rgb>& palette, const std::vector<GifImage>& images,
-                    bool looping) {
+std::string gifFile(int width, int height, const std::vector<Rgb>& palette,
+                    const std::vector<GifImage>& images, bool looping) {
   std::string out;
   int error = 0;
   GifFileType* gif = EGifOpen(&out, writeOut, &error);
   std::vector<GifColorType> colours;
   for (Rgb c : palette)
-    colours.push_back({static_cast<GifByteType>(c >> 16), static_cast<GifByteType>(c >> 8), static_cast<GifByteType>(c)});
+    colours.push_back(
+        {static_cast<GifByteType>(c >> 16), static_cast<GifByteType>(c >> 8), static_cast<GifByteType>(c)});
   ColorMapObject* map = GifMakeMapObject(static_cast<int>(colours.size()), colours.data());
   EGifSetGifVersion(gif, true);
   EGifPutScreenDesc(gif, width, height, 8, 0, map);
@@ -168,7 +184,8 @@ std::string gifFile(int width, int height, const std::vector<Rgb>& palette, cons
   return out;
 }
 
-std::string iconFile(int width, int height, const PixelAt& pixel, const std::function<bool(int, int)>& transparent) {
+std::string iconFile(int width, int height, const PixelAt& pixel,
+                     const std::function<bool(int, int)>& transparent) {
   std::string dib;
   addU32(dib, 40);
   addU32(dib, static_cast<uint32_t>(width));

@@ -15,9 +15,11 @@ using PixelAt = std::function<Rgb(int x, int y)>;
 
 // A BMP file of `bits` 1, 4, 8 (palette of `palette`), 16 (5-5-5), 24 or
 // 32 bits; negative height for rows stored top-down.
-std::string bmpFile(int width, int height, int bits, const PixelAt& pixel, const std::vector<Rgb>& palette = {});
+std::string bmpFile(int width, int height, int bits, const PixelAt& pixel,
+                    const std::vector<Rgb>& palette = {});
 // A PNG file; pixels where `transparent` says so get alpha 0.
-std::string pngFile(int width, int height, const PixelAt& pixel, const std::function<bool(int, int)>& transparent);
+std::string pngFile(int width, int height, const PixelAt& pixel,
+                    const std::function<bool(int, int)>& transparent);
 std::string jpegFile(int width, int height, const PixelAt& pixel);
 
 // One image of a GIF: palette indices row by row, at (left, top).
@@ -28,11 +30,12 @@ struct GifImage {
   int transparentIndex = -1;
   int disposal = 0;
 };
-std::string gifFile(int width, int height, const std::vector<Rgb>& palette, const std::vector<GifImage>& images,
-                    bool looping);
+std::string gifFile(int width, int height, const std::vector<Rgb>& palette,
+                    const std::vector<GifImage>& images, bool looping);
 
 // An icon of one 32-bit picture with its AND mask.
-std::string iconFile(int width, int height, const PixelAt& pixel, const std::function<bool(int, int)>& transparent);
+std::string iconFile(int width, int height, const PixelAt& pixel,
+                     const std::function<bool(int, int)>& transparent);
 
 // Little-endian integers, for patching headers.
 void putU32(std::string& bytes, size_t at, uint32_t value);

@@ -1,8 +1,8 @@
 // The animation schedule: plans run in the order they fall due, and plans
 // of a page that is not shown wait with the time they had left.
-#include <gtest/gtest.h>
-
 #include "graphics/shape_schedule.h"
+
+#include <gtest/gtest.h>
 
 namespace lx {
 namespace {
