@@ -2,11 +2,12 @@
 // function that must not return; ours jumps back to the decoder, which
 // raises BadPicture after cleaning up. Nothing with a destructor lives
 // between the jump and its target.
-#include <jpeglib.h>
-
 #include <csetjmp>
 #include <cstdio>
 #include <vector>
+
+// jpeglib.h needs FILE and size_t declared before it.
+#include <jpeglib.h>
 
 #include "graphics/library_codecs.h"
 #include "graphics/picture_bytes.h"

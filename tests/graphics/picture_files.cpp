@@ -1,12 +1,13 @@
 // Making picture files for tests.
 #include "picture_files.h"
 
+#include <cstdio>
+#include <stdexcept>
+
+// jpeglib.h needs FILE and size_t declared before it.
 #include <gif_lib.h>
 #include <jpeglib.h>
 #include <png.h>
-
-#include <cstdio>
-#include <stdexcept>
 
 namespace lx::testing {
 
