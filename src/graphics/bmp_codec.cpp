@@ -196,16 +196,16 @@ std::unique_ptr<tLogoPicture> readDib(std::string_view bytes, int heightScale, s
 std::string writeBmp(const tLogoPicture& picture) {
   const int w = picture.width(), h = picture.height();
   std::string out = bmpHeaders(w, h, 24, 0);
-  const size_t padding = (4 - (3 * w) % 4) % 4;
-  for (int y = h - 1; y >= 0; --y) {
+  const size_t stride = (3 * static_cast<size_t>(w) + 3) / 4 * 4;
+  size_t at = out.size();
+  out.resize(at + stride * h, '\0');
+  for (int y = h - 1; y >= 0; --y, at += stride)
     for (int x = 0; x < w; ++x) {
       const Rgb c = picture.pixel(x, y);
-      out.push_back(static_cast<char>(c & 0xFF));
-      out.push_back(static_cast<char>((c >> 8) & 0xFF));
-      out.push_back(static_cast<char>((c >> 16) & 0xFF));
+      out[at + 3 * x] = static_cast<char>(c & 0xFF);
+      out[at + 3 * x + 1] = static_cast<char>((c >> 8) & 0xFF);
+      out[at + 3 * x + 2] = static_cast<char>((c >> 16) & 0xFF);
     }
-    out.append(padding, '\0');
-  }
   return out;
 }
 
