@@ -145,12 +145,21 @@ const void* tLogoTurtleParams::animationPage() const {
 }
 
 void tLogoTurtleParams::animationChanged(bool restart) {
-  if (!surface_ || !shape_.animation || shownCellCount(shape_, heading_) < 2) {
+  if (!surface_) return;
+  bool animate;
+  uint64_t delay;
+  {
+    // The animation thread moves the cell under this lock.
+    tgrScreen::DrawingLock held = surface_->lockDrawing();
+    animate = shape_.animation && shownCellCount(shape_, heading_) >= 2;
+    delay = cellDelay(shape_, shownCellDelay(shape_, heading_));
+  }
+  if (!animate) {
     cancelShape(*this);
     return;
   }
   if (!restart && shapeScheduled(*this)) return;
-  scheduleShape(*this, cellDelay(shape_, shownCellDelay(shape_, heading_)));
+  scheduleShape(*this, delay);
 }
 
 // cell := (cell + 1) mod count; a non-looping image stops at its last cell.
