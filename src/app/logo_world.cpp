@@ -4,6 +4,7 @@
 #include "app/console_page.h"
 #include "app/option_primitives.h"
 #include "app/path_primitives.h"
+#include "app/picture_files.h"
 #include "app/project_primitives.h"
 #include "app/search_paths.h"
 #include "graphics/graphics_classes.h"
@@ -24,6 +25,7 @@ bool buildLogoWorld(const std::string& language) {
   if (!selectLanguage(language)) return false;
   selectInterfaceLanguage(currentLanguage());
   initFilePaths();
+  installPictureFiles();
   initValuePools();
   initValueClassTables();
   tMainLogoObject& main = startObjectModel([](tLogoTab& table) {

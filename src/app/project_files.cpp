@@ -10,6 +10,7 @@
 #include "app/project_loader.h"
 #include "app/project_save_options.h"
 #include "app/project_text_writer.h"
+#include "app/saved_images.h"
 #include "core/logo_exception.h"
 #include "lang/container_writer.h"
 #include "lang/dictionary.h"
@@ -22,13 +23,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string containerBytes(const std::string& text) {
+std::string containerBytes(const std::string& text, const SavedImages& images) {
   std::stringstream io(std::ios::in | std::ios::out | std::ios::binary);
   const std::streamoff dataStart = beginProjectFile(io, currentLanguage());
   io.write(text.data(), static_cast<std::streamsize>(text.size()));
   endTextChunk(io, dataStart, false);
-  // The images of the loaded project go back as they came.
-  for (const RawChunk& image : loadedProjectImages()) appendChunk(io, image.tag, image.data);
+  images.appendChunks(io);
   return io.str();
 }
 
@@ -81,9 +81,10 @@ std::string saveProject(const ProjectSaveRequest& request) {
   save.numbered = !isPlainTextProjectName(shown);
   save.filePath = shown;
   save.imageFile = imageFileName(resolved.path);
-  const std::string text = writeProjectText(save);
+  SavedImages images(loadedProjectImages());
+  const std::string text = writeProjectText(save, &images);
   if (save.options & soBackup) keepBackup(resolved.path);
-  writeFile(resolved.path, save.numbered ? containerBytes(text) : text, shown);
+  writeFile(resolved.path, save.numbered ? containerBytes(text, images) : text, shown);
   if (save.options & soReadOnly) markReadOnly(resolved.path);
   return shown;
 }

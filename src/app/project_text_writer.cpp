@@ -4,13 +4,14 @@
 #include <ctime>
 #include <set>
 
+#include "app/program_version.h"
 #include "app/project_object_block.h"
 #include "app/project_save_options.h"
-#include "app/program_version.h"
+#include "app/saved_images.h"
+#include "core/logo_exception.h"
 #include "graphics/graphic_order.h"
 #include "graphics/surface_owner.h"
 #include "interp/entry_saving.h"
-#include "core/logo_exception.h"
 #include "interp/logo_proc_desc.h"
 #include "interp/procedure_definition.h"
 #include "lang/dictionary.h"
@@ -134,13 +135,22 @@ void globalProcedureBlocks(std::string& out) {
   });
 }
 
-void globalVariable(std::string& out, const tLogoVarDesc& variable) {
+// A variable that holds images is made from their references, as a
+// property list is.
+void globalVariable(std::string& out, const tLogoVarDesc& variable, SavedImages& images) {
   if (!variable.value || (variable.flags & kBuiltIn)) return;
+  if (holdsImages(variable.value)) {
+    const std::string name = variable.nameText();
+    if (variable.notSaved() || (!name.empty() && name.front() == '@')) return;
+    out += localName("make") + " \"" + showFormOfWord(name) + " " +
+           plistContentsText(variable.value, images) + kLineEnd;
+    return;
+  }
   const std::string line = variableSaveLine(variable, SaveKind::Make);
   if (!line.empty()) out += line + kLineEnd;
 }
 
-void mainBlock(std::string& out, const SaveNaming& naming) {
+void mainBlock(std::string& out, const SaveNaming& naming, SavedImages& images) {
   tMainLogoObject& main = *mainObject();
   if (main.name != localEntry("class", "main")) {
     out +=
@@ -149,7 +159,8 @@ void mainBlock(std::string& out, const SaveNaming& naming) {
   }
   globalProcedureBlocks(out);
   const size_t before = out.size();
-  main.globals().forEach([&](tTabDesc& desc) { globalVariable(out, static_cast<tLogoVarDesc&>(desc)); });
+  main.globals().forEach(
+      [&](tTabDesc& desc) { globalVariable(out, static_cast<tLogoVarDesc&>(desc), images); });
   if (out.size() != before) endBlock(out);
 }
 
@@ -197,18 +208,18 @@ void followUpLines(std::string& out, const SaveSelection& selection, const SaveN
   }
 }
 
-void propertyLists(std::string& out) {
+void propertyLists(std::string& out, SavedImages& images) {
   const tlogotable& lists = mainObject()->propertyLists;
   for (const std::string& name : lists.names()) {
     out += kLineEnd + localName("setplist") + " \"" + showFormOfWord(name) + " " +
-           lists.pairsOf(name)->showText(1) + kLineEnd;
+           plistContentsText(lists.pairsOf(name), images) + kLineEnd;
   }
 }
 
-void listedGlobals(std::string& out, const SaveSelection& selection) {
+void listedGlobals(std::string& out, const SaveSelection& selection, SavedImages& images) {
   for (const std::string& name : selection.listedGlobals())
     if (const tLogoVarDesc* variable = mainObject()->globals().variable(codeOf(name)))
-      globalVariable(out, *variable);
+      globalVariable(out, *variable, images);
 }
 
 }  // namespace
@@ -219,7 +230,9 @@ std::string projectHeaderLine(const std::string& filePath) {
   return line + "name: \"" + filePath + "\"  version: \"" + kProgramVersion + "\"  date: " + dateText();
 }
 
-std::string writeProjectText(const ProjectSave& save) {
+std::string writeProjectText(const ProjectSave& save, SavedImages* images) {
+  SavedImages unused;
+  SavedImages& saved = images ? *images : unused;
   const SaveSelection selection(save);
   const SaveNaming naming(save.numbered);
   std::string out = projectHeaderLine(save.filePath) + kLineEnd;
@@ -234,11 +247,11 @@ std::string writeProjectText(const ProjectSave& save) {
     out += localName(".setsaveoptions") + " [" + words + "]" + kLineEnd;
     endBlock(out);
   }
-  if (selection.mainSaved()) mainBlock(out, naming);
+  if (selection.mainSaved()) mainBlock(out, naming, saved);
   objectBlocks(out, selection, naming);
   followUpLines(out, selection, naming);
-  if (selection.mainSaved()) propertyLists(out);
-  if (!selection.mainSaved()) listedGlobals(out, selection);
+  if (selection.mainSaved()) propertyLists(out, saved);
+  if (!selection.mainSaved()) listedGlobals(out, selection, saved);
   return out;
 }
 

@@ -22,9 +22,12 @@ struct ProjectSave {
   std::string imageFile;  // the separate image file's name (option extraimg)
 };
 
+class SavedImages;
+
 // The text, lines ended by CR LF. Leaves every saved object's number set
-// (0 for the others) until the next save.
-std::string writeProjectText(const ProjectSave& save);
+// (0 for the others) until the next save. The images that property lists
+// hold are added to `images`, when given, for the container.
+std::string writeProjectText(const ProjectSave& save, SavedImages* images = nullptr);
 
 // The header line: "; [language: "x" ]name: "path"  version: "v"  date: d".
 std::string projectHeaderLine(const std::string& filePath);

@@ -1,6 +1,7 @@
 // The graphics classes of the object world.
 #include "graphics/graphics_classes.h"
 
+#include "graphics/image_primitives.h"
 #include "graphics/key_menus.h"
 #include "graphics/key_primitives.h"
 #include "graphics/logo_page.h"
@@ -34,6 +35,7 @@ void registerGraphicsClasses(tMainLogoObject& main) {
   registerClass<tWindowPrototype>(main, "Window", "window");
   registerKeyPrimitives(*main.procedures);
   installKeyMenuCheck();
+  registerImagePrimitives(*main.procedures);
 }
 
 }  // namespace lx

@@ -3,6 +3,7 @@
 
 #include "graphics/background_commands.h"
 #include "graphics/logo_page.h"
+#include "graphics/picture_commands.h"
 #include "graphics/surface_commands.h"
 #include "graphics/surface_properties.h"
 #include "lang/dictionary.h"
@@ -42,6 +43,7 @@ void tPagePrototype::declareMembers() {
   declareSurfaceProperties(*this);
   declarePageProperties(*this);
   declareBackgroundCommands(*this);
+  declarePagePictureCommands(*this);
   declareSurfaceCommands(*this);
   declarePageCommands(*this);
   // A page is shown by its window, not by itself.
@@ -63,6 +65,7 @@ void tPanePrototype::declareMembers() {
   declareSurfaceProperties(*this);
   declarePaneProperties(*this);
   declareBackgroundCommands(*this);
+  declarePagePictureCommands(*this);
   declareSurfaceCommands(*this);
   declarePaneCommands(*this);
   setSavePicture(*this, true);

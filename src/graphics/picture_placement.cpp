@@ -6,10 +6,10 @@
 #include <cmath>
 #include <optional>
 
+#include "core/logo_exception.h"
 #include "graphics/background_canvas.h"
 #include "graphics/picture_source.h"
 #include "graphics/rect_list.h"
-#include "core/logo_exception.h"
 #include "lang/dictionary.h"
 #include "values/list.h"
 
@@ -111,11 +111,11 @@ PicturePlacement placementOf(const Value& parameters, const tgrScreen& surface, 
 }
 
 void putPictureOn(tgrScreen& surface, const Value& picture, const Value& parameters) {
-  const PixelBuffer source = pictureOf(picture);
-  const PicturePlacement placement = placementOf(parameters, surface, {source.width(), source.height()});
+  const PictureRef source = pictureOf(picture);
+  const PicturePlacement placement = placementOf(parameters, surface, {source->width(), source->height()});
   const PixelRect& target = placement.target;
-  const double w = source.width() * placement.scaleX;
-  const double h = source.height() * placement.scaleY;
+  const double w = source->width() * placement.scaleX;
+  const double h = source->height() * placement.scaleY;
   {
     BackgroundCanvas canvas(surface);
     cairo_t* cr = canvas.cr();
@@ -125,7 +125,7 @@ void putPictureOn(tgrScreen& surface, const Value& picture, const Value& paramet
       cairo_save(cr);
       cairo_translate(cr, x, y);
       cairo_scale(cr, sx, sy);
-      cairo_set_source_surface(cr, source.cairoSurface(), 0, 0);
+      cairo_set_source_surface(cr, source->surface(), 0, 0);
       cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_NEAREST);
       cairo_paint(cr);
       cairo_restore(cr);
@@ -149,9 +149,9 @@ void putPictureOn(tgrScreen& surface, const Value& picture, const Value& paramet
         }
         break;
       case PictureStyle::Stretch:
-        if (source.width() > 0 && source.height() > 0)
-          draw(target.x, target.y, double(target.width) / source.width(),
-               double(target.height) / source.height());
+        if (source->width() > 0 && source->height() > 0)
+          draw(target.x, target.y, double(target.width) / source->width(),
+               double(target.height) / source->height());
         break;
     }
   }

@@ -1,15 +1,19 @@
-// Pictures that pages draw (`loadbgpicture`, `bgPicture`, `putpicture`).
-// Until picture and image values exist, a picture is a PNG file named by a
-// word; the images work extends this one function.
+// Pictures that pages and turtles draw (`loadbgpicture`, `bgPicture`,
+// `putpicture`, `stamppicture`): an image value, or a word naming a picture
+// file of any kind that images are loaded from.
 #pragma once
 
-#include "platform/pixel_buffer.h"
 #include "core/value.h"
+#include "graphics/logo_picture.h"
+#include "platform/pixel_buffer.h"
 
 namespace lx {
 
-// The picture a value stands for: error 7 for a value that names none (the
-// empty list among them), 70 for a file that cannot be read as a picture.
-PixelBuffer pictureOf(const Value& value);
+// The first cell of the image a value stands for: error 7 for a value that
+// is neither (the empty list among them) or an image without cells, the
+// loading errors for a name.
+PictureRef pictureOf(const Value& value);
+// The same picture laid on white, for drawings that have no transparency.
+PixelBuffer pictureBufferOf(const Value& value);
 
 }  // namespace lx

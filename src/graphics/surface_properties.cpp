@@ -3,12 +3,12 @@
 
 #include <optional>
 
+#include "core/logo_exception.h"
 #include "graphics/colour_value.h"
 #include "graphics/global_setting.h"
 #include "graphics/logo_page.h"
 #include "graphics/picture_source.h"
 #include "graphics/rect_list.h"
-#include "core/logo_exception.h"
 #include "lang/dictionary.h"
 #include "objects/events.h"
 #include "objects/object_codes.h"
@@ -195,7 +195,7 @@ void takeBackgroundFromVariables(tmultiobject& pane) {
 }
 
 void loadBackgroundPicture(tmultiobject& owner, const Value& picture) {
-  PixelBuffer source = pictureOf(picture);
+  PixelBuffer source = pictureBufferOf(picture);
   tgrScreen& surface = ownSurface(owner);
   if (source.width() != surface.width() || source.height() != surface.height())
     surfaceOwnerOf(owner)->resizeSurface(source.width(), source.height());

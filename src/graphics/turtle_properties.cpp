@@ -3,14 +3,17 @@
 
 #include <cmath>
 
+#include "core/logo_exception.h"
 #include "graphics/colour_value.h"
 #include "graphics/global_setting.h"
+#include "graphics/logo_image.h"
 #include "graphics/rect_list.h"
+#include "graphics/shape_drawings.h"
+#include "graphics/shape_source.h"
 #include "graphics/turtle_font.h"
+#include "graphics/turtle_ink.h"
 #include "graphics/turtle_inputs.h"
 #include "graphics/turtle_object.h"
-#include "graphics/turtle_ink.h"
-#include "core/logo_exception.h"
 #include "lang/dictionary.h"
 #include "objects/property_codes.h"
 #include "objects/property_declaration.h"
@@ -247,8 +250,21 @@ Value shapeOf(tmultiobject& self, int) {
   return value ? value : Value(tLogoList::empty());
 }
 void setShape(tmultiobject& self, int, const Value& value) {
-  const bool defaultTurtle = value->isList() && value->isEmpty();
-  turtleOf(self).changeShape([&](TurtleShape& shape) { shape.value = defaultTurtle ? nullptr : value; });
+  tLogoTurtleParams& state = turtleOf(self);
+  std::shared_ptr<const ShapeDrawings> drawings;
+  if (isDrawingShape(value))
+    drawings =
+        std::make_shared<const ShapeDrawings>(value, DrawAttributes{state.pen, state.brush, state.font});
+  const Value image = drawings ? nullptr : shownImageOf(value);
+  state.changeShape([&](TurtleShape& shape) {
+    const bool defaultTurtle = value->isList() && value->isEmpty();
+    shape.value = defaultTurtle ? nullptr : value;
+    shape.image = image;
+    shape.drawings = drawings;
+    shape.animationFrame = 1;
+    shape.recoloured.reset();
+  });
+  state.animationChanged(true);
 }
 
 Value shapeScaleOf(tmultiobject& self, int) {
@@ -278,7 +294,11 @@ Value shapeColourOf(tmultiobject& self, int) {
 void setShapeColour(tmultiobject& self, int, const Value& value) {
   std::optional<Rgb> colour;
   if (!(value->isList() && value->isEmpty())) colour = colourOf(value);
-  turtleOf(self).changeShape([&](TurtleShape& shape) { shape.colour = colour; });
+  tLogoTurtleParams& state = turtleOf(self);
+  state.changeShape([&](TurtleShape& shape) {
+    shape.colour = colour;
+    shape.penColour = state.pen.colour;
+  });
 }
 
 // Flags and numbers of the shape, each read and written the same way.
@@ -290,15 +310,38 @@ template <bool TurtleShape::*Flag>
 void setShapeFlag(tmultiobject& self, int, const Value& value) {
   const bool on = value->asBool();
   turtleOf(self).changeShape([&](TurtleShape& shape) { shape.*Flag = on; });
+  turtleOf(self).animationChanged();
 }
-template <int TurtleShape::*Number>
-Value shapeNumberOf(tmultiobject& self, int) {
-  return makeInt(turtleOf(self).shape().*Number);
+// `frame`: in frame mode the frame the heading shows, else the one chosen.
+Value frameOf(tmultiobject& self, int) {
+  const tLogoTurtleParams& state = turtleOf(self);
+  const TurtleShape& shape = state.shape();
+  if (shape.followsHeading && shapeImage(shape))
+    return makeInt(static_cast<int32_t>(shownFrame(shape, state.heading()) + 1));
+  return makeInt(shape.frame);
 }
-template <int TurtleShape::*Number>
-void setShapeNumber(tmultiobject& self, int, const Value& value) {
-  const int n = wholeOrAny(value, 1, 1 << 20, 1, 1);
-  turtleOf(self).changeShape([&](TurtleShape& shape) { shape.*Number = n; });
+void setFrame(tmultiobject& self, int, const Value& value) {
+  tLogoTurtleParams& state = turtleOf(self);
+  const tLogoImage* image = shapeImage(state.shape());
+  const int count = image ? std::max(static_cast<int>(image->frames().size()), 1) : 1;
+  const int n = wholeOrAny(value, 1, 1 << 20, 1, count);
+  state.changeShape([&](TurtleShape& shape) {
+    shape.frame = (n - 1) % count + 1;
+    // A frame with fewer cells starts again at its first.
+    if (shownCellCount(shape, state.heading()) < static_cast<size_t>(shape.animationFrame))
+      shape.animationFrame = 1;
+  });
+}
+// `frameItem`: the cell within the frame shown, whichever way the frame is
+// chosen, so it works in frame mode too.
+Value frameItemOf(tmultiobject& self, int) {
+  return makeInt(turtleOf(self).shownCellNumber());
+}
+void setFrameItem(tmultiobject& self, int, const Value& value) {
+  tLogoTurtleParams& state = turtleOf(self);
+  const int cells = std::max(static_cast<int>(shownCellCount(state.shape(), state.heading())), 1);
+  const int n = wholeOrAny(value, 1, 1 << 20, 1, cells);
+  state.changeShape([&](TurtleShape& shape) { shape.animationFrame = (n - 1) % cells + 1; });
 }
 Value delayScaleOf(tmultiobject& self, int) {
   return numberValue(turtleOf(self).shape().delayScale);
@@ -306,6 +349,7 @@ Value delayScaleOf(tmultiobject& self, int) {
 void setDelayScale(tmultiobject& self, int, const Value& value) {
   const long double scale = numberOrAny(value, "", 1, 1);
   turtleOf(self).changeShape([&](TurtleShape& shape) { shape.delayScale = scale; });
+  turtleOf(self).animationChanged();
 }
 
 Value sensitiveOf(tmultiobject& self, int) {
@@ -320,6 +364,9 @@ void setSensitive(tmultiobject& self, int, const Value& value) {
 void setPenColour(tmultiobject& self, const Value& colour) {
   tLogoTurtleParams& state = turtleOf(self);
   state.pen.colour = state.brush.colour = colourOf(colour);
+  // A recoloured shape shows the pen colour too.
+  if (state.shape().colour)
+    state.changeShape([&](TurtleShape& shape) { shape.penColour = state.pen.colour; });
 }
 
 constexpr const char* kPenWords[] = {"penup", "pendown", "penreverse", "penerase"};
@@ -360,12 +407,16 @@ constexpr PropertyEntry kTurtleProperties[] = {
     {prop::kShape, shapeOf, setShape, SetBy::Command, RunsIn::Process},
     {prop::kShapeScale, shapeScaleOf, setShapeScale, SetBy::Command, RunsIn::Process},
     {prop::kShapeColour, shapeColourOf, setShapeColour, SetBy::Command, RunsIn::Process},
-    {prop::kFrameMode, shapeFlagOf<&TurtleShape::followsHeading>, setShapeFlag<&TurtleShape::followsHeading>, SetBy::Command, RunsIn::Process},
-    {prop::kAnimation, shapeFlagOf<&TurtleShape::animation>, setShapeFlag<&TurtleShape::animation>, SetBy::Command, RunsIn::Process},
-    {prop::kTransparentClick, shapeFlagOf<&TurtleShape::transparentClick>, setShapeFlag<&TurtleShape::transparentClick>, SetBy::Command, RunsIn::Process},
-    {prop::kAutoDrag, shapeFlagOf<&TurtleShape::autoDrag>, setShapeFlag<&TurtleShape::autoDrag>, SetBy::Command, RunsIn::Process},
-    {prop::kFrame, shapeNumberOf<&TurtleShape::frame>, setShapeNumber<&TurtleShape::frame>, SetBy::Command, RunsIn::Process},
-    {prop::kFrameItem, shapeNumberOf<&TurtleShape::animationFrame>, setShapeNumber<&TurtleShape::animationFrame>, SetBy::Command, RunsIn::Process},
+    {prop::kFrameMode, shapeFlagOf<&TurtleShape::followsHeading>, setShapeFlag<&TurtleShape::followsHeading>,
+     SetBy::Command, RunsIn::Process},
+    {prop::kAnimation, shapeFlagOf<&TurtleShape::animation>, setShapeFlag<&TurtleShape::animation>,
+     SetBy::Command, RunsIn::Process},
+    {prop::kTransparentClick, shapeFlagOf<&TurtleShape::transparentClick>,
+     setShapeFlag<&TurtleShape::transparentClick>, SetBy::Command, RunsIn::Process},
+    {prop::kAutoDrag, shapeFlagOf<&TurtleShape::autoDrag>, setShapeFlag<&TurtleShape::autoDrag>,
+     SetBy::Command, RunsIn::Process},
+    {prop::kFrame, frameOf, setFrame, SetBy::Command, RunsIn::Process},
+    {prop::kFrameItem, frameItemOf, setFrameItem, SetBy::Command, RunsIn::Process},
     {prop::kDelayScale, delayScaleOf, setDelayScale, SetBy::Command, RunsIn::Process},
     {prop::kSensitive, sensitiveOf, setSensitive, SetBy::Command, RunsIn::Process},
 };

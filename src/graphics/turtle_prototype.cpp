@@ -1,6 +1,7 @@
 // The turtle class.
 #include "graphics/turtle_prototype.h"
 
+#include "graphics/picture_commands.h"
 #include "graphics/turtle_commands.h"
 #include "graphics/turtle_glide.h"
 #include "graphics/turtle_object.h"
@@ -17,6 +18,7 @@ void tTurtlePrototype::declareMembers() {
   declareTurtleProperties(*this);
   declareTurtleMotionCommands(*this);
   declareTurtleDrawingCommands(*this);
+  declareTurtlePictureCommands(*this);
   declareTurtleDrawingListCommands(*this);
   declareTurtleQueryCommands(*this);
   declareTurtleGlide(*this);

@@ -4,7 +4,11 @@
 
 #include <cairo.h>
 
+#include <algorithm>
+#include <cmath>
+
 #include "graphics/background_canvas.h"
+#include "graphics/shape_animator.h"
 
 namespace lx {
 
@@ -12,10 +16,11 @@ tLogoTurtleParams::tLogoTurtleParams(tgrScreen& surface, tmultiobject* object, G
     : surface_(&surface), object_(object), kind_(kind) {
   position_ = {static_cast<long double>(surface.width() / 2), static_cast<long double>(surface.height() / 2)};
   homePosition = position_;
-  rect_ = shapeRectAt(shape_, roundedPixel(position_));
+  rect_ = shapeRectAt(shape_, roundedPixel(position_), heading_);
 }
 
 tLogoTurtleParams::~tLogoTurtleParams() {
+  cancelShape(*this);
   if (surface_ && registered_) surface_->unregisterGraphic(*this);
 }
 
@@ -32,11 +37,14 @@ void tLogoTurtleParams::setHeading(long double heading) {
     heading_ = normal;
     return;
   }
+  PixelRect repaint;
   {
     tgrScreen::DrawingLock held = surface_->lockDrawing();
     heading_ = normal;
+    // Another frame may show, with another size or hot spot.
+    repaint = updateRect();
   }
-  if (shown_) surface_->invalidateExact(rect_);
+  surface_->invalidateExact(repaint);
 }
 
 void tLogoTurtleParams::placeAt(PointF pixel) {
@@ -55,7 +63,7 @@ void tLogoTurtleParams::placeAt(PointF pixel) {
 
 PixelRect tLogoTurtleParams::updateRect() {
   const PixelRect old = rect_;
-  rect_ = shapeRectAt(shape_, roundedPixel(position_));
+  rect_ = shapeRectAt(shape_, roundedPixel(position_), heading_);
   return shown_ ? unite(old, rect_) : PixelRect{};
 }
 
@@ -111,6 +119,65 @@ void tLogoTurtleParams::stamp() {
     paintShape(cr, shape_, rect_, heading_);
   }
   surface_->invalidateExact(rect_);
+}
+
+int tLogoTurtleParams::shownCellNumber() const {
+  if (!surface_) return shape_.animationFrame;
+  tgrScreen::DrawingLock held = surface_->lockDrawing();
+  return shape_.animationFrame;
+}
+
+namespace {
+
+// How long a cell is shown, with the shape's delay scale.
+uint64_t cellDelay(const TurtleShape& shape, int delay) {
+  const long double scaled = delay * std::max(shape.delayScale, 0.0L);
+  const long double most = 24.0L * 3600 * 1000;
+  return std::max(static_cast<uint64_t>(std::min(scaled, most)), kLeastCellDelay);
+}
+
+}  // namespace
+
+const void* tLogoTurtleParams::animationPage() const {
+  const tgrScreen* surface = surface_;
+  while (surface && surface->parent()) surface = surface->parent();
+  return surface;
+}
+
+void tLogoTurtleParams::animationChanged(bool restart) {
+  if (!surface_) return;
+  bool animate;
+  uint64_t delay;
+  {
+    // The animation thread moves the cell under this lock.
+    tgrScreen::DrawingLock held = surface_->lockDrawing();
+    animate = shape_.animation && shownCellCount(shape_, heading_) >= 2;
+    delay = cellDelay(shape_, shownCellDelay(shape_, heading_));
+  }
+  if (!animate) {
+    cancelShape(*this);
+    return;
+  }
+  if (!restart && shapeScheduled(*this)) return;
+  scheduleShape(*this, delay);
+}
+
+// cell := (cell + 1) mod count; a non-looping image stops at its last cell.
+std::optional<uint64_t> tLogoTurtleParams::advanceCell() {
+  if (!surface_) return std::nullopt;
+  std::optional<uint64_t> next;
+  PixelRect repaint;
+  {
+    tgrScreen::DrawingLock held = surface_->lockDrawing();
+    const size_t count = shownCellCount(shape_, heading_);
+    if (!shape_.animation || count < 2) return std::nullopt;
+    const size_t cell = static_cast<size_t>(std::max(shape_.animationFrame, 1)) % count;
+    shape_.animationFrame = static_cast<int>(cell) + 1;
+    if (cell + 1 < count || shapeLoops(shape_)) next = cellDelay(shape_, shownCellDelay(shape_, heading_));
+    repaint = updateRect();
+  }
+  surface_->invalidateExact(repaint);
+  return next;
 }
 
 }  // namespace lx

@@ -14,6 +14,7 @@
 
 #include "graphics/control_mouse.h"
 #include "graphics/gr_screen.h"
+#include "graphics/shape_schedule.h"
 #include "graphics/turtle_font.h"
 #include "graphics/turtle_ink.h"
 #include "graphics/turtle_range.h"
@@ -30,7 +31,7 @@ struct MoveOptions {
   PenMode pen = PenMode::Down;
 };
 
-class tLogoTurtleParams : public tSurfaceGraphic {
+class tLogoTurtleParams : public tSurfaceGraphic, public AnimatedShape {
  public:
   // A turtle of `object` (none for an auxiliary graphic) on `surface`, at
   // the surface's centre facing up; not yet registered.
@@ -84,6 +85,12 @@ class tLogoTurtleParams : public tSurfaceGraphic {
   // Changes the shape under the drawing lock and repaints where it was and is.
   template <class Change>
   void changeShape(Change change);
+  // The cell shown within the frame (from 1); the animation thread moves it.
+  int shownCellNumber() const;
+  // After a change of shape, animation or delay scale: plans the next cell
+  // of an animated shape with several cells, or forgets the plan. `restart`
+  // plans afresh even when a plan is pending.
+  void animationChanged(bool restart = false);
   bool shown() const { return shown_; }
   void setShown(bool shown);
   bool sensitive = false;
@@ -102,6 +109,11 @@ class tLogoTurtleParams : public tSurfaceGraphic {
   void surfaceGone() override;
   void surfaceResized() override;
   tmultiobject* graphicObject() const override { return object_; }
+
+  // --- AnimatedShape (animation lock held) ---
+  std::optional<uint64_t> advanceCell() override;
+  // The page surface the turtle's surface shows in (its own, on a page).
+  const void* animationPage() const override;
 
   // Draws the shape into the background bitmap (`stamp`).
   void stamp();

@@ -1,12 +1,13 @@
 // The window object: its page table, showing pages, and its platform window.
 #include "graphics/window_object.h"
 
+#include "core/logo_exception.h"
 #include "graphics/logo_page.h"
 #include "graphics/main_window.h"
+#include "graphics/shape_animator.h"
 #include "graphics/window_commands.h"
 #include "graphics/window_page_choice.h"
 #include "graphics/window_panel.h"
-#include "core/logo_exception.h"
 #include "lang/dictionary.h"
 #include "objects/events.h"
 #include "objects/main_object.h"
@@ -22,7 +23,6 @@
 
 namespace lx {
 namespace {
-
 
 Value propertyKey(int code) {
   return makeWord(nameOf(propertyRow(code).nameCode));
@@ -173,6 +173,7 @@ void tSplitwindow::showPage(tlogopage& page) {
   const bool quiet = projectLoadRunning() || !interpreterRunning();
   if (old && !quiet) raiseEvent(old, eventCode(EventId::onHidePage));
   showSurfaces(old, &page);
+  animationPageChanged(old ? old->surface() : nullptr, page.surface());
   current_ = ObjectRef(&page);
   currentName_ = codeOf(page.name);
   if (!quiet) raiseEvent(&page, eventCode(EventId::onShowPage));

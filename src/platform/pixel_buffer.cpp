@@ -29,6 +29,9 @@ PixelBuffer::PixelBuffer(int width, int height, Rgb colour)
   data_ = cairo_image_surface_get_data(surface_);
   stride_ = cairo_image_surface_get_stride(surface_);
   fill(colour);
+  // Cairo takes a new surface for clear and would draw over it as if
+  // copying, turning transparent source pixels black.
+  markDirty();
 }
 
 PixelBuffer::~PixelBuffer() {

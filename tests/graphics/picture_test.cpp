@@ -42,7 +42,8 @@ TEST_F(Pictures, LoadingAPictureResizesThePageToIt) {
   EXPECT_EQ(take(), Names{"20 10"});
   EXPECT_EQ(surfaceNamed("page1").pixelAt(0, 0), rgb(0, 0, 255));
   EXPECT_EQ(surfaceNamed("page1").pixelAt(19, 9), rgb(255, 0, 0));
-  EXPECT_EQ(errorAs("page1", "loadbgpicture \"nosuchfile.png"), erImageFile);
+  // A missing file is the missing-file error; a file that is no picture the picture error.
+  EXPECT_EQ(errorAs("page1", "loadbgpicture \"nosuchfile.png"), erNoEmbeddedFilePlugin);
   EXPECT_EQ(errorAs("page1", "loadbgpicture 5"), erExpectImage);
 }
 
