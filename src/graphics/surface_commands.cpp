@@ -180,6 +180,8 @@ void declareSurfaceCommands(tmultiobject& prototype) {
   declareCommand(prototype, "mousestate", 0, mouseState);
   declareCommand(prototype, "mousepos", 0, mousePos);
   declareCommand<tProtectedObjProcDesc>(prototype, "setmousepos", 1, setMousePos);
+  // The window forwards its `.setmousepos` to the page shown.
+  declareCommand<tProtectedObjProcDesc>(prototype, ".setmousepos", 1, setMousePos);
 }
 
 void declarePageCommands(tmultiobject& prototype) {

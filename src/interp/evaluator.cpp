@@ -318,6 +318,7 @@ class Parser {
 
   bool callAsCommand(const Call& call, int count) {
     tProcDesc& desc = *call.desc;
+    if (desc.special != tProcDesc::Ordinary) notePrimitiveRun(desc.runSlot);
     if (desc.special == tProcDesc::Output) {
       state_.stack.popInto(state_.pendingOutput);
       state_.stopFlag = true;

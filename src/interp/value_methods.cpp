@@ -3,6 +3,7 @@
 
 #include "core/logo_exception.h"
 #include "interp/lookup_epoch.h"
+#include "interp/primitive_runs.h"
 #include "values/boolean.h"
 #include "values/list.h"
 #include "values/number.h"
@@ -52,6 +53,15 @@ tProcDesc* findMethod(const tlogoobject& value, NameCode code) {
   return method;
 }
 
+namespace {
+
+void runMethod(tProcDesc& method, tlogoobject& receiver, int inputCount) {
+  notePrimitiveRun(method.runSlot);
+  method.asMethodCommand(receiver, inputCount);
+}
+
+}  // namespace
+
 tProcDesc* tObjectProc1Desc::methodFor(const tlogoobject& receiver) {
   const ValueKind kind = receiver.kind();
   if (kind == ValueKind::Other) return findMethod(receiver, name);
@@ -66,21 +76,21 @@ void tObjectProc1Desc::execute(int inputCount) {
   // The receiver stays on the stack, under the inputs, until the method has
   // run, so the stack's reference keeps it alive.
   tlogoobject& receiver = *stack.peek(static_cast<size_t>(inputCount) - 1);
-  methodFor(receiver)->asMethodCommand(receiver, inputCount - 1);
+  runMethod(*methodFor(receiver), receiver, inputCount - 1);
   stack.removeUnderTop();
 }
 
 void tObjectProcEndDesc::execute(int inputCount) {
   tLogoStack& stack = threadState().stack;
   const Value receiver = stack.take();
-  findMethod(*receiver, name)->asMethodCommand(*receiver, inputCount - 1);
+  runMethod(*findMethod(*receiver, name), *receiver, inputCount - 1);
 }
 
 void tObjectProcNDesc::execute(int inputCount) {
   tLogoStack& stack = threadState().stack;
   const Value receiver = stack.peek(below);
   stack.removeAt(below);
-  findMethod(*receiver, name)->asMethodCommand(*receiver, inputCount - 1);
+  runMethod(*findMethod(*receiver, name), *receiver, inputCount - 1);
 }
 
 }  // namespace lx

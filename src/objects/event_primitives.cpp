@@ -1,5 +1,6 @@
 // Event handlers of the current object: `setevent`, `eraseevent`,
-// `runevent`, `event`, `event?`, `myevent?`, `events`.
+// `runevent`, `event`, `event?`, `myevent?`, `events`,
+// `.donotsaveevent`.
 #include "core/logo_exception.h"
 #include "interp/primitive_descs.h"
 #include "interp/registry.h"
@@ -50,6 +51,16 @@ bool hasOwnEvent(const Value& name) {
   return currentObject().ownEventHandler(eventNamed(name)) != nullptr;
 }
 
+// `.donotsaveevent`: the current object's own handler of the event is left
+// out when the project is saved.
+Value doNotSaveEvent(const Value& name) {
+  const NameCode code = eventNamed(name);
+  tTabDesc* handler = currentObject().events->findOrNull(code);
+  if (!handler) throw eLogoException::withName(erUnDefEvenet, code);
+  handler->flags |= kNotSaved;
+  return nullptr;
+}
+
 // The events the current object has handlers of its own for, as they were set.
 Value events() {
   ListBuilder names;
@@ -67,6 +78,7 @@ void registerEventPrimitives(tLogoTab& table) {
   registerPrimitive<tMainPasProcDesc1b>(table, "event?", false, hasEvent);
   registerPrimitive<tMainPasProcDesc1b>(table, "myevent?", false, hasOwnEvent);
   registerPrimitive<tMainPasProcDesc0p>(table, "events", false, events);
+  registerPrimitive<tMainPasProcDesc1p>(table, ".donotsaveevent", false, doNotSaveEvent);
 }
 
 }  // namespace lx

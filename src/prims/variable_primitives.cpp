@@ -10,6 +10,7 @@
 #include "interp/registry.h"
 #include "interp/variables.h"
 #include "lang/localized_codes.h"
+#include "objects/main_object.h"
 #include "prims/main_output.h"
 #include "values/arithmetic.h"
 #include "values/list_builder.h"
@@ -215,10 +216,9 @@ Value po(const Value& input) {
   return forEachNamed(input, [](tTabDesc& desc) { printOut(desc); });
 }
 
+// One line per pair of every property list of the main object.
 Value pps() {
-  globalProcedures().forEach([](tTabDesc& d) {
-    if (!(d.flags & (kBuiltIn | kBuried))) printOut(d);
-  });
+  for (const std::string& line : mainObject()->propertyLists.listing()) writeMainOutput(line + "\r\n");
   return nullptr;
 }
 
@@ -262,7 +262,7 @@ void registerVariablePrimitives(tLogoTab& table) {
   registerPrimitive<tMainPasProcDesc1p>(table, "bury", false, bury);
   registerPrimitive<tMainPasProcDesc1p>(table, "unbury", false, unbury);
   registerPrimitive<tMainPasProcDesc0p>(table, "buried", false, buried);
-  for (const char* name : {".donotsave", ".donotsaveproc", ".donotsaveevent", ".donotsavevar"})
+  for (const char* name : {".donotsave", ".donotsaveproc", ".donotsavevar"})
     registerPrimitive<tMainPasProcDesc1p>(table, name, false, doNotSave);
   registerPrimitive<tMainPasProcDesc0p>(table, ".donotsaveallvars", false, doNotSaveAllVariables);
 }

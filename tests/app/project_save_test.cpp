@@ -44,6 +44,34 @@ TEST_F(ProjectSaving, OptionsAreRecordedAndActOnTheFile) {
   EXPECT_NE(contentsOf(file("again.lxt")).find(".setsaveoptions [backup readonly]"), std::string::npos);
 }
 
+// Entries marked not to be saved are left out of the text; everything else
+// is written, and the marks are per entry.
+TEST_F(ProjectSaving, EntriesMarkedNotSavedAreLeftOut) {
+  run(R"(make "secret 1 make "kept 2 make "other 3
+define "helper [[] [output "help]]
+define "worker [[] [output "work]]
+setevent "onClick [print "clicked]
+.donotsavevar "secret
+.donotsaveproc "helper
+.donotsaveevent "onClick
+save "marked.lxt)");
+  const std::string text = contentsOf(file("marked.lxt"));
+  for (const char* left : {"secret", "helper", "onClick", "clicked"})
+    EXPECT_EQ(text.find(left), std::string::npos) << left << " was saved:\n" << text;
+  for (const char* kept : {"\"kept 2", "\"other 3", "worker"})
+    EXPECT_NE(text.find(kept), std::string::npos) << kept << " was not saved:\n" << text;
+  // A handler that does not exist cannot be marked.
+  EXPECT_EQ(errorOf(".donotsaveevent \"onDoubleClick"), erUnDefEvenet);
+  // .donotsave marks any kind of entry; .donotsaveallvars every variable.
+  run(".donotsave [worker kept] save \"again.lxt");
+  const std::string again = contentsOf(file("again.lxt"));
+  EXPECT_EQ(again.find("worker"), std::string::npos) << again;
+  EXPECT_EQ(again.find("\"kept"), std::string::npos) << again;
+  EXPECT_NE(again.find("\"other 3"), std::string::npos) << again;
+  run(".donotsaveallvars save \"last.lxt");
+  EXPECT_EQ(contentsOf(file("last.lxt")).find("\"other"), std::string::npos);
+}
+
 TEST_F(ProjectSaving, AFileThatCannotBeCreatedIsError185) {
   EXPECT_EQ(errorOf("save \"|/nonexistent-folder-of-lx/x.lxp|"), erFileCreate);
   EXPECT_EQ(errorOf("save [a b]"), erExpectWord);
