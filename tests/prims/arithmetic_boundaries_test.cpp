@@ -3,6 +3,7 @@
 // extended reals, never wrap), and indexes at 0, 1, the length and one past
 // it, for words and lists.
 #include "prims/data_primitives_session.h"
+#include "core/global_options.h"
 #include "values/number.h"
 
 namespace lx {
@@ -83,6 +84,35 @@ TEST_F(ArithmeticBoundaries, IndexesAtZeroOneTheLengthAndPastIt) {
   EXPECT_EQ(output("show butitem 1 \"abc"), "bc\r\n");
   EXPECT_EQ(output("show count [a b c]"), "3\r\n");
   EXPECT_EQ(errorOf("show item 2147483648 [a b c]"), erMinMax);
+}
+
+// Under strict, 0 and length + 1 are error 26 for lists and words alike,
+// the ends themselves are items; strict 2 also refuses the first of the
+// empty word.
+TEST_F(ArithmeticBoundaries, StrictIndexesRefuseZeroAndOnePastTheLength) {
+  struct StrictScope {
+    explicit StrictScope(int level) { globalOptions().strict = level; }
+    ~StrictScope() { globalOptions().strict = 0; }
+  };
+  {
+    StrictScope strict(1);
+    for (const char* container : {"[a b c]", "\"abc"}) {
+      for (const char* op : {"item", "butitem"}) {
+        EXPECT_EQ(errorOf(std::string("show ") + op + " 0 " + container), erMinMax) << op << container;
+        EXPECT_EQ(errorOf(std::string("show ") + op + " 4 " + container), erMinMax) << op << container;
+      }
+    }
+    EXPECT_EQ(errorOf("show item 1 []"), erEmptyList);
+    EXPECT_EQ(output("show item 3 [a b c]"), "c\r\n");
+    EXPECT_EQ(output("show butitem 1 [a b c]"), "[b c]\r\n");
+    EXPECT_EQ(output("show item 1 \"abc"), "a\r\n");
+    EXPECT_EQ(output("show butitem 3 \"abc"), "ab\r\n");
+    EXPECT_EQ(output("show first \"||"), "||\r\n");
+  }
+  StrictScope strict(2);
+  EXPECT_EQ(errorOf("show first \"||"), erEmptyWord);
+  EXPECT_EQ(errorOf("show item 4 \"abc"), erMinMax);
+  EXPECT_EQ(output("show item 3 \"abc"), "c\r\n");
 }
 
 }  // namespace
