@@ -111,7 +111,10 @@ void tLogoprocess::runListOnce(ThreadState& state) {
 }
 
 void tLogoprocess::waitUnits(int32_t count) {
-  const SteadyTime until = afterMilliseconds(waitUnitsToMilliseconds(count));
+  waitUntil(afterMilliseconds(waitUnitsToMilliseconds(count)));
+}
+
+void tLogoprocess::waitUntil(SteadyTime until) {
   if (waitReleased(&control_, {}, until) == WaitEnd::Stopped) throw eTerminateException(false);
 }
 

@@ -92,6 +92,8 @@ class tLogoprocess : public std::enable_shared_from_this<tLogoprocess> {
   // end of the process when it is told to stop meanwhile. Only the
   // process's own thread calls it.
   void waitUnits(int32_t count);
+  // The same wait, until a moment on the program's clock.
+  void waitUntil(SteadyTime until);
 
   // The sink the process reports through (processes it starts inherit it).
   const std::shared_ptr<ErrorSink>& errorSink() const { return sink_; }

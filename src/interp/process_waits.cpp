@@ -25,9 +25,10 @@ WaitEnd waitUnlocked(const ProcessControl* self, const std::function<bool()>& re
     if (ready && ready()) return WaitEnd::Ready;
     if (deadline == SteadyTime::max()) {
       waitChanged().wait(lock);
-    } else if (waitChanged().wait_until(lock, deadline) == std::cv_status::timeout) {
-      if (stopped(self)) return WaitEnd::Stopped;
-      return ready && ready() ? WaitEnd::Ready : WaitEnd::TimedOut;
+    } else if (clockNow() >= deadline) {
+      return WaitEnd::TimedOut;
+    } else {
+      waitChanged().wait_until(lock, realWakeTime(deadline));
     }
   }
 }

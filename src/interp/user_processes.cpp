@@ -1,6 +1,8 @@
 // The bodies of the processes Logo code starts, and of the cleaning process.
 #include "interp/user_processes.h"
 
+#include <algorithm>
+
 #include "interp/thread_state.h"
 
 namespace lx {
@@ -26,14 +28,18 @@ void tLogoForeverProcess::body(ThreadState& state) {
 }
 
 void tLogoEveryProcess::body(ThreadState& state) {
+  SteadyTime due = called_;
   for (;;) {
     runListOnce(state);
-    waitUnits(interval_);
+    // A round that overran its interval starts the next at once, without
+    // making up the rounds it missed.
+    due = std::max(due + std::chrono::milliseconds(waitUnitsToMilliseconds(interval_)), clockNow());
+    waitUntil(due);
   }
 }
 
 void tLogoAfterProcess::body(ThreadState& state) {
-  waitUnits(interval_);
+  waitUntil(called_ + std::chrono::milliseconds(waitUnitsToMilliseconds(interval_)));
   runListOnce(state);
 }
 

@@ -30,7 +30,10 @@ class tLogoForeverProcess : public tLogouserProcess {
   void body(ThreadState& state) override;
 };
 
-// The interval counts in the wait unit of the moment it is waited.
+// The interval counts in the wait unit of the moment it is waited. Rounds
+// are due an interval apart, counted from when `every` was called, so the
+// rhythm drifts neither with the rounds' own time nor with when the
+// process's thread got going.
 class tLogoEveryProcess : public tLogouserProcess {
  public:
   tLogoEveryProcess(ProcessStart start, Value nameValue, int32_t interval)
@@ -41,8 +44,10 @@ class tLogoEveryProcess : public tLogouserProcess {
 
  private:
   int32_t interval_;
+  SteadyTime called_ = clockNow();
 };
 
+// Runs its list once, the interval after `after` was called.
 class tLogoAfterProcess : public tLogouserProcess {
  public:
   tLogoAfterProcess(ProcessStart start, Value nameValue, int32_t interval)
@@ -53,6 +58,7 @@ class tLogoAfterProcess : public tLogouserProcess {
 
  private:
   int32_t interval_;
+  SteadyTime called_ = clockNow();
 };
 
 // The process that resets the whole system and loads a project: named

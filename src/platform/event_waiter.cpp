@@ -9,7 +9,7 @@ void BlockingWaiter::waitUntil(SteadyTime deadline) {
   if (deadline == SteadyTime::max()) {
     changed_.wait(lock, woken);
   } else {
-    changed_.wait_until(lock, deadline, woken);
+    changed_.wait_until(lock, realWakeTime(deadline), woken);
   }
   woken_ = false;
 }

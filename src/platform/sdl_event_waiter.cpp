@@ -23,7 +23,7 @@ void SdlEventWaiter::waitUntil(SteadyTime deadline) {
     got = SDL_WaitEvent(&event) == 1;
   } else {
     using namespace std::chrono;
-    const auto left = duration_cast<milliseconds>(deadline - steady_clock::now()).count();
+    const auto left = duration_cast<milliseconds>(realWakeTime(deadline) - steady_clock::now()).count();
     // Rounded up, so that a wait ends at or after its deadline, not just before.
     const int timeout = static_cast<int>(std::clamp<long long>(left + 1, 0, INT_MAX));
     got = SDL_WaitEventTimeout(&event, timeout) == 1;

@@ -94,7 +94,7 @@ TimerId UiThread::setTimer(std::chrono::milliseconds interval, TimerRepeat repea
   TimerId id;
   {
     std::lock_guard lock(mutex_);
-    id = timers_.add(interval, repeat, std::move(callback), std::chrono::steady_clock::now());
+    id = timers_.add(interval, repeat, std::move(callback), clockNow());
   }
   waiter_->wake();  // a sleeping loop must shorten its sleep to the new timer
   return id;
@@ -132,7 +132,7 @@ bool UiThread::fireOneTimer(Serve serve) {
   std::shared_ptr<const TimerCallback> callback;
   {
     std::lock_guard lock(mutex_);
-    callback = timers_.takeDue(std::chrono::steady_clock::now());
+    callback = timers_.takeDue(clockNow());
   }
   if (!callback) return false;
   (*callback)();
@@ -166,7 +166,7 @@ RunEnd UiThread::runUntil(const std::function<bool()>& done, SteadyTime deadline
       std::lock_guard lock(mutex_);
       if (quitRequested_) return RunEnd::Quit;
     }
-    if (std::chrono::steady_clock::now() >= deadline) return RunEnd::Deadline;
+    if (clockNow() >= deadline) return RunEnd::Deadline;
     const bool ranTask = runOneTask(serve);
     const bool firedTimer = fireOneTimer(serve);
     if (!ranTask && !firedTimer) {
@@ -177,8 +177,13 @@ RunEnd UiThread::runUntil(const std::function<bool()>& done, SteadyTime deadline
   }
 }
 
+// A slice of real time, also under a manual clock: the interpreter lock
+// serves hand-overs in such slices while it waits.
 RunEnd UiThread::runFor(std::chrono::milliseconds time, Serve serve) {
-  return runUntil(nullptr, std::chrono::steady_clock::now() + time, serve);
+  const SteadyTime end = std::chrono::steady_clock::now() + time;
+  const RunEnd ended =
+      runUntil([end] { return std::chrono::steady_clock::now() >= end; }, clockNow() + time, serve);
+  return ended == RunEnd::Done ? RunEnd::Deadline : ended;
 }
 
 RunEnd UiThread::run() {
@@ -197,7 +202,7 @@ void UiThread::runPending(Serve serve) {
   }
   // A repeating timer is due again at least a millisecond later than now,
   // so this ends even when a timer is set again and again.
-  const auto now = std::chrono::steady_clock::now();
+  const auto now = clockNow();
   while (serves(serve, Serve::Timers)) {
     std::shared_ptr<const TimerCallback> callback;
     {

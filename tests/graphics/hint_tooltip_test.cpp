@@ -27,8 +27,17 @@ class HintTooltipTest : public testing::PageTest {
   }
 
   void move(PixelPoint at) { platform->queueInput(MouseEvent{MouseAction::Move, at.x, at.y}); }
-  // Long enough for the tooltip to show, well short of its going.
-  void rest() { uiThread().runFor(1500ms); }
+  // Delivers the input queued and fires the timers that are due.
+  void settle() {
+    uiThread().runPending();
+    uiThread().runPending();
+  }
+  // Just long enough for the tooltip to show.
+  void rest() {
+    settle();
+    clock.advance(kHintDelay);
+    settle();
+  }
   // The tooltip's face pixels the window shows within 80 pixels of `at`.
   int facePixelsNear(PixelPoint at) {
     platform->paintNow();
@@ -38,6 +47,7 @@ class HintTooltipTest : public testing::PageTest {
     return count;
   }
 
+  ManualClock clock;
   tSplitwindow* window = nullptr;
   PlatformWindow* platform = nullptr;
 };
@@ -45,7 +55,12 @@ class HintTooltipTest : public testing::PageTest {
 TEST_F(HintTooltipTest, AHintShowsWhenThePointerRestsAndGoesWhenItMovesOff) {
   runAs("page1", "ask \"t1 [sethint \"|Hello there|]");
   move(kTurtle);
-  rest();
+  settle();
+  clock.advance(kHintDelay - 1ms);
+  settle();
+  EXPECT_EQ(facePixelsNear(kTurtle), 0);
+  clock.advance(1ms);
+  settle();
   EXPECT_GT(facePixelsNear(kTurtle), 200);
   // Drawn over the window only: the page's own picture is untouched.
   tgrScreen& page = *window->currentPage()->surface();
@@ -56,10 +71,22 @@ TEST_F(HintTooltipTest, AHintShowsWhenThePointerRestsAndGoesWhenItMovesOff) {
   EXPECT_EQ(onPage, 0);
   // Moving within the turtle keeps it; moving off takes it away.
   move({kTurtle.x + 1, kTurtle.y});
-  uiThread().runFor(300ms);
+  settle();
   EXPECT_GT(facePixelsNear(kTurtle), 200);
   move({100, 100});
-  uiThread().runFor(300ms);
+  settle();
+  EXPECT_EQ(facePixelsNear(kTurtle), 0);
+}
+
+TEST_F(HintTooltipTest, AHintGoesByItselfAfterItsTime) {
+  runAs("page1", "ask \"t1 [sethint \"tip]");
+  move(kTurtle);
+  rest();
+  clock.advance(kHintDuration - 1ms);
+  settle();
+  EXPECT_GT(facePixelsNear(kTurtle), 0);
+  clock.advance(1ms);
+  settle();
   EXPECT_EQ(facePixelsNear(kTurtle), 0);
 }
 
@@ -88,7 +115,7 @@ TEST_F(HintTooltipTest, APressOrLeavingTheWindowTakesItAway) {
   rest();
   ASSERT_GT(facePixelsNear(kTurtle), 0);
   platform->queueInput(MouseEvent{MouseAction::Leave, 0, 0});
-  uiThread().runFor(300ms);
+  settle();
   EXPECT_EQ(facePixelsNear(kTurtle), 0);
 }
 

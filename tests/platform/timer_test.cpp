@@ -6,6 +6,7 @@
 #include <thread>
 #include <vector>
 
+#include "platform/clock.h"
 #include "platform/timer_queue.h"
 #include "platform/ui_thread.h"
 
@@ -60,7 +61,10 @@ TEST(TimerQueue, RepeatingTimerRearmsAndDropsMissedPeriods) {
   EXPECT_FALSE(timers.nextDue().has_value());
 }
 
-TEST(UiTimers, FireInDueOrderOnTheUiThread) {
+// On a manual clock: nothing fires before its time, everything at it, in
+// due order; a killed timer never.
+TEST(UiTimers, FireInDueOrderOnTheUiThreadWhenTheClockReachesThem) {
+  ManualClock clock;
   UiThread ui;
   std::vector<int> fired;
   ui.setTimer(300ms, TimerRepeat::Once, [&] { fired.push_back(300); });
@@ -68,22 +72,61 @@ TEST(UiTimers, FireInDueOrderOnTheUiThread) {
   ui.setTimer(200ms, TimerRepeat::Once, [&] { fired.push_back(200); });
   const TimerId never = ui.setTimer(150ms, TimerRepeat::Once, [&] { fired.push_back(150); });
   EXPECT_TRUE(ui.killTimer(never));
-  EXPECT_EQ(ui.runUntil([&] { return fired.size() == 3; }, afterMilliseconds(10000)), RunEnd::Done);
+  clock.advance(99ms);
+  ui.runPending();
+  EXPECT_TRUE(fired.empty());
+  clock.advance(1ms);
+  ui.runPending();
+  EXPECT_EQ(fired, std::vector<int>{100});
+  clock.advance(150ms);
+  ui.runPending();
+  EXPECT_EQ(fired, (std::vector<int>{100, 200}));
+  clock.advance(50ms);
+  ui.runPending();
   EXPECT_EQ(fired, (std::vector<int>{100, 200, 300}));
-  EXPECT_EQ(ui.runFor(400ms), RunEnd::Deadline);  // one-shot timers do not come back
+  clock.advance(1000ms);  // one-shot timers do not come back
+  ui.runPending();
   EXPECT_EQ(fired.size(), 3u);
 }
 
-TEST(UiTimers, RepeatingTimerKilledInItsCallbackStops) {
+TEST(UiTimers, RepeatingTimerTicksOncePerPeriodAndStopsWhenKilledInItsCallback) {
+  ManualClock clock;
   UiThread ui;
   int ticks = 0;
   TimerId id = 0;
   id = ui.setTimer(20ms, TimerRepeat::Repeating, [&] {
     if (++ticks == 3) ui.killTimer(id);
   });
-  EXPECT_EQ(ui.runUntil([&] { return ticks == 3; }, afterMilliseconds(10000)), RunEnd::Done);
-  ui.runFor(300ms);
+  for (int period = 1; period <= 2; ++period) {
+    clock.advance(19ms);
+    ui.runPending();
+    EXPECT_EQ(ticks, period - 1);
+    clock.advance(1ms);
+    ui.runPending();
+    EXPECT_EQ(ticks, period);
+  }
+  clock.advance(100ms);  // five periods missed: one tick, no burst, and it kills itself
+  ui.runPending();
   EXPECT_EQ(ticks, 3);
+  clock.advance(100ms);
+  ui.runPending();
+  EXPECT_EQ(ticks, 3);
+}
+
+// The loop's deadlines are on the program's clock too: a run with nothing
+// to do ends when the clock reaches its deadline, however long that takes.
+TEST(UiTimers, ALoopOnAManualClockEndsWhenTheClockReachesItsDeadline) {
+  ManualClock clock;
+  UiThread ui;
+  bool fired = false;
+  const SteadyTime deadline = afterMilliseconds(500);
+  ui.setTimer(400ms, TimerRepeat::Once, [&] {
+    fired = true;
+    clock.advance(100ms);
+  });
+  ui.post([&] { clock.advance(400ms); });
+  EXPECT_EQ(ui.runUntil(nullptr, deadline), RunEnd::Deadline);
+  EXPECT_TRUE(fired);
 }
 
 TEST(UiTimers, RepeatingTimerKilledFromAnotherThreadStops) {
