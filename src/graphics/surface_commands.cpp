@@ -42,6 +42,16 @@ Value upperLeft(tmultiobject& self, tLogoStack&, int) {
   return pointValue(drawingSurfaceOf(self).upperLeft());
 }
 
+// The same point in page coordinates (y up, from the origin) and in pixel
+// coordinates of the drawing (y down, from its upper-left pixel).
+Value toCartesian(tmultiobject& self, tLogoStack& stack, int) {
+  return pointValue(drawingSurfaceOf(self).toPage(pointOf(stack.take())));
+}
+
+Value toAbsolute(tmultiobject& self, tLogoStack& stack, int) {
+  return pointValue(drawingSurfaceOf(self).toPixel(pointOf(stack.take())));
+}
+
 Value saveForUndo(tmultiobject& self, tLogoStack&, int) {
   undoBitmap().saveforundo(drawingSurfaceOf(self));
   return nullptr;
@@ -170,6 +180,8 @@ void declareSurfaceCommands(tmultiobject& prototype) {
   declareCommand(prototype, "cleanbgpicture", 0, cleanBgPicture);
   declareCommand(prototype, "dotcolourat", 1, dotColourAt);
   declareCommand(prototype, "upperleft", 0, upperLeft);
+  declareCommand(prototype, "tocartesian", 1, toCartesian);
+  declareCommand(prototype, "toabsolute", 1, toAbsolute);
   declareCommand<tProtectedObjProcDesc>(prototype, "saveforundo", 0, saveForUndo);
   declareCommand(prototype, "savebgpicture", 1, saveBgPicture);
   declareCommand<tProtectedObjProcDesc>(prototype, "loadbgpicture", 1, loadBgPicture);

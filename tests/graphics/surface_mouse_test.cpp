@@ -70,6 +70,17 @@ TEST_F(PageMouse, RectanglesComeOutWithTheirUpperLeftCornerAndPositiveSizes) {
   EXPECT_EQ(take(), Names{"[10 10] [20 30]"});
 }
 
+TEST_F(PageMouse, AFilledEllipseOutputsItsCornersAndFillsOnlyTheEllipse) {
+  drag({20, 20}, {80, 60});
+  runAs("page1", "setbglinecolour 12 print bgflexiblefilledellipse");
+  EXPECT_EQ(take(), Names{"[20 20] [80 60]"});
+  const tgrScreen& surface = surfaceNamed("page1");
+  EXPECT_EQ(surface.pixelAt(50, 40), rgb(255, 0, 0));
+  // The corners of the dragged box lie outside the ellipse.
+  EXPECT_EQ(surface.pixelAt(22, 22), kWhite);
+  EXPECT_EQ(surface.pixelAt(78, 58), kWhite);
+}
+
 TEST_F(PageMouse, ARightPressCancelsAndTheOutputIsEmpty) {
   queue(MouseAction::Down, 10, 10, MouseButton::Left);
   queue(MouseAction::Move, 50, 50);
