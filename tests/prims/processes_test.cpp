@@ -184,6 +184,16 @@ bool hasEnded(const tLogoprocess& process) {
 TEST_F(Processes, AStoppedProcessLeavesItsHandOverWithoutWaitingForTheInterface) {
   if (!startedPlatform()) startPlatform(BackendRequest::Headless);
   std::shared_ptr<tLogoprocess> process;
+  // Queued before the process starts, so the interface is busy with it
+  // before the process's hand-over can be served.
+  bool endedWhileInterfaceBusy = false;
+  uiThread().post([&] {
+    const SteadyTime limit = afterMilliseconds(5000);
+    while (uiThread().pendingTasks() == 0 && std::chrono::steady_clock::now() < limit) sleepFor(1);
+    process->signalStop();
+    while (!hasEnded(*process) && std::chrono::steady_clock::now() < limit) sleepFor(1);
+    endedWhileInterfaceBusy = hasEnded(*process);
+  });
   {
     InterpreterLockScope locked;
     registerLiteral<tMainPasProcDesc0p>(*mainObject()->procedures, "handover", false, [] {
@@ -197,14 +207,6 @@ TEST_F(Processes, AStoppedProcessLeavesItsHandOverWithoutWaitingForTheInterface)
     start.list = readList("handover");
     process = tLogoprocess::start(std::make_shared<tLogoprocess>(std::move(start)));
   }
-  bool endedWhileInterfaceBusy = false;
-  uiThread().post([&] {
-    const SteadyTime limit = afterMilliseconds(5000);
-    while (uiThread().pendingTasks() == 0 && std::chrono::steady_clock::now() < limit) sleepFor(1);
-    process->signalStop();
-    while (!hasEnded(*process) && std::chrono::steady_clock::now() < limit) sleepFor(1);
-    endedWhileInterfaceBusy = hasEnded(*process);
-  });
   uiThread().runUntil([&] { return hasEnded(*process); }, afterMilliseconds(10000));
   EXPECT_TRUE(endedWhileInterfaceBusy);
   EXPECT_TRUE(sink->codes().empty());
