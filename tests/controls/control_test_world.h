@@ -6,6 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
+#include <thread>
+
 #include "controls/controls_classes.h"
 #include "graphics/focused_input.h"
 #include "graphics/graphics_classes.h"
@@ -63,15 +67,38 @@ class ControlTest : public ::testing::Test {
   }
   // What the handlers printed, once every process has ended.
   std::vector<std::string> printed() {
+    settle();
+    return logo.takePrinted();
+  }
+  // What `expression` prints as the object `name`, once the handlers have
+  // ended; what they printed stays for printed().
+  std::string print(const std::string& name, const std::string& expression) {
+    settle();
+    InterpreterLockScope locked;
+    const size_t before = logo.printed.size();
+    runAs(name, "print " + expression);
+    if (logo.printed.size() == before) return "<nothing>";
+    std::string line = logo.printed.back();
+    logo.printed.pop_back();
+    return line;
+  }
+  // Waits until every process has ended and their ends were handled.
+  void settle() {
     logo.waitForProcesses();
     uiThread().runPending();
     logo.waitForProcesses();
-    return logo.takePrinted();
   }
-  std::string print(const std::string& name, const std::string& expression) {
-    runAs(name, "print " + expression);
-    const std::vector<std::string> lines = logo.takePrinted();
-    return lines.empty() ? std::string("<nothing>") : lines.back();
+  // Waits until a handler has printed `line` (the handler goes on running).
+  bool waitForLine(const std::string& line) {
+    for (int tries = 0; tries < 10000; ++tries) {
+      {
+        InterpreterLockScope locked;
+        if (std::find(logo.printed.begin(), logo.printed.end(), line) != logo.printed.end()) return true;
+      }
+      uiThread().runPending();
+      std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return false;
   }
 
   // Input as a window delivers it.
