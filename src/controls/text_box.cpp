@@ -530,9 +530,15 @@ bool tlogotext::editKey(const KeyEvent& event) {
     case Key::Down:
       return moveBy(CaretMove::LineDown);
     case Key::PageUp:
-      return moveBy(CaretMove::TextStart);
-    case Key::PageDown:
-      return moveBy(CaretMove::TextEnd);
+    case Key::PageDown: {
+      // A page is as many lines as the box shows.
+      LayoutHolder line{controlLayout(measuringCanvas(), "x", font_)};
+      const int lines = std::max(clientHeight() / std::max(heightOf(line.layout), 1), 1);
+      for (int i = 0; i < lines; ++i)
+        edit_.move(event.key == Key::PageUp ? CaretMove::LineUp : CaretMove::LineDown, extend);
+      caretMoved();
+      return true;
+    }
     case Key::Backspace:
       if (edit_.backspace(ctrl)) textChanged();
       return true;

@@ -118,6 +118,29 @@ TEST_F(Buttons, AToolButtonBecomesTheCurrentToolUntilAnotherTakesOver) {
   EXPECT_EQ(activeToolButton(), nullptr);
 }
 
+TEST_F(Buttons, TheFaceShowsHoveringPressingAndTheFocus) {
+  make("b1", 10);
+  const auto face = [&] { return shown().pixel(14, 33); };
+  EXPECT_EQ(face(), rgb(246, 246, 246));
+  mouse(MouseAction::Move, 40, 24);
+  EXPECT_EQ(face(), rgb(236, 236, 236));
+  mouse(MouseAction::Down, 40, 24, MouseButton::Left);
+  EXPECT_EQ(face(), rgb(214, 214, 214));
+  // Held and moved off, it comes up; back on, it goes down again.
+  mouse(MouseAction::Move, 300, 200);
+  EXPECT_EQ(face(), rgb(236, 236, 236));
+  mouse(MouseAction::Move, 40, 24);
+  EXPECT_EQ(face(), rgb(214, 214, 214));
+  mouse(MouseAction::Up, 40, 24, MouseButton::Left);
+  EXPECT_EQ(face(), rgb(236, 236, 236));
+  // The focus ring lies just outside the button.
+  const Rgb ring = shown().pixel(9, 24);
+  EXPECT_GT(int(ring & 0xFF), int(ring >> 16) + 100) << std::hex << ring;
+  mouse(MouseAction::Leave, 300, 200);
+  EXPECT_EQ(face(), rgb(246, 246, 246));
+  printed();
+}
+
 TEST_F(Buttons, PropertiesReadBackAndWrongValuesAreErrors) {
   make("b1", 10);
   EXPECT_EQ(print("b1", "caption"), "b1");
