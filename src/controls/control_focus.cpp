@@ -2,6 +2,7 @@
 #include "controls/control_focus.h"
 
 #include <algorithm>
+#include <atomic>
 #include <vector>
 
 #include "controls/control_graphic.h"
@@ -10,7 +11,9 @@
 namespace lx {
 namespace {
 
-tControlGraphic* focused = nullptr;
+// Read by paints, which draw the focus ring; a control erased by a Logo
+// process clears it from that process's thread.
+std::atomic<tControlGraphic*> focused{nullptr};
 std::vector<tControlGraphic*>& madeControls() {
   static std::vector<tControlGraphic*> controls;  // in the order they were made
   return controls;
@@ -53,7 +56,7 @@ tControlGraphic* focusedControl() {
 
 void setFocusedControl(tControlGraphic* control) {
   if (control == focused) return;
-  tControlGraphic* before = std::exchange(focused, control);
+  tControlGraphic* before = focused.exchange(control);
   if (before) {
     before->focusChanged(false);
     before->repaint();
@@ -70,18 +73,20 @@ void controlMade(tControlGraphic& control) {
 }
 
 void controlGone(tControlGraphic& control) {
-  if (focused == &control) focused = nullptr;
+  tControlGraphic* expected = &control;
+  focused.compare_exchange_strong(expected, nullptr);
   std::erase(madeControls(), &control);
 }
 
 bool moveFocus(bool backward) {
-  if (!focused) return false;
+  tControlGraphic* current = focused;
+  if (!current) return false;
   std::vector<tControlGraphic*> order;
   for (tControlGraphic* control : madeControls())
-    if (control == focused || (control->surface() == focused->surface() && reachable(*control)))
+    if (control == current || (control->surface() == current->surface() && reachable(*control)))
       order.push_back(control);
   if (order.size() < 2) return false;
-  const auto at = std::find(order.begin(), order.end(), focused) - order.begin();
+  const auto at = std::find(order.begin(), order.end(), current) - order.begin();
   const auto count = static_cast<std::ptrdiff_t>(order.size());
   setFocusedControl(order[static_cast<size_t>((at + (backward ? count - 1 : 1)) % count)]);
   return true;
