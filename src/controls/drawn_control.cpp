@@ -42,6 +42,12 @@ tControlGraphic& drawnOf(tmultiobject& self) {
   return control->graphic();
 }
 
+// The surface a control stands on; gone with its page (error 91).
+tgrScreen& surfaceUnder(tControlGraphic& control) {
+  if (!control.surface()) throw eLogoException(erInvalidPlace);
+  return *control.surface();
+}
+
 Value aPosOf(tmultiobject& self, int) {
   return pointValue(asPointF(drawnOf(self).position()));
 }
@@ -52,11 +58,11 @@ void setAPos(tmultiobject& self, int, const Value& value) {
 // `pos` names the upper-left corner in the page's coordinates.
 Value posOf(tmultiobject& self, int) {
   tControlGraphic& control = drawnOf(self);
-  return pointValue(control.surface()->toPage(asPointF(control.position())));
+  return pointValue(surfaceUnder(control).toPage(asPointF(control.position())));
 }
 void setPos(tmultiobject& self, int, const Value& value) {
   tControlGraphic& control = drawnOf(self);
-  control.moveTo(roundedPixel(control.surface()->toPixel(pointOf(value))));
+  control.moveTo(roundedPixel(surfaceUnder(control).toPixel(pointOf(value))));
 }
 
 Value sizeOf(tmultiobject& self, int code) {
