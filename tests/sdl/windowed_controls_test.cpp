@@ -69,5 +69,34 @@ TEST_F(WindowedControls, TypedTextGoesIntoTheTextBoxAndAClickedButtonReadsIt) {
   EXPECT_EQ(testing::readFile(out()), "ready\nHellp world\n");
 }
 
+// The same in a played project: the text box is saved being edited, and
+// the button's handler comes with the project.
+TEST_F(WindowedControls, APlayedProjectTakesTypedTextAndClicks) {
+  const fs::path file = folder_ / "project.lxt";
+  std::ofstream(file, std::ios::binary)
+      << "make \"loading []\r\n"
+         "MainWindow'.new. \"Page [name page1\r\n\t5 [796 499]\r\n\r\n"
+         "page1'.new. \"TextBox [name box\r\n\t1 [20 20]\r\n\t5 [200 30]\r\n"
+         "\t16 true\r\n\t181 true\r\n\r\n"
+         "page1'.new. \"Button [name ok\r\n\t1 [20 100]\r\n\t5 [80 28]\r\n"
+         "\t21 OK\r\n\tevent'onPush [print ask \"box [value]]\r\n\r\n";
+  testing::StartedProgram lumaxis({LX_LUMAXIS, "--play", file.string()}, display_.name(), out(), err());
+  const std::optional<unsigned long> window =
+      display_.findWindow("project", 10s);  // a played project is titled by its name
+  ASSERT_TRUE(window) << why();
+  // Keys typed before the project has loaded go elsewhere: each attempt
+  // selects everything and types the word again before the click.
+  for (int attempt = 0; attempt < 10 && testing::readFile(out()).find("played\n") == std::string::npos;
+       ++attempt) {
+    ASSERT_TRUE(display_.typeKeys(*window, "ctrl+a p l a y e d"));
+    ASSERT_TRUE(display_.click(*window, kButtonX, kButtonY));
+    testing::waitForText(out(), "played\n", 500ms);
+  }
+  ASSERT_TRUE(display_.requestClose(*window));
+  EXPECT_EQ(lumaxis.waitForExit(10s), 0) << why();
+  const std::string printed = testing::readFile(out());
+  EXPECT_EQ(printed.substr(printed.size() - std::min<size_t>(printed.size(), 7)), "played\n") << why();
+}
+
 }  // namespace
 }  // namespace lx
