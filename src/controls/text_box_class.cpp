@@ -215,6 +215,14 @@ Value pictureText(tmultiobject& self, tLogoStack&, int) {
   return imageOfPicture(sharePicture(std::move(picture)));
 }
 
+// `value` as a command: with one input (true: the text of the box's lines,
+// which is the same text here); more inputs are error 38.
+Value valueCommand(tmultiobject& self, tLogoStack& stack, int count) {
+  if (count > 1) throw eLogoException(erTooManyInputs);
+  if (count == 1) stack.take();
+  return makeWord(textBoxOf(self).editing().textWithCrLf());
+}
+
 Value setWholeFont(tmultiobject& self, tLogoStack& stack, int) {
   const Value font = stack.take();
   textBoxOf(self).setFont(fontFromValue(font));
@@ -258,6 +266,7 @@ void tTextPrototype::declareMembers() {
   declareCommand<tProtectedObjProcDesc>(*this, "stamp_text", 0, stampText);
   declareCommand<tProtectedObjProcDesc>(*this, "picture_text", 0, pictureText);
   declareCommand<tProtectedObjProcDesc>(*this, "setWholeFont", 1, setWholeFont);
+  declareCommand<tProtectedObjProcDesc>(*this, "value", 0, valueCommand, true);
 }
 
 void installTextBoxOutput() {

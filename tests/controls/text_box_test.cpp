@@ -147,6 +147,8 @@ TEST_F(TextBox, WrongInputsAreTheirErrorsAndChangeNothing) {
   EXPECT_EQ(errorAs("tb", "setselection [-1 2]"), erMinMax);
   EXPECT_EQ(errorAs("tb", "setsize [10]"), erExpectedXY);
   EXPECT_EQ(errorAs("tb", "printme"), erNoPrint);
+  EXPECT_EQ(errorAs("tb", "print (value \"true 2)"), erTooManyInputs);
+  EXPECT_EQ(print("tb", "(value \"true)"), "kept");
   EXPECT_EQ(value(), "kept");
   runAs("tb", "setselection [1 2]");
   EXPECT_EQ(print("tb", "selectedtext"), "ep");
