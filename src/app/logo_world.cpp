@@ -7,6 +7,7 @@
 #include "app/picture_files.h"
 #include "app/project_primitives.h"
 #include "app/search_paths.h"
+#include "controls/controls_classes.h"
 #include "graphics/graphics_classes.h"
 #include "interp/procedure_resolver.h"
 #include "interp/scheduler.h"
@@ -36,6 +37,7 @@ bool buildLogoWorld(const std::string& language) {
     registerObjectPrimitives(table);
   });
   registerGraphicsClasses(main);
+  registerControlClasses(main);
   markSystemObjectsMade();
   return true;
 }

@@ -3,6 +3,7 @@
 
 #include <atomic>
 
+#include "graphics/focused_input.h"
 #include "interp/process_list.h"
 #include "interp/process_waits.h"
 #include "interp/scheduler.h"
@@ -15,7 +16,7 @@ std::atomic<bool> closed{false};
 
 }  // namespace
 
-// A key goes to the key menus first: what a shown object's menu takes is
+// A key goes to the focused control first, then to the key menus: what a shown object's menu takes is
 // not read again by `readkey` (see KeyMenus).
 void preparePanel(PlatformWindow& window, std::shared_ptr<TypedKeys> keys, std::shared_ptr<KeyMenus> menus,
                   bool isMainWindow) {
@@ -23,6 +24,11 @@ void preparePanel(PlatformWindow& window, std::shared_ptr<TypedKeys> keys, std::
       [](PixelBuffer& pixels, const PixelRect& dirty) { pixels.fillRect(dirty, kPanelColour); });
   window.setInputHandler([keys = std::move(keys), menus = std::move(menus)](const InputEvent& event) {
     const auto* typed = std::get_if<KeyEvent>(&event);
+    if (!typed && !std::holds_alternative<CharEvent>(event)) return;
+    {
+      InterpreterLockScope logo;
+      if (offerToFocusedControl(event)) return;
+    }
     if (!typed) return;
     const std::optional<LogoKey> key = logoKeyOf(*typed);
     if (!key) return;

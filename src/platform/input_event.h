@@ -114,8 +114,12 @@ struct KeyEvent {
 };
 
 // A character typed into the window (what text boxes insert), in internal text.
+// `unmappable`: the window system typed a character that internal text
+// cannot hold (`character` is then 0), so a text box can refuse it visibly
+// instead of inserting something else.
 struct CharEvent {
   unsigned char character = 0;
+  bool unmappable = false;
 };
 
 using InputEvent = std::variant<MouseEvent, WheelEvent, KeyEvent, CharEvent>;

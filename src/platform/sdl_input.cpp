@@ -248,11 +248,24 @@ void SdlInputTranslator::key(const SDL_KeyboardEvent& event, std::vector<SdlInpu
 }
 
 void SdlInputTranslator::text(const SDL_TextInputEvent& event, std::vector<SdlInput>& out) {
-  const std::string typed = utf8ToCp1250(event.text).text;
-  if (heldPress_ && typed.size() == 1)
-    std::get<KeyEvent>(heldPress_->event).character = static_cast<unsigned char>(typed[0]);
+  // One character at a time, so a character internal text cannot hold is
+  // told apart from a "?" that was really typed.
+  std::vector<CharEvent> typed;
+  const std::string_view text = event.text;
+  for (size_t i = 0; i < text.size();) {
+    size_t length = 1;
+    while (i + length < text.size() && (static_cast<unsigned char>(text[i + length]) & 0xC0) == 0x80)
+      ++length;
+    const Utf8Conversion one = utf8ToCp1250(text.substr(i, length));
+    if (one.exact && one.text.size() == 1)
+      typed.push_back(CharEvent{static_cast<unsigned char>(one.text[0]), false});
+    else
+      typed.push_back(CharEvent{0, true});
+    i += length;
+  }
+  if (heldPress_ && typed.size() == 1) std::get<KeyEvent>(heldPress_->event).character = typed[0].character;
   flush(out);
-  for (char c : typed) out.push_back({event.windowID, CharEvent{static_cast<unsigned char>(c)}});
+  for (const CharEvent& c : typed) out.push_back({event.windowID, c});
 }
 
 void SdlInputTranslator::flush(std::vector<SdlInput>& out) {

@@ -157,6 +157,18 @@ TEST_F(SdlInputTest, APressWaitsForItsTextAndTakesItsCharacter) {
   EXPECT_EQ(std::get<CharEvent>(out[1].event).character, 0xE1);
 }
 
+TEST_F(SdlInputTest, ACharacterTheCodePageLacksComesMarkedNotAsAQuestionMark) {
+  // A check mark (U+2713) between a euro sign (0x80) and a real "?".
+  const auto out = translate(text("\xE2\x82\xAC\xE2\x9C\x93?"));
+  ASSERT_EQ(out.size(), 3u);
+  EXPECT_EQ(std::get<CharEvent>(out[0].event).character, 0x80);
+  EXPECT_FALSE(std::get<CharEvent>(out[0].event).unmappable);
+  EXPECT_TRUE(std::get<CharEvent>(out[1].event).unmappable);
+  EXPECT_EQ(std::get<CharEvent>(out[1].event).character, 0);
+  EXPECT_EQ(std::get<CharEvent>(out[2].event).character, '?');
+  EXPECT_FALSE(std::get<CharEvent>(out[2].event).unmappable);
+}
+
 TEST_F(SdlInputTest, APressWithoutTextComesOutWithTheNextEventOrTheFlush) {
   EXPECT_TRUE(translate(key(SDL_KEYDOWN, SDLK_b, KMOD_NONE)).empty());
   auto out = translate(key(SDL_KEYUP, SDLK_b, KMOD_NONE));

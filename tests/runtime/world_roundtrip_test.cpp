@@ -49,6 +49,11 @@ ask "tb [setpencolour 12 setfillcolour [10 20 30] back 15]
 ask "r1 [dash dash setspeed 7 addbehaviour "Swimmer setevent "onClick [print "clicked]]
 ask "pt [forward 5 left 30]
 ask "ta [toback]
+new "TextBox [name tx apos [300 20] size [120 40]]
+ask "tx [setvalue [hello world] setcolour "blue setoneline "true]
+new "Button [name bu apos [300 80] caption Go switch true group 3]
+ask "bu [setdown "true]
+new "Slider [name sl apos [300 120] min 5 max -5 value 2 vertical true]
 ask "MainWindow [showpage "page1]
 make "score 42
 make "items [1 [2 3] x]
@@ -59,10 +64,10 @@ pprop "colours "grass [green 2]
 
 // Prints everything the comparison looks at.
 constexpr const char* kDump = R"(to dumpobject :o
-foreach "p [name aPos pos xCor yCor size shown heading homeState fillColour fillPattern pen penColour penWidth penPattern rangeStyle range shape shapeScale shapeColour font frame frameItem bgColour bgLineColour bgLineWidth origin] [catch "error [print (list :o :p ask :o (list :p))]]
+foreach "p [name aPos pos xCor yCor size shown heading homeState fillColour fillPattern pen penColour penWidth penPattern rangeStyle range shape shapeScale shapeColour font frame frameItem bgColour bgLineColour bgLineWidth origin value oneLine colour caption down group switch min max vertical] [catch "error [print (list :o :p ask :o (list :p))]]
 end
 to dump
-foreach "o [t1 ta tb r1 pt onp2 page1 p2 pane1] [dumpobject :o]
+foreach "o [t1 ta tb r1 pt onp2 page1 p2 pane1 tx bu sl] [dumpobject :o]
 print ask "page1 [allturtles]
 print ask "pane1 [allturtles]
 print ask "MainWindow [activepage]

@@ -1,0 +1,11 @@
+// The commands every drawn control has besides its properties: `tofront`
+// and `toback`, which move it in the page's drawing order.
+#pragma once
+
+#include "objects/multi_object.h"
+
+namespace lx {
+
+void declareOrderCommands(tmultiobject& prototype);
+
+}  // namespace lx

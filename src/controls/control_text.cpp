@@ -1,0 +1,95 @@
+// Laying out control text with pango.
+#include "controls/control_text.h"
+
+#include <pango/pangocairo.h>
+
+#include <array>
+
+#include "platform/codepage.h"
+
+namespace lx {
+namespace {
+
+// Fonts are sized in points on a screen of 96 pixels per inch.
+constexpr double kPixelsPerPoint = 96.0 / 72.0;
+
+std::string faceFor(const TurtleFont& font) {
+  return font.face == "System" ? std::string("DejaVu Sans") : cp1250ToUtf8(font.face);
+}
+
+// UTF-8 bytes of each internal character: below 0x80 one, else two or three.
+int utf8Length(unsigned char c) {
+  static const auto lengths = [] {
+    std::array<int, 256> table{};
+    for (int i = 0; i < 256; ++i) {
+      const char byte = static_cast<char>(i);
+      table[i] = static_cast<int>(cp1250ToUtf8(std::string_view(&byte, 1)).size());
+    }
+    return table;
+  }();
+  return lengths[c];
+}
+
+}  // namespace
+
+PangoLayout* controlLayout(cairo_t* canvas, std::string_view text, const TurtleFont& font, int wrapWidth) {
+  PangoLayout* layout = pango_cairo_create_layout(canvas);
+  PangoFontDescription* description = pango_font_description_new();
+  pango_font_description_set_family(description, faceFor(font).c_str());
+  pango_font_description_set_absolute_size(description, font.size * kPixelsPerPoint * PANGO_SCALE);
+  pango_font_description_set_weight(description, font.bold() ? PANGO_WEIGHT_BOLD : PANGO_WEIGHT_NORMAL);
+  pango_font_description_set_style(description, font.italic() ? PANGO_STYLE_ITALIC : PANGO_STYLE_NORMAL);
+  pango_layout_set_font_description(layout, description);
+  pango_font_description_free(description);
+  PangoAttrList* attributes = pango_attr_list_new();
+  if (font.underline()) pango_attr_list_insert(attributes, pango_attr_underline_new(PANGO_UNDERLINE_SINGLE));
+  if (font.strikeOut()) pango_attr_list_insert(attributes, pango_attr_strikethrough_new(true));
+  pango_layout_set_attributes(layout, attributes);
+  pango_attr_list_unref(attributes);
+  if (wrapWidth > 0) {
+    pango_layout_set_width(layout, wrapWidth * PANGO_SCALE);
+    pango_layout_set_wrap(layout, PANGO_WRAP_WORD_CHAR);
+  }
+  const std::string utf8 = cp1250ToUtf8(text);
+  pango_layout_set_text(layout, utf8.c_str(), static_cast<int>(utf8.size()));
+  return layout;
+}
+
+int layoutIndexOf(std::string_view text, size_t offset) {
+  int index = 0;
+  for (size_t i = 0; i < offset && i < text.size(); ++i)
+    index += utf8Length(static_cast<unsigned char>(text[i]));
+  return index;
+}
+
+size_t textOffsetOf(std::string_view text, int layoutIndex) {
+  int index = 0;
+  size_t i = 0;
+  while (i < text.size() && index < layoutIndex) index += utf8Length(static_cast<unsigned char>(text[i++]));
+  return i;
+}
+
+TextSize layoutSize(PangoLayout* layout) {
+  PangoRectangle logical;
+  pango_layout_get_pixel_extents(layout, nullptr, &logical);
+  return {logical.width, logical.height};
+}
+
+cairo_t* measuringCanvas() {
+  thread_local cairo_t* canvas = [] {
+    cairo_surface_t* scratch = cairo_image_surface_create(CAIRO_FORMAT_RGB24, 1, 1);
+    cairo_t* made = cairo_create(scratch);
+    cairo_surface_destroy(scratch);
+    return made;
+  }();
+  return canvas;
+}
+
+TurtleFont controlFont() {
+  TurtleFont font;
+  font.face = "DejaVu Sans";
+  font.size = 9;
+  return font;
+}
+
+}  // namespace lx

@@ -1,0 +1,34 @@
+// Text in controls, laid out by pango in a turtle font (internal text in,
+// UTF-8 to pango). Byte offsets are translated both ways, since the
+// controls edit internal text and pango counts UTF-8 bytes.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "graphics/turtle_font.h"
+
+typedef struct _cairo cairo_t;
+typedef struct _PangoLayout PangoLayout;
+
+namespace lx {
+
+// A layout of `text` (internal text, no line breaks expected) in `font`;
+// `wrapWidth` > 0 wraps the text at that many pixels. The caller unrefs it
+// (g_object_unref).
+PangoLayout* controlLayout(cairo_t* canvas, std::string_view text, const TurtleFont& font, int wrapWidth = 0);
+// The layout's byte offset of an internal-text offset, and back.
+int layoutIndexOf(std::string_view text, size_t offset);
+size_t textOffsetOf(std::string_view text, int layoutIndex);
+// Width and height in pixels of the layout.
+struct TextSize {
+  int width = 0;
+  int height = 0;
+};
+TextSize layoutSize(PangoLayout* layout);
+// A cairo context for measuring, outside any paint (one per thread).
+cairo_t* measuringCanvas();
+// The font controls use when none is set.
+TurtleFont controlFont();
+
+}  // namespace lx

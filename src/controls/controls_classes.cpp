@@ -1,0 +1,21 @@
+// The control classes of the object world.
+#include "controls/controls_classes.h"
+
+#include "controls/button_class.h"
+#include "controls/control_focus.h"
+#include "controls/slider_class.h"
+#include "controls/text_box_class.h"
+#include "graphics/graphics_classes.h"
+
+namespace lx {
+
+void registerControlClasses(tMainLogoObject& main) {
+  registerClass<tToolButtonPrototype>(main, "ToolButton", "toolbutton");
+  registerClass<tSwitchButtonPrototype>(main, "Button", "button");
+  registerClass<tSliderPrototype>(main, "Slider", "slider");
+  registerClass<tTextPrototype>(main, "TextBox", "text");
+  installControlFocus();
+  installTextBoxOutput();
+}
+
+}  // namespace lx

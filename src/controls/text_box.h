@@ -1,0 +1,125 @@
+// tlogotext: the text box's control — a text field on a page. While it is
+// being edited (`editing`) it is a live field: caret, selection with mouse
+// and keys, the clipboard, scrolling of long text, one-line and multi-line
+// modes. Otherwise it shows its text on its background like a picture on
+// the page, taking part in the page's drawing order like a turtle.
+//
+// Formatting applies to the whole text: one font (with bold, italic,
+// underline toggled by Ctrl+B, Ctrl+I, Ctrl+U), one colour.
+//
+// Long text stays quick: the text is laid out in paragraphs (lines, and
+// pieces of at most kPieceBytes of a longer line), and only the paragraphs
+// that show are laid out when it paints or scrolls.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "controls/change_events.h"
+#include "controls/control_graphic.h"
+#include "controls/text_editing.h"
+#include "graphics/turtle_font.h"
+
+typedef struct _PangoLayout PangoLayout;
+
+namespace lx {
+
+class tlogotext : public tControlGraphic {
+ public:
+  static constexpr PixelPoint kDefaultSize{100, 100};
+  static constexpr int kPadX = 4;
+  static constexpr int kPadY = 3;
+  static constexpr size_t kPieceBytes = 2048;
+
+  tlogotext(tgrScreen& surface, tmultiobject& object);
+
+  // --- Content ---
+  const TextEditing& editing() const { return edit_; }
+  // Replaces the text, as `value` does (raises `onChange` when it changed).
+  void setValue(std::string_view text);
+  // Adds text at the end (printed text), as typed there.
+  void append(std::string_view text);
+  void select(size_t start, size_t length);
+  // Replaces the selection (`selectedText`).
+  void replaceSelection(std::string_view text);
+
+  // --- Look and modes ---
+  const TurtleFont& font() const { return font_; }
+  void setFont(const TurtleFont& font);
+  Rgb colour() const { return colour_; }
+  void setColour(Rgb colour);
+  Rgb background() const { return background_; }
+  void setBackground(Rgb colour);
+  bool transparent() const { return transparent_; }
+  void setTransparent(bool transparent);
+  bool isEditing() const { return editingOn_; }
+  void setEditing(bool editing);
+  bool stayEditing = false;
+  bool showToolbar = true;
+  bool growWithValue() const { return grow_; }
+  void setGrowWithValue(bool grow);
+  bool oneLine() const { return edit_.oneLine(); }
+  void setOneLine(bool oneLine);
+  // The size given by `size` (the box grows from it).
+  void setGivenSize(int width, int height);
+  // Whether a refused character is being shown (the red border).
+  bool refusing() const { return refused_; }
+
+  // Renders the box as it shows when not edited, into a new picture.
+  PixelBuffer rendered() const;
+
+  // --- tControlGraphic ---
+  bool focusable() const override { return editingOn_ && tControlGraphic::focusable(); }
+  bool key(const KeyEvent& event) override;
+  bool typed(const CharEvent& event) override;
+
+ protected:
+  void draw(cairo_t* canvas) const override;
+  void mouse(const GraphicMouse& event) override;
+  void geometryChanged() override;
+
+ private:
+  struct Paragraph {
+    size_t start;
+    size_t end;
+  };
+  int clientWidth() const { return std::max(size().x - 2 * kPadX, 1); }
+  int clientHeight() const { return std::max(size().y - 2 * kPadY, 1); }
+  void splitParagraphs();
+  size_t paragraphOf(size_t offset) const;
+  PangoLayout* paragraphLayout(cairo_t* canvas, const Paragraph& paragraph) const;
+  PangoLayout* lineLayout(cairo_t* canvas, size_t from) const;
+  void drawText(cairo_t* canvas, bool live) const;
+  void drawParagraphs(cairo_t* canvas, bool live) const;
+  void drawOneLine(cairo_t* canvas, bool live) const;
+  size_t offsetAt(int x, int y) const;
+  void keepCaretVisible();
+  // After an edit: paragraphs, growth, scrolling, repaint, `onChange`.
+  void textChanged(bool raise = true);
+  void caretMoved();
+  void grow();
+  bool editKey(const KeyEvent& event);
+  void paste();
+  void copy() const;
+  void toggleStyle(uint8_t style);
+
+  TextEditing edit_;
+  std::vector<Paragraph> paragraphs_;
+  TurtleFont font_;
+  Rgb colour_ = 0;
+  Rgb background_ = kWhite;
+  bool transparent_ = false;
+  bool editingOn_ = false;
+  bool grow_ = true;
+  bool refused_ = false;
+  bool selecting_ = false;  // the left button is down in the text
+  bool growing_ = false;    // the box resizes itself to its content
+  PixelPoint given_ = kDefaultSize;
+  size_t topParagraph_ = 0;  // the first paragraph shown (multi-line)
+  size_t firstShown_ = 0;    // the first character shown (one line)
+  ChangeEvents events_;
+};
+
+}  // namespace lx
