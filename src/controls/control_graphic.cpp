@@ -13,8 +13,13 @@ tControlGraphic::tControlGraphic(tgrScreen& surface, tmultiobject& object, Pixel
     : surface_(&surface), object_(&object), rect_{0, 0, std::max(size.x, 1), std::max(size.y, 1)} {}
 
 tControlGraphic::~tControlGraphic() {
+  leaveSurface();
+}
+
+void tControlGraphic::leaveSurface() {
   controlGone(*this);
   if (surface_ && registered_) surface_->unregisterGraphic(*this);
+  registered_ = false;
 }
 
 void tControlGraphic::registerOnSurface() {

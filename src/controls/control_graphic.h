@@ -31,6 +31,10 @@ class tControlGraphic : public tSurfaceGraphic {
 
   // Enters the surface's graphic list: drawn and hit from then on.
   void registerOnSurface();
+  // Leaves the focus and the surface's graphic list. Called while the
+  // control is still whole: once its destruction has begun, the
+  // user-interface thread must no longer find it to paint.
+  void leaveSurface();
   tgrScreen* surface() const { return surface_; }
   tmultiobject* object() const { return object_; }
 

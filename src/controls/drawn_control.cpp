@@ -28,6 +28,7 @@ void tDrawnControl::afterCreate() {
 }
 
 void tDrawnControl::beforeFree() {
+  if (graphic_) graphic_->leaveSurface();
   graphic_.reset();
   tControlObject::beforeFree();
 }
