@@ -50,7 +50,11 @@ bool entryHolds(std::string_view key, const std::string& name) {
 }
 
 int numberFromName(std::string_view text, int highest) {
-  const std::string name = lowerCase(trimBlanks(text));
+  // A name of several words may be written as the dictionary writes it,
+  // in brackets ("I[church organ]" in a melody).
+  std::string_view bare = trimBlanks(text);
+  if (bare.size() >= 2 && bare.front() == '[' && bare.back() == ']') bare = trimBlanks(bare.substr(1, bare.size() - 2));
+  const std::string name = lowerCase(bare);
   static constexpr std::pair<const char*, int> kFamilies[] = {{"piano", 0}, {"guitar", 25}, {"organ", 16}};
   for (const auto& [key, program] : kFamilies)
     if (entryHolds(key, name)) return program;

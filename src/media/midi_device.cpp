@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "interp/process_waits.h"
+#include "platform/clock.h"
 #include "media/midi_channels.h"
 #include "platform/platform.h"
 
@@ -20,7 +21,7 @@ struct Players {
   std::mutex mutex;  // the players lock; guards the fields below
   int active = 0;
   std::vector<std::atomic<bool>*> stopFlags;  // of the processes playing now
-  bool closePending = false;                  // a close timer runs
+  SteadyTime lastEnded;                       // when the last player went
 };
 
 Players& players() {
@@ -42,16 +43,21 @@ void openDevice() {
 }
 
 // The close timer's callback, on the user-interface thread: closes the
-// device when nobody plays, or tries again later while the players lock is
-// busy.
+// device when nobody has played for the delay, and looks again later while
+// the players lock is busy or a player went since the timer started.
 void closeWhenIdle() {
   std::unique_lock lock(players().mutex, std::try_to_lock);
   if (!lock.owns_lock()) {
     uiThread().setTimer(kCloseDelay, TimerRepeat::Once, closeWhenIdle);
     return;
   }
-  players().closePending = false;
-  if (players().active > 0) return;
+  if (players().active > 0) return;  // the player that ends last starts a timer again
+  const auto idle = std::chrono::steady_clock::now() - players().lastEnded;
+  if (idle < kCloseDelay) {
+    const auto left = std::chrono::ceil<std::chrono::milliseconds>(kCloseDelay - idle);
+    uiThread().setTimer(left, TimerRepeat::Once, closeWhenIdle);
+    return;
+  }
   if (SoundOutput* out = output()) out->closeMidi();
 }
 
@@ -83,9 +89,8 @@ MidiPlayer::MidiPlayer(std::atomic<bool>& stopPlay) : stopPlay_(stopPlay) {
 MidiPlayer::~MidiPlayer() {
   std::lock_guard lock(players().mutex);
   std::erase(players().stopFlags, &stopPlay_);
-  if (--players().active > 0 || players().closePending) return;
-  if (!startedPlatform()) return;
-  players().closePending = true;
+  if (--players().active > 0 || !startedPlatform()) return;
+  players().lastEnded = std::chrono::steady_clock::now();
   uiThread().setTimer(kCloseDelay, TimerRepeat::Once, closeWhenIdle);
 }
 

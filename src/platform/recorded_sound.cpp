@@ -65,7 +65,7 @@ void RecordedSound::playWave(const std::filesystem::path& file, std::function<vo
     record(SoundEvent::Kind::WaveStarted, {}, file);
     events_.back().data = std::move(data);
   }
-  if (finished) ui_.post(std::move(finished));
+  if (finished) ui_.post(std::move(finished), TaskKind::HandOver);
 }
 
 void RecordedSound::stopWave() {

@@ -48,7 +48,9 @@ class SoundOutput {
   virtual void sendMidi(const MidiMessage& message) = 0;
   // Starts playing a wave file, ending any wave still playing. `finished`
   // (may be empty) runs on the user-interface thread when the file has been
-  // played to its end, not when it was stopped or could not be played.
+  // played to its end, not when it was stopped or could not be played. It
+  // is queued with the hand-overs, which the loop serves even while it
+  // waits for a process: the process may be the one waiting for the end.
   virtual void playWave(const std::filesystem::path& file, std::function<void()> finished) = 0;
   virtual void stopWave() = 0;
 };
