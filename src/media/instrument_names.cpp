@@ -31,8 +31,10 @@ std::vector<std::string> namesOf(std::string_view entry) {
       finish();
       bracketed = false;
     } else if (c == ' ' || c == '\t') {
-      if (!bracketed) finish();
-      else if (!current.empty() && current.back() != ' ') current += ' ';
+      if (!bracketed)
+        finish();
+      else if (!current.empty() && current.back() != ' ')
+        current += ' ';
     } else {
       current += c;
     }
@@ -53,7 +55,8 @@ int numberFromName(std::string_view text, int highest) {
   // A name of several words may be written as the dictionary writes it,
   // in brackets ("I[church organ]" in a melody).
   std::string_view bare = trimBlanks(text);
-  if (bare.size() >= 2 && bare.front() == '[' && bare.back() == ']') bare = trimBlanks(bare.substr(1, bare.size() - 2));
+  if (bare.size() >= 2 && bare.front() == '[' && bare.back() == ']')
+    bare = trimBlanks(bare.substr(1, bare.size() - 2));
   const std::string name = lowerCase(bare);
   static constexpr std::pair<const char*, int> kFamilies[] = {{"piano", 0}, {"guitar", 25}, {"organ", 16}};
   for (const auto& [key, program] : kFamilies)

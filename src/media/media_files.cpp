@@ -20,13 +20,16 @@ std::filesystem::path existingFile(const std::filesystem::path& path) {
   const std::string wanted = lowerCase(path.filename().string());
   const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
   for (const auto& entry : std::filesystem::directory_iterator(folder, error))
-    if (entry.is_regular_file(error) && lowerCase(entry.path().filename().string()) == wanted) return entry.path();
+    if (entry.is_regular_file(error) && lowerCase(entry.path().filename().string()) == wanted)
+      return entry.path();
   return {};
 }
 
 }  // namespace
 
-void setMediaFileLookup(MediaFileLookup lookup) { lookupHook() = std::move(lookup); }
+void setMediaFileLookup(MediaFileLookup lookup) {
+  lookupHook() = std::move(lookup);
+}
 
 std::filesystem::path mediaFilePath(const std::string& name) {
   if (lookupHook()) return lookupHook()(name);

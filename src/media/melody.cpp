@@ -2,10 +2,10 @@
 #include "media/melody.h"
 
 #include "core/logo_exception.h"
+#include "lang/name_comparison.h"
 #include "media/instrument_names.h"
 #include "media/midi_device.h"
 #include "media/wave_player.h"
-#include "lang/name_comparison.h"
 
 namespace lx {
 namespace {
@@ -39,7 +39,8 @@ void playTimed(ProcessSound& state, const MelodyToken& token, const MelodyAction
 
 void moveOctave(ProcessSound& state, const MelodyToken& token, int by) {
   const int octave = state.settings().octave + by;
-  if (octave < 0 || octave > kMaxOctave) throw eLogoException::withWord(erBadValue, token.kind == Kind::OctaveUp ? "O#" : "Ob");
+  if (octave < 0 || octave > kMaxOctave)
+    throw eLogoException::withWord(erBadValue, token.kind == Kind::OctaveUp ? "O#" : "Ob");
   state.change([&](SoundSettings& s) { s.octave = octave; });
 }
 
@@ -72,21 +73,38 @@ int midiNoteOf(int semitone, int octave) {
 void playMelodyToken(ProcessSound& state, const MelodyToken& token, const MelodyActions& actions) {
   switch (token.kind) {
     case Kind::Note:
-    case Kind::Pause: playTimed(state, token, actions); break;
-    case Kind::Reset: reset(state); break;
-    case Kind::Octave: state.change([&](SoundSettings& s) { s.octave = token.number; }); break;
-    case Kind::OctaveUp: moveOctave(state, token, 1); break;
-    case Kind::OctaveDown: moveOctave(state, token, -1); break;
+    case Kind::Pause:
+      playTimed(state, token, actions);
+      break;
+    case Kind::Reset:
+      reset(state);
+      break;
+    case Kind::Octave:
+      state.change([&](SoundSettings& s) { s.octave = token.number; });
+      break;
+    case Kind::OctaveUp:
+      moveOctave(state, token, 1);
+      break;
+    case Kind::OctaveDown:
+      moveOctave(state, token, -1);
+      break;
     case Kind::Tempo:
       state.change([&](SoundSettings& s) {
         s.setTempo(token.number);
         s.tempoStep = 0;
       });
       break;
-    case Kind::TempoStep: state.change([&](SoundSettings& s) { s.tempoStep = token.number; }); break;
-    case Kind::Length: state.change([&](SoundSettings& s) { s.length = token.number; }); break;
-    case Kind::Nothing: break;
-    case Kind::Wave: actions.wave(token.text); break;
+    case Kind::TempoStep:
+      state.change([&](SoundSettings& s) { s.tempoStep = token.number; });
+      break;
+    case Kind::Length:
+      state.change([&](SoundSettings& s) { s.length = token.number; });
+      break;
+    case Kind::Nothing:
+      break;
+    case Kind::Wave:
+      actions.wave(token.text);
+      break;
     case Kind::Instrument:
       if (actions.midiOpen()) state.setInstrument(instrumentNumber(token.text, kSilentInstrument));
       break;

@@ -33,17 +33,26 @@ struct TokenReader {
   }
 };
 
-[[noreturn]] void badToken(std::string_view token) { throw eLogoException::withWord(erBadValue, token); }
+[[noreturn]] void badToken(std::string_view token) {
+  throw eLogoException::withWord(erBadValue, token);
+}
 
 int semitoneOf(char letter) {
   switch (letter) {
-    case 'C': return 1;
-    case 'D': return 3;
-    case 'E': return 5;
-    case 'F': return 6;
-    case 'G': return 8;
-    case 'A': return 10;
-    default: return 12;  // B and H
+    case 'C':
+      return 1;
+    case 'D':
+      return 3;
+    case 'E':
+      return 5;
+    case 'F':
+      return 6;
+    case 'G':
+      return 8;
+    case 'A':
+      return 10;
+    default:
+      return 12;  // B and H
   }
 }
 
@@ -94,7 +103,8 @@ void readTempo(TokenReader& in, MelodyToken& token, std::string_view whole) {
 void readNumberSetting(TokenReader& in, MelodyToken& token, std::string_view whole) {
   token.number = in.digits();
   if (!in.atEnd()) badToken(whole);
-  const bool valid = token.kind == Kind::Length ? isNoteLength(token.number) : token.number >= 0 && token.number < 128;
+  const bool valid =
+      token.kind == Kind::Length ? isNoteLength(token.number) : token.number >= 0 && token.number < 128;
   if (!valid) badToken(whole);
 }
 
@@ -109,7 +119,14 @@ MelodyToken readMelodyToken(std::string_view whole) {
   const char letter = in.upperPeek();
   ++in.at;
   switch (letter) {
-    case 'C': case 'D': case 'E': case 'F': case 'G': case 'A': case 'B': case 'H':
+    case 'C':
+    case 'D':
+    case 'E':
+    case 'F':
+    case 'G':
+    case 'A':
+    case 'B':
+    case 'H':
       token.kind = Kind::Note;
       token.semitone = semitoneOf(letter);
       readNoteEnd(in, token, whole);
@@ -118,15 +135,36 @@ MelodyToken readMelodyToken(std::string_view whole) {
       token.kind = Kind::Pause;
       readNoteEnd(in, token, whole);
       break;
-    case 'R': token.kind = Kind::Reset; break;
-    case 'O': readOctave(in, token, whole); break;
-    case 'T': readTempo(in, token, whole); break;
-    case 'L': token.kind = Kind::Length; readNumberSetting(in, token, whole); break;
-    case 'V': token.kind = Kind::Velocity; readNumberSetting(in, token, whole); break;
-    case 'S': token.kind = Kind::Nothing; break;
-    case 'W': token.kind = Kind::Wave; token.text = in.rest(); break;
-    case 'I': token.kind = Kind::Instrument; token.text = in.rest(); break;
-    default: badToken(whole);
+    case 'R':
+      token.kind = Kind::Reset;
+      break;
+    case 'O':
+      readOctave(in, token, whole);
+      break;
+    case 'T':
+      readTempo(in, token, whole);
+      break;
+    case 'L':
+      token.kind = Kind::Length;
+      readNumberSetting(in, token, whole);
+      break;
+    case 'V':
+      token.kind = Kind::Velocity;
+      readNumberSetting(in, token, whole);
+      break;
+    case 'S':
+      token.kind = Kind::Nothing;
+      break;
+    case 'W':
+      token.kind = Kind::Wave;
+      token.text = in.rest();
+      break;
+    case 'I':
+      token.kind = Kind::Instrument;
+      token.text = in.rest();
+      break;
+    default:
+      badToken(whole);
   }
   return token;
 }

@@ -20,7 +20,21 @@
 namespace lx {
 
 struct MelodyToken {
-  enum class Kind { Note, Pause, Reset, Octave, OctaveUp, OctaveDown, Tempo, TempoStep, Length, Nothing, Wave, Instrument, Velocity };
+  enum class Kind {
+    Note,
+    Pause,
+    Reset,
+    Octave,
+    OctaveUp,
+    OctaveDown,
+    Tempo,
+    TempoStep,
+    Length,
+    Nothing,
+    Wave,
+    Instrument,
+    Velocity
+  };
   Kind kind = Kind::Nothing;
   int length = 0;       // Note, Pause: the length prefix, 0 for the default length
   bool dotted = false;  // Note, Pause

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "interp/process_waits.h"
-#include "platform/clock.h"
 #include "media/midi_channels.h"
+#include "platform/clock.h"
 #include "platform/platform.h"
 
 namespace lx {

@@ -25,7 +25,9 @@ void ProcessSound::initialise() {
   sendChannelSetup(channel_, settings_.instrument);
 }
 
-void ProcessSound::settingsChanged() { rememberSoundSettings(settings_); }
+void ProcessSound::settingsChanged() {
+  rememberSoundSettings(settings_);
+}
 
 void ProcessSound::setInstrument(int instrument) {
   change([&](SoundSettings& s) { s.instrument = instrument; });
@@ -40,7 +42,8 @@ void ProcessSound::sound(const std::vector<int>& notes, int milliseconds) {
   if (audible)
     for (int note : notes) sendMidi(MidiMessage::noteOn(channel_, note, settings_.velocity));
   ProcessControl* self = hasThreadState() ? threadState().control : nullptr;
-  const WaitEnd end = waitReleased(self, [this] { return stopPlay.load(); }, afterMilliseconds(milliseconds));
+  const WaitEnd end = waitReleased(
+      self, [this] { return stopPlay.load(); }, afterMilliseconds(milliseconds));
   if (audible)
     for (int note : notes) sendMidi(MidiMessage::noteOff(channel_, note));
   if (end == WaitEnd::Stopped) throw eTerminateException(false);

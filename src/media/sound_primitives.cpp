@@ -5,16 +5,16 @@
 #include "core/global_options.h"
 #include "core/logo_exception.h"
 #include "interp/primitive_descs.h"
-#include "interp/registry.h"
 #include "interp/process_waits.h"
+#include "interp/registry.h"
 #include "interp/thread_state.h"
 #include "lang/dictionary_table.h"
 #include "media/instrument_names.h"
 #include "media/melody.h"
 #include "media/midi_device.h"
 #include "media/wave_player.h"
-#include "values/list.h"
 #include "platform/clock.h"
+#include "values/list.h"
 
 namespace lx {
 namespace {
@@ -55,14 +55,19 @@ Value play(tLogoStack& stack, int count) {
 }
 
 // A note number 0..128, 128 being no note.
-int noteNumber(const Value& value) { return value->asIntegerIn(0, 128); }
+int noteNumber(const Value& value) {
+  return value->asIntegerIn(0, 128);
+}
 
 // The duration in the unit of "ellapseunit", as milliseconds.
 int noteMilliseconds(const Value& duration) {
   switch (globalOptions().waitUnit) {
-    case kHundredthUnit: return duration->asIntegerIn(0, 6553) * 10;
-    case kTenthUnit: return duration->asIntegerIn(0, 655) * 100;
-    default: return duration->asIntegerIn(0, 65535);
+    case kHundredthUnit:
+      return duration->asIntegerIn(0, 6553) * 10;
+    case kTenthUnit:
+      return duration->asIntegerIn(0, 655) * 100;
+    default:
+      return duration->asIntegerIn(0, 65535);
   }
 }
 
@@ -130,8 +135,10 @@ Value playWave(tLogoStack& stack, int count) {
   const std::vector<std::string> names = waveNames(inputs);
   for (size_t i = 0; i < names.size(); ++i) {
     if (names[i].empty()) continue;
-    if (i + 1 < names.size()) playWaveToEnd(names[i]);
-    else startWave(names[i]);
+    if (i + 1 < names.size())
+      playWaveToEnd(names[i]);
+    else
+      startWave(names[i]);
   }
   return nullptr;
 }

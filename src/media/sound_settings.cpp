@@ -35,7 +35,9 @@ int SoundSettings::duration(int noteLength, bool dotted) const {
   return dotted ? ms + ms / 2 : ms;
 }
 
-bool isNoteLength(int length) { return length >= 1 && length <= 64 && std::has_single_bit(static_cast<unsigned>(length)); }
+bool isNoteLength(int length) {
+  return length >= 1 && length <= 64 && std::has_single_bit(static_cast<unsigned>(length));
+}
 
 SoundSettings lastSoundSettings() {
   std::lock_guard lock(last().mutex);

@@ -15,12 +15,12 @@ inline constexpr int kMaxTempo = 65535;
 struct SoundSettings {
   SoundSettings() { setTempo(120); }
 
-  int octave = 3;         // 0..kMaxOctave
-  int length = 4;         // the default note length: 1 whole, 2 half, ... 64
-  int tempoStep = 0;      // added to the tempo after every note or pause; 0: none
-  int tempo = 120;        // quarter notes a minute, 1..kMaxTempo
-  int instrument = 0;     // General MIDI program 0..127, or kSilentInstrument
-  int velocity = 127;     // of every note-on, 0..127
+  int octave = 3;                  // 0..kMaxOctave
+  int length = 4;                  // the default note length: 1 whole, 2 half, ... 64
+  int tempoStep = 0;               // added to the tempo after every note or pause; 0: none
+  int tempo = 120;                 // quarter notes a minute, 1..kMaxTempo
+  int instrument = 0;              // General MIDI program 0..127, or kSilentInstrument
+  int velocity = 127;              // of every note-on, 0..127
   std::array<int, 7> durations{};  // milliseconds of lengths 1, 2, 4, ... 64
 
   // Sets the tempo and the durations that follow from it.

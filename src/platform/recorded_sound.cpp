@@ -86,7 +86,9 @@ std::vector<RecordedNote> RecordedSound::notes() const {
     if (event.kind != SoundEvent::Kind::Midi) continue;
     const int channel = event.midi.status & 15;
     switch (event.midi.status & 0xF0) {
-      case 0xC0: programs[channel] = event.midi.data1; break;
+      case 0xC0:
+        programs[channel] = event.midi.data1;
+        break;
       case 0x90:
         if (event.midi.data2 > 0) {
           notes.push_back({channel, event.midi.data1, event.midi.data2, programs[channel], event.tick, 0});
@@ -100,7 +102,8 @@ std::vector<RecordedNote> RecordedSound::notes() const {
             break;
           }
         break;
-      default: break;
+      default:
+        break;
     }
   }
   return notes;

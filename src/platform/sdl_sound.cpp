@@ -103,11 +103,20 @@ void SdlSound::sendMidi(const MidiMessage& message) {
   if (!synth_) return;
   const int channel = message.status & 15;
   switch (message.status & 0xF0) {
-    case 0x80: fluid_synth_noteoff(synth_, channel, message.data1); break;
-    case 0x90: fluid_synth_noteon(synth_, channel, message.data1, message.data2); break;
-    case 0xB0: fluid_synth_cc(synth_, channel, message.data1, message.data2); break;
-    case 0xC0: fluid_synth_program_change(synth_, channel, message.data1); break;
-    default: break;
+    case 0x80:
+      fluid_synth_noteoff(synth_, channel, message.data1);
+      break;
+    case 0x90:
+      fluid_synth_noteon(synth_, channel, message.data1, message.data2);
+      break;
+    case 0xB0:
+      fluid_synth_cc(synth_, channel, message.data1, message.data2);
+      break;
+    case 0xC0:
+      fluid_synth_program_change(synth_, channel, message.data1);
+      break;
+    default:
+      break;
   }
 }
 

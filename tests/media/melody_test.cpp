@@ -1,9 +1,10 @@
 // The melody language without a device: tokens as read, the notes and
 // milliseconds they play, and the settings they leave.
+#include "media/melody.h"
+
 #include <gtest/gtest.h>
 
 #include "core/logo_exception.h"
-#include "media/melody.h"
 #include "media/midi_channels.h"
 #include "support/logo_session.h"
 
@@ -52,8 +53,8 @@ TEST(MelodyTokens, SettingsTokens) {
 }
 
 TEST(MelodyTokens, MalformedTokensAreError9) {
-  for (const char* token : {"O7", "4X", "3c", "128c", "c#.x", "cx", "", "T", "T0", "T70000", "T+x", "L3", "L128",
-                            "V128", "V", "O", "O5x", "p#", "+", "-10"})
+  for (const char* token : {"O7",  "4X", "3c",   "128c", "c#.x", "cx", "",    "T",  "T0", "T70000",
+                            "T+x", "L3", "L128", "V128", "V",    "O",  "O5x", "p#", "+",  "-10"})
     EXPECT_EQ(errorOf(token), erBadValue) << token;
 }
 
@@ -98,7 +99,8 @@ class MelodyPlaying : public ::testing::Test {
     actions.midiOpen = [] { return true; };
   }
   void play(const std::vector<std::string>& words) {
-    for (const std::string& word : joinMelodyWords(words)) playMelodyToken(state, readMelodyToken(word), actions);
+    for (const std::string& word : joinMelodyWords(words))
+      playMelodyToken(state, readMelodyToken(word), actions);
   }
 
   ProcessSound state;

@@ -23,7 +23,9 @@ class Sound : public SoundWorld {
   size_t channelsInUse() { return midiChannels().used().size(); }
 };
 
-uint64_t lasted(const RecordedNote& note) { return note.offTick - note.onTick; }
+uint64_t lasted(const RecordedNote& note) {
+  return note.offTick - note.onTick;
+}
 
 TEST_F(Sound, ACInAFreshProcessSoundsNote73ForAQuarterAtTempo120) {
   run("play \"c");
@@ -79,7 +81,8 @@ TEST_F(Sound, SettingsCarryToTheNextPlayOfAProcessNotToOneAlreadyPlaying) {
 
 TEST_F(Sound, SixteenProcessesHoldTheChannelsAndASeventeenthIsRefused) {
   run("make \"release \"false");
-  for (int i = 0; i < 16; ++i) start("holder" + std::to_string(i), "setinstrument " + std::to_string(i) + " waituntil [:release]");
+  for (int i = 0; i < 16; ++i)
+    start("holder" + std::to_string(i), "setinstrument " + std::to_string(i) + " waituntil [:release]");
   ASSERT_TRUE(eventually([&] { return channelsInUse() == 16; }));
   run("note 60 10");
   run("play \"c");
@@ -155,12 +158,13 @@ TEST_F(Sound, NoteDurationsFollowTheWaitUnit) {
 }
 
 TEST_F(Sound, BadInputIsRefusedWithTheErrorsOfSound) {
-  for (const char* line : {"play [c [d]]", "play \"4X", "play \"O7", "play \"T0", "play \"V200", "play \"I200",
-                           "note 129 10", "note [60 -1] 10", "note 60 70000", "rest 70000", "setinstrument 128",
-                           "setinstrument \"kazoo", "setinstrument [1]"})
+  for (const char* line : {"play [c [d]]", "play \"4X", "play \"O7", "play \"T0", "play \"V200",
+                           "play \"I200", "note 129 10", "note [60 -1] 10", "note 60 70000", "rest 70000",
+                           "setinstrument 128", "setinstrument \"kazoo", "setinstrument [1]"})
     run(line);
-  EXPECT_EQ(errors(), (std::vector<int>{erBadValue, erBadValue, erBadValue, erBadValue, erBadValue, erMinMax, erMinMax,
-                                        erMinMax, erMinMax, erMinMax, erMinMax, erBadValue, erBadValue}));
+  EXPECT_EQ(errors(),
+            (std::vector<int>{erBadValue, erBadValue, erBadValue, erBadValue, erBadValue, erMinMax, erMinMax,
+                              erMinMax, erMinMax, erMinMax, erMinMax, erBadValue, erBadValue}));
   EXPECT_TRUE(notes().empty());
 }
 
@@ -181,7 +185,9 @@ std::string writeWave(const std::string& name, int samples) {
 }
 
 // A file name as a quoted Logo word: bars keep the slashes in it.
-std::string quoted(const std::string& path) { return "\"|" + path + "|"; }
+std::string quoted(const std::string& path) {
+  return "\"|" + path + "|";
+}
 
 TEST_F(Sound, PlaywaveRecordsTheWaveDataInTurnAndStopsOnEmpty) {
   const std::string first = writeWave("first.wav", 800);

@@ -51,7 +51,9 @@ SoundWorld::~SoundWorld() {
   stopPlatform();
 }
 
-void SoundWorld::run(const std::string& text) { start("@test", text)->waitFor(); }
+void SoundWorld::run(const std::string& text) {
+  start("@test", text)->waitFor();
+}
 
 std::shared_ptr<tLogoprocess> SoundWorld::start(const std::string& name, const std::string& text) {
   InterpreterLockScope locked;
@@ -80,6 +82,8 @@ std::string SoundWorld::global(const std::string& name) {
   return value ? value->printText(0) : std::string();
 }
 
-RecordedSound& SoundWorld::recording() { return static_cast<HeadlessBackend&>(platform()).recordedSound(); }
+RecordedSound& SoundWorld::recording() {
+  return static_cast<HeadlessBackend&>(platform()).recordedSound();
+}
 
 }  // namespace lx::testing

@@ -4,6 +4,7 @@
 #include "platform/sdl_sound.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <fstream>
@@ -19,7 +20,10 @@ namespace fs = std::filesystem;
 class SdlSoundTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    output_ = fs::path(::testing::TempDir()) / "lx-disk-audio.raw";
+    // Tests run side by side in processes of their own: each writes a file of its own.
+    output_ = fs::path(::testing::TempDir()) /
+              ("lx-disk-audio-" + std::to_string(getpid()) + "-" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".raw");
     fs::remove(output_);
     setenv("SDL_AUDIODRIVER", "disk", 1);
     setenv("SDL_DISKAUDIOFILE", output_.c_str(), 1);
@@ -37,7 +41,8 @@ class SdlSoundTest : public ::testing::Test {
     std::vector<char> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     int loudest = 0;
     for (size_t i = from & ~size_t{1}; i + 1 < bytes.size(); i += 2) {
-      const int16_t sample = static_cast<int16_t>((static_cast<uint8_t>(bytes[i + 1]) << 8) | static_cast<uint8_t>(bytes[i]));
+      const int16_t sample =
+          static_cast<int16_t>((static_cast<uint8_t>(bytes[i + 1]) << 8) | static_cast<uint8_t>(bytes[i]));
       loudest = std::max(loudest, std::abs(static_cast<int>(sample)));
     }
     return loudest;
@@ -86,7 +91,7 @@ TEST_F(SdlSoundTest, ANoteRendersIntoTheDeviceAfterSilence) {
 }
 
 TEST_F(SdlSoundTest, AWavePlaysToItsEndAndTellsTheUserInterfaceThread) {
-  const fs::path wave = fs::path(::testing::TempDir()) / "lx-tone.wav";
+  const fs::path wave = fs::path(::testing::TempDir()) / ("lx-tone-" + std::to_string(getpid()) + ".wav");
   {
     std::ofstream out(wave, std::ios::binary);
     auto u32 = [&](uint32_t v) { out.write(reinterpret_cast<const char*>(&v), 4); };
