@@ -2,6 +2,7 @@
 #include "app/logo_world.h"
 
 #include "app/console_page.h"
+#include "app/media_lookup.h"
 #include "app/option_primitives.h"
 #include "app/path_primitives.h"
 #include "app/picture_files.h"
@@ -35,6 +36,7 @@ bool buildLogoWorld(const std::string& language) {
     registerProjectPrimitives(table);
     registerOptionPrimitives(table);
     registerObjectPrimitives(table);
+    registerMediaPrimitives(table);
   });
   registerGraphicsClasses(main);
   registerControlClasses(main);

@@ -1,6 +1,10 @@
 // The headless sound output, recorded as time-stamped events.
 #include "platform/recorded_sound.h"
 
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+
 #include "platform/clock.h"
 
 namespace lx {
@@ -38,12 +42,30 @@ void RecordedSound::sendMidi(const MidiMessage& message) {
   if (midiOpen_) record(SoundEvent::Kind::Midi, message);
 }
 
+namespace {
+
+std::vector<uint8_t> fileBytes(const std::filesystem::path& file, size_t limit) {
+  std::ifstream in(file, std::ios::binary);
+  std::vector<uint8_t> bytes;
+  char block[4096];
+  while (in && bytes.size() < limit) {
+    in.read(block, static_cast<std::streamsize>(std::min(sizeof block, limit - bytes.size())));
+    bytes.insert(bytes.end(), block, block + in.gcount());
+  }
+  return bytes;
+}
+
+}  // namespace
+
 void RecordedSound::playWave(const std::filesystem::path& file, std::function<void()> finished) {
+  // Read before the lock: other threads record meanwhile.
+  std::vector<uint8_t> data = fileBytes(file, kMaxRecordedWave);
   {
     std::lock_guard lock(mutex_);
     record(SoundEvent::Kind::WaveStarted, {}, file);
+    events_.back().data = std::move(data);
   }
-  if (finished) ui_.post(std::move(finished));
+  if (finished) ui_.post(std::move(finished), TaskKind::HandOver);
 }
 
 void RecordedSound::stopWave() {
@@ -54,6 +76,37 @@ void RecordedSound::stopWave() {
 std::vector<SoundEvent> RecordedSound::events() const {
   std::lock_guard lock(mutex_);
   return events_;
+}
+
+std::vector<RecordedNote> RecordedSound::notes() const {
+  std::lock_guard lock(mutex_);
+  std::vector<RecordedNote> notes;
+  int programs[16] = {};
+  for (const SoundEvent& event : events_) {
+    if (event.kind != SoundEvent::Kind::Midi) continue;
+    const int channel = event.midi.status & 15;
+    switch (event.midi.status & 0xF0) {
+      case 0xC0:
+        programs[channel] = event.midi.data1;
+        break;
+      case 0x90:
+        if (event.midi.data2 > 0) {
+          notes.push_back({channel, event.midi.data1, event.midi.data2, programs[channel], event.tick, 0});
+          break;
+        }
+        [[fallthrough]];  // a note-on of velocity 0 ends the note
+      case 0x80:
+        for (RecordedNote& note : notes)
+          if (note.channel == channel && note.note == event.midi.data1 && note.offTick == 0) {
+            note.offTick = std::max<uint64_t>(event.tick, 1);
+            break;
+          }
+        break;
+      default:
+        break;
+    }
+  }
+  return notes;
 }
 
 void RecordedSound::clear() {

@@ -2,6 +2,7 @@
 // time-stamped event in a list that tests read, instead of sound.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <mutex>
 #include <vector>
@@ -17,10 +18,24 @@ struct SoundEvent {
   uint64_t tick = 0;           // tickCount() when it happened
   MidiMessage midi;            // for Midi
   std::filesystem::path file;  // for WaveStarted
+  std::vector<uint8_t> data;   // for WaveStarted: the file's bytes as they were played
+};
+
+// One note as it sounded: a note-on paired with the note-off of the same
+// key on the same channel, with the program last sent on that channel.
+struct RecordedNote {
+  int channel = 0;
+  int note = 0;
+  int velocity = 0;
+  int instrument = 0;
+  uint64_t onTick = 0;
+  uint64_t offTick = 0;  // 0 while the note still sounds
 };
 
 class RecordedSound final : public SoundOutput {
  public:
+  static constexpr size_t kMaxRecordedWave = 16 << 20;
+
   // Finished-wave callbacks are posted to `ui`.
   explicit RecordedSound(UiThread& ui) : ui_(ui) {}
 
@@ -28,13 +43,16 @@ class RecordedSound final : public SoundOutput {
   void closeMidi() override;
   bool midiOpen() const override;
   void sendMidi(const MidiMessage& message) override;
-  // A recorded wave takes no time: it is recorded as started and its
-  // `finished` callback is posted at once.
+  // A recorded wave takes no time: it is recorded as started, with the
+  // file's bytes (up to kMaxRecordedWave), and its `finished` callback is
+  // posted at once.
   void playWave(const std::filesystem::path& file, std::function<void()> finished) override;
   void stopWave() override;
 
   // The events so far, oldest first. Any thread.
   std::vector<SoundEvent> events() const;
+  // The notes played so far, in the order they started. Any thread.
+  std::vector<RecordedNote> notes() const;
   void clear();
 
  private:

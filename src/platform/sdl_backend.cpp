@@ -68,7 +68,7 @@ SdlBackend::SdlBackend(uint32_t wakeEvent) {
                                           deliverInput();
                                         }};
   ui_ = std::make_unique<UiThread>(std::make_unique<SdlEventWaiter>(wakeEvent, std::move(dispatcher)));
-  sound_ = std::make_unique<RecordedSound>(*ui_);
+  sound_ = std::make_unique<SdlSound>(*ui_);
 }
 
 // Every window should be gone by now (see stopPlatform); one that lives on

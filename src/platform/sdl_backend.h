@@ -2,7 +2,7 @@
 // thread waits in SDL's event loop (SdlEventWaiter); SDL's events become
 // the windows' input and changes; the clipboard and message boxes are
 // SDL's, used on the user-interface thread (where SDL wants them) through
-// the hand-over. Sound is still recorded, as headless.
+// the hand-over. Sound plays through the audio device (SdlSound).
 #pragma once
 
 #include <SDL.h>
@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "platform/platform_backend.h"
-#include "platform/recorded_sound.h"
+#include "platform/sdl_sound.h"
 #include "platform/sdl_input.h"
 
 namespace lx {
@@ -51,7 +51,7 @@ class SdlBackend final : public PlatformBackend {
   SDL_Window* dialogParent() const;
 
   std::unique_ptr<UiThread> ui_;
-  std::unique_ptr<RecordedSound> sound_;
+  std::unique_ptr<SdlSound> sound_;
   SdlInputTranslator translator_;
   std::vector<SdlInput> input_;                         // translated, not yet delivered
   std::map<uint32_t, std::weak_ptr<SdlWindow>> shown_;  // user-interface thread only

@@ -1,7 +1,8 @@
 // The sound devices the system plays through: one MIDI output that takes
 // short messages, and a wave player. A windowed backend plays them; headless
-// they are recorded (RecordedSound). The sound code calls these on the
-// user-interface thread (through the hand-over).
+// they are recorded (RecordedSound). Each output guards its own state, so
+// the sound code calls them from the Logo process that plays: a note needs
+// no hand-over to the user-interface thread.
 #pragma once
 
 #include <cstdint>
@@ -23,6 +24,10 @@ struct MidiMessage {
   static MidiMessage noteOff(int channel, int note) {
     return {static_cast<uint8_t>(0x80 | (channel & 15)), static_cast<uint8_t>(note & 127), 0};
   }
+  static MidiMessage controller(int channel, int number, int value) {
+    return {static_cast<uint8_t>(0xB0 | (channel & 15)), static_cast<uint8_t>(number & 127),
+            static_cast<uint8_t>(value & 127)};
+  }
   static MidiMessage programChange(int channel, int program) {
     return {static_cast<uint8_t>(0xC0 | (channel & 15)), static_cast<uint8_t>(program & 127), 0};
   }
@@ -43,7 +48,9 @@ class SoundOutput {
   virtual void sendMidi(const MidiMessage& message) = 0;
   // Starts playing a wave file, ending any wave still playing. `finished`
   // (may be empty) runs on the user-interface thread when the file has been
-  // played to its end, not when it was stopped or could not be played.
+  // played to its end, not when it was stopped or could not be played. It
+  // is queued with the hand-overs, which the loop serves even while it
+  // waits for a process: the process may be the one waiting for the end.
   virtual void playWave(const std::filesystem::path& file, std::function<void()> finished) = 0;
   virtual void stopWave() = 0;
 };

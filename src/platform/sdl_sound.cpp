@@ -1,0 +1,190 @@
+// Audio output through SDL_mixer with FluidSynth for MIDI.
+#include "platform/sdl_sound.h"
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+#include <fluidsynth.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cstdlib>
+#include <vector>
+
+namespace lx {
+namespace {
+
+constexpr int kWaveChannel = 0;  // waves play on one mixer channel: a new one ends the last
+
+// The output whose wave channel SDL_mixer reports on; its callback takes a
+// plain function.
+std::atomic<SdlSound*> waveOwner{nullptr};
+
+// Quiet FluidSynth's own messages: a failure is reported through lastError.
+void ignoreLog(int, const char*, void*) {}
+
+}  // namespace
+
+std::filesystem::path soundFontPath() {
+  if (const char* chosen = std::getenv("LX_SOUNDFONT"); chosen && *chosen) return chosen;
+  return "/usr/share/sounds/sf2/TimGM6mb.sf2";
+}
+
+SdlSound::SdlSound(UiThread& ui) : ui_(ui) {
+  for (int level = FLUID_PANIC; level < LAST_LOG_LEVEL; ++level)
+    fluid_set_log_function(level, ignoreLog, nullptr);
+}
+
+SdlSound::~SdlSound() {
+  closeMidi();
+  std::lock_guard lock(mutex_);
+  if (!deviceOpen_) return;
+  Mix_HaltChannel(-1);
+  waveOwner = nullptr;
+  freeWave();
+  Mix_CloseAudio();
+  SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
+
+bool SdlSound::openDevice() {
+  if (deviceOpen_) return true;
+  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0 || Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) != 0) {
+    error_ = SDL_GetError();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    return false;
+  }
+  int frequency = 0, channels = 0;
+  Uint16 format = 0;
+  Mix_QuerySpec(&frequency, &format, &channels);
+  sampleRate_ = frequency > 0 ? frequency : 44100;
+  Mix_AllocateChannels(4);
+  waveOwner = this;
+  Mix_ChannelFinished(waveEnded);
+  deviceOpen_ = true;
+  return true;
+}
+
+bool SdlSound::openMidi() {
+  std::lock_guard lock(mutex_);
+  if (synth_) return true;
+  if (!openDevice()) return false;
+  settings_ = new_fluid_settings();
+  fluid_settings_setnum(settings_, "synth.sample-rate", sampleRate_);
+  fluid_synth_t* synth = new_fluid_synth(settings_);
+  if (!synth || fluid_synth_sfload(synth, soundFontPath().c_str(), 1) == FLUID_FAILED) {
+    error_ = "the sound font " + soundFontPath().string() + " could not be loaded";
+    if (synth) delete_fluid_synth(synth);
+    delete_fluid_settings(settings_);
+    settings_ = nullptr;
+    return false;
+  }
+  synth_ = synth;
+  Mix_SetPostMix(mixMidi, this);
+  return true;
+}
+
+void SdlSound::closeMidi() {
+  std::lock_guard lock(mutex_);
+  if (!synth_) return;
+  // Once this returns the audio thread renders the synthesizer no more.
+  Mix_SetPostMix(nullptr, nullptr);
+  delete_fluid_synth(synth_);
+  delete_fluid_settings(settings_);
+  synth_ = nullptr;
+  settings_ = nullptr;
+}
+
+bool SdlSound::midiOpen() const {
+  std::lock_guard lock(mutex_);
+  return synth_ != nullptr;
+}
+
+void SdlSound::sendMidi(const MidiMessage& message) {
+  std::lock_guard lock(mutex_);
+  if (!synth_) return;
+  const int channel = message.status & 15;
+  switch (message.status & 0xF0) {
+    case 0x80:
+      fluid_synth_noteoff(synth_, channel, message.data1);
+      break;
+    case 0x90:
+      fluid_synth_noteon(synth_, channel, message.data1, message.data2);
+      break;
+    case 0xB0:
+      fluid_synth_cc(synth_, channel, message.data1, message.data2);
+      break;
+    case 0xC0:
+      fluid_synth_program_change(synth_, channel, message.data1);
+      break;
+    default:
+      break;
+  }
+}
+
+// On the audio thread, after the mixer's channels: the synthesizer's
+// output is added to theirs, clipped to 16 bits.
+void SdlSound::mixMidi(void* self, uint8_t* stream, int length) {
+  auto* sound = static_cast<SdlSound*>(self);
+  const int frames = length / 4;  // 16-bit stereo
+  thread_local std::vector<int16_t> rendered;
+  rendered.assign(static_cast<size_t>(frames) * 2, 0);
+  fluid_synth_write_s16(sound->synth_, frames, rendered.data(), 0, 2, rendered.data(), 1, 2);
+  auto* samples = reinterpret_cast<int16_t*>(stream);
+  for (size_t i = 0; i < rendered.size(); ++i)
+    samples[i] = static_cast<int16_t>(std::clamp(samples[i] + rendered[i], -32768, 32767));
+}
+
+void SdlSound::freeWave() {
+  if (wave_) Mix_FreeChunk(std::exchange(wave_, nullptr));
+}
+
+void SdlSound::playWave(const std::filesystem::path& file, std::function<void()> finished) {
+  stopWave();
+  std::lock_guard lock(mutex_);
+  if (!openDevice()) return;
+  freeWave();
+  wave_ = Mix_LoadWAV(file.c_str());
+  if (!wave_) {
+    error_ = Mix_GetError();
+    return;
+  }
+  {
+    std::lock_guard ending(finishedMutex_);
+    finished_ = std::move(finished);
+  }
+  if (Mix_PlayChannel(kWaveChannel, wave_, 0) < 0) {
+    error_ = Mix_GetError();
+    std::lock_guard ending(finishedMutex_);
+    finished_ = nullptr;
+  }
+}
+
+void SdlSound::stopWave() {
+  {
+    // A wave that is stopped has not been played to its end.
+    std::lock_guard ending(finishedMutex_);
+    finished_ = nullptr;
+  }
+  std::lock_guard lock(mutex_);
+  if (deviceOpen_) Mix_HaltChannel(kWaveChannel);
+}
+
+// On the audio thread (or in Mix_HaltChannel): hands the wave's callback
+// to the user-interface thread.
+void SdlSound::waveEnded(int channel) {
+  SdlSound* sound = waveOwner.load();
+  if (!sound || channel != kWaveChannel) return;
+  std::function<void()> finished;
+  {
+    std::lock_guard ending(sound->finishedMutex_);
+    finished = std::move(sound->finished_);
+    sound->finished_ = nullptr;
+  }
+  if (finished) sound->ui_.post(std::move(finished), TaskKind::HandOver);
+}
+
+std::string SdlSound::lastError() const {
+  std::lock_guard lock(mutex_);
+  return error_;
+}
+
+}  // namespace lx
