@@ -17,11 +17,6 @@ const TurtleFont kHintFont{.size = 9};
 constexpr int kPadding = 3;        // between the border and the text
 constexpr int kBelowPointer = 20;  // the height of the pointer's arrow
 
-void setColour(cairo_t* cr, Rgb colour) {
-  cairo_set_source_rgb(cr, ((colour >> 16) & 0xFF) / 255.0, ((colour >> 8) & 0xFF) / 255.0,
-                       (colour & 0xFF) / 255.0);
-}
-
 // The outermost window and the point in it that `at` in `window` is.
 std::shared_ptr<PlatformWindow> outermost(PlatformWindow& window, PixelPoint& at) {
   std::shared_ptr<PlatformWindow> current = window.shared_from_this();
@@ -50,11 +45,11 @@ PixelRect hintBoxAt(const std::string& text, PixelPoint at, int width, int heigh
 void paintHint(cairo_t* cr, const std::string& text, const PixelRect& box) {
   cairo_save(cr);
   cairo_rectangle(cr, box.x, box.y, box.width, box.height);
-  setColour(cr, kHintFace);
+  setSourceColour(cr, kHintFace);
   cairo_fill(cr);
   cairo_rectangle(cr, box.x + 0.5, box.y + 0.5, box.width - 1, box.height - 1);
   cairo_set_line_width(cr, 1);
-  setColour(cr, kHintBorder);
+  setSourceColour(cr, kHintBorder);
   cairo_stroke(cr);
   cairo_restore(cr);
   drawLabel(cr, text, kHintFont, rgb(0, 0, 0), asPointF({box.x + kPadding, box.y + kPadding}), 0);

@@ -20,11 +20,6 @@ constexpr std::array<FillStyle, kFillPatternCount> kFillTable = {
 // Hatches repeat every 8 pixels.
 constexpr int kHatchCell = 8;
 
-void setColour(cairo_t* cr, Rgb colour) {
-  cairo_set_source_rgb(cr, ((colour >> 16) & 0xFF) / 255.0, ((colour >> 8) & 0xFF) / 255.0,
-                       (colour & 0xFF) / 255.0);
-}
-
 // Dash lengths in units of the pen width, as dashed pens of the screen
 // draw them.
 void setDashes(cairo_t* cr, PenStyle style, int width) {
@@ -80,7 +75,7 @@ int fillPatternIndex(FillStyle style) {
 
 bool applyPen(cairo_t* cr, const Pen& pen) {
   if (pen.style == PenStyle::Clear) return false;
-  setColour(cr, pen.colour);
+  setSourceColour(cr, pen.colour);
   cairo_set_line_width(cr, pen.width > 1 ? pen.width : 1);
   cairo_set_line_cap(cr, pen.width > 1 ? CAIRO_LINE_CAP_ROUND : CAIRO_LINE_CAP_BUTT);
   cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
@@ -115,7 +110,7 @@ bool brushCovers(FillStyle style, int x, int y) {
 bool applyBrush(cairo_t* cr, const Brush& brush) {
   if (brush.style == FillStyle::Clear) return false;
   if (brush.style == FillStyle::Solid) {
-    setColour(cr, brush.colour);
+    setSourceColour(cr, brush.colour);
     return true;
   }
   cairo_surface_t* cell = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, kHatchCell, kHatchCell);

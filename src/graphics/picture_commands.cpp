@@ -12,6 +12,8 @@
 #include "graphics/logo_page.h"
 #include "graphics/picture_source.h"
 #include "graphics/rect_list.h"
+#include "graphics/surface_mouse.h"
+#include "graphics/surface_owner.h"
 #include "graphics/turtle_object.h"
 #include "objects/object_accessors.h"
 #include "values/list.h"
@@ -94,6 +96,36 @@ Value takePicture(tmultiobject& self, tLogoStack& stack, int) {
   return cutImage(surface, *rect, {rect->width / 2, rect->height / 2}, input);
 }
 
+SurfaceMouse& mouseOf(tmultiobject& self) {
+  SurfaceMouse* mouse = surfaceOwnerOf(surfaceObjectOf(self))->surfaceMouse();
+  if (!mouse) throw eLogoException(erNoCurPage);
+  return *mouse;
+}
+
+// `createselection rect`: the drawing's pixels in `rect` (page coordinates)
+// float where they were for the user to move and drop; the hole they leave
+// has the background colour.
+Value createSelection(tmultiobject& self, tLogoStack& stack, int) {
+  const Value input = stack.take();
+  tgrScreen& surface = drawingSurfaceOf(self);
+  SurfaceMouse& mouse = mouseOf(self);
+  const std::optional<PixelRect> rect = rectOf(input, Coordinates::Page, surface.origin());
+  if (!rect) throw eLogoException(erBadStructure, input);
+  CutPicture cut = cutSelection(surface, *rect);
+  if (!cut.picture) throw eLogoException(erBadStructure, input);
+  mouse.floatSelection(std::move(cut.picture), cut.at);
+  return nullptr;
+}
+
+// `createfileselection name`: the picture file's first picture floats at
+// the drawing's upper-left corner.
+Value createFileSelection(tmultiobject& self, tLogoStack& stack, int) {
+  const Value name = stack.take();
+  SurfaceMouse& mouse = mouseOf(self);
+  mouse.floatSelection(pictureOf(loadImageNamed(name->printText(0))), {0, 0});
+  return nullptr;
+}
+
 }  // namespace
 
 void declareTurtlePictureCommands(tmultiobject& prototype) {
@@ -104,6 +136,8 @@ void declareTurtlePictureCommands(tmultiobject& prototype) {
 
 void declarePagePictureCommands(tmultiobject& prototype) {
   declareCommand(prototype, "takepicture", 1, takePicture);
+  declareCommand(prototype, "createselection", 1, createSelection);
+  declareCommand(prototype, "createfileselection", 1, createFileSelection);
 }
 
 }  // namespace lx

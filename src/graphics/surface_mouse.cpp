@@ -26,7 +26,10 @@ PixelRect spannedRect(PixelPoint a, PixelPoint b) {
 
 SurfaceMouse::SurfaceMouse(tgrScreen& surface, UiThread& ui) : surface_(surface), ui_(ui), hint_(ui) {
   surface_.window().setInputHandler([this](const InputEvent& event) { onInput(event); });
-  surface_.setOverlayPainter([this](cairo_t* canvas, const PixelRect&) { paintDrawing(canvas); });
+  surface_.setOverlayPainter([this](cairo_t* canvas, const PixelRect&) {
+    if (selection_) selection_->paint(canvas);
+    paintDrawing(canvas);
+  });
 }
 
 SurfaceMouse::~SurfaceMouse() {
@@ -60,6 +63,7 @@ void SurfaceMouse::onInput(const InputEvent& event) {
     if (mouse->action != MouseAction::Leave) drawingMouse(*mouse);
     return;
   }
+  if (selectionMouse(*mouse)) return;
   const std::weak_ptr<bool> alive = alive_;
   InterpreterLockScope logo;
   if (alive.expired()) return;
@@ -205,6 +209,41 @@ void SurfaceMouse::trackHint(PixelPoint at) {
     outer = parent;
   }
   hint_.pointerOver(hot, text, outer->window(), at);
+}
+
+// --- The floating selection ---
+
+void SurfaceMouse::floatSelection(PictureRef picture, PixelPoint at) {
+  ui_.runOnUiThread([&] {
+    dropSelection();
+    auto drawing = surface_.lockDrawing();
+    selection_.emplace(std::move(picture), at);
+    surface_.invalidateExact(selection_->rect());
+  });
+}
+
+std::optional<PixelRect> SurfaceMouse::selectionRect() const {
+  auto drawing = surface_.lockDrawing();
+  if (!selection_) return std::nullopt;
+  return selection_->rect();
+}
+
+bool SurfaceMouse::selectionMouse(const MouseEvent& event) {
+  if (!selection_) return false;
+  auto drawing = surface_.lockDrawing();
+  switch (selection_->mouse(event, surface_)) {
+    case FloatingSelection::Outcome::Ignored: return false;
+    case FloatingSelection::Outcome::Taken: return true;
+    case FloatingSelection::Outcome::Dropped: dropSelection(); return true;
+  }
+  return false;
+}
+
+void SurfaceMouse::dropSelection() {
+  auto drawing = surface_.lockDrawing();
+  if (!selection_) return;
+  selection_->stamp(surface_);
+  selection_.reset();
 }
 
 // --- Interactive drawing ---

@@ -11,6 +11,7 @@
 #include <optional>
 #include <vector>
 
+#include "graphics/floating_selection.h"
 #include "graphics/gr_screen.h"
 #include "graphics/hint_tooltip.h"
 #include "platform/timer_queue.h"
@@ -70,6 +71,12 @@ class SurfaceMouse {
   std::optional<DragResult> runDrawing(MouseMode mode, const std::function<void()>& keepWaiting = {});
   MouseMode mode() const;
 
+  // Floats the picture over the surface with its upper-left corner at `at`
+  // (any thread); a selection that floated before is dropped first.
+  void floatSelection(PictureRef picture, PixelPoint at);
+  // Where the floating selection stands; none when nothing floats.
+  std::optional<PixelRect> selectionRect() const;
+
   // After a graphic moved: asks the user-interface thread to find the hot
   // graphic again, so enter and leave fire under a still pointer (any thread).
   void recheckHot();
@@ -78,6 +85,8 @@ class SurfaceMouse {
   void onInput(const InputEvent& event);
   bool passedToChild(const MouseEvent& event);
   void normalMouse(const MouseEvent& event);
+  bool selectionMouse(const MouseEvent& event);
+  void dropSelection();
   void drawingMouse(const MouseEvent& event);
   void dispatch(tSurfaceGraphic& graphic, GraphicMouseKind kind, const MouseEvent& event);
   void toOwner(GraphicMouseKind kind, const MouseEvent& event);
@@ -100,6 +109,7 @@ class SurfaceMouse {
   std::weak_ptr<PlatformWindow> hoverChild_;  // the child the pointer was over last
   bool editMode_ = false;
   HintTooltip hint_;  // the hot graphic's hint
+  std::optional<FloatingSelection> selection_;  // changed on this thread under the drawing lock
 
   // The drawing in progress. A process waiting for its end holds it too, so
   // the wait ends safely when the surface goes away meanwhile.

@@ -136,8 +136,7 @@ PixelRect drawDot(PixelBuffer& bitmap, PixelPoint centre, int diameter, Rgb colo
 PixelRect paintDot(cairo_t* cr, PixelPoint centre, int diameter, Rgb colour) {
   diameter = std::max(diameter, 1);
   const int left = centre.x - diameter / 2, top = centre.y - diameter / 2;
-  cairo_set_source_rgb(cr, ((colour >> 16) & 0xFF) / 255.0, ((colour >> 8) & 0xFF) / 255.0,
-                       (colour & 0xFF) / 255.0);
+  setSourceColour(cr, colour);
   if (diameter == 1)
     cairo_rectangle(cr, centre.x, centre.y, 1, 1);
   else

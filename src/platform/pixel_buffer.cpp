@@ -9,6 +9,11 @@
 #include <utility>
 
 namespace lx {
+
+void setSourceColour(cairo_t* cr, Rgb colour) {
+  cairo_set_source_rgb(cr, ((colour >> 16) & 0xFF) / 255.0, ((colour >> 8) & 0xFF) / 255.0,
+                       (colour & 0xFF) / 255.0);
+}
 namespace {
 
 cairo_surface_t* makeSurface(int width, int height) {

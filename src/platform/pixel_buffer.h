@@ -16,6 +16,7 @@
 #include "platform/pixel_rect.h"
 
 typedef struct _cairo_surface cairo_surface_t;
+typedef struct _cairo cairo_t;
 
 namespace lx {
 
@@ -24,6 +25,9 @@ constexpr Rgb rgb(uint8_t red, uint8_t green, uint8_t blue) {
   return (Rgb{red} << 16) | (Rgb{green} << 8) | Rgb{blue};
 }
 constexpr Rgb kWhite = 0xFFFFFF;
+
+// Makes the colour cairo's source for what `cr` draws next.
+void setSourceColour(cairo_t* cr, Rgb colour);
 
 // The outcome of writing a file; `error` says why it failed.
 struct WriteResult {

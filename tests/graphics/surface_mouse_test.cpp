@@ -3,10 +3,15 @@
 // to the page's own events.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <algorithm>
+#include <filesystem>
 
 #include "fake_graphic.h"
 #include "page_test_world.h"
+#include "graphics/surface_mouse.h"
+#include "graphics/surface_owner.h"
 #include "platform/message_box.h"
 
 namespace lx {
@@ -210,6 +215,76 @@ TEST_F(PageMouse, EveryNameOfThePageAndPaneClassesIsInTheDictionary) {
   clearShownMessages();
   registerGraphicsClasses(*mainObject());
   EXPECT_TRUE(shownMessages().empty()) << shownMessages().front().text;
+}
+
+// --- The floating selection ---
+
+class PageSelection : public PageMouse {
+ protected:
+  SurfaceMouse& mouse() { return *surfaceOwnerOf(*object("page1"))->surfaceMouse(); }
+  tgrScreen& page() { return surfaceNamed("page1"); }
+  // A pixel rectangle as `createselection` takes it, in page coordinates.
+  std::string pageRect(int x, int y, int width, int height) {
+    const PixelPoint origin = page().origin();
+    return "[" + std::to_string(x - origin.x) + " " + std::to_string(origin.y - y) + " " + std::to_string(width) +
+           " " + std::to_string(height) + "]";
+  }
+  void click(int x, int y) {
+    queue(MouseAction::Down, x, y, MouseButton::Left);
+    queue(MouseAction::Up, x, y, MouseButton::Left);
+    deliver();
+  }
+};
+
+TEST_F(PageSelection, ACutFloatsIsDraggedAndIsDroppedWhereItStands) {
+  runAs("page1", "bgfilledrectangle [100 100 20 20]");
+  const Rgb square = page().pixelAt(110, 110);
+  const Rgb background = page().pixelAt(300, 300);
+  ASSERT_NE(square, background);
+  runAs("page1", "createselection " + pageRect(100, 100, 20, 20));
+  EXPECT_EQ(mouse().selectionRect(), (PixelRect{100, 100, 20, 20}));
+  EXPECT_EQ(page().pixelAt(110, 110), background);  // the hole
+  EXPECT_EQ(shown("page1").pixel(110, 110), square);  // the picture floating over it
+  drag({110, 110}, {210, 160});
+  deliver();
+  EXPECT_EQ(mouse().selectionRect(), (PixelRect{200, 150, 20, 20}));
+  EXPECT_EQ(page().pixelAt(210, 160), background);  // still floating
+  EXPECT_EQ(shown("page1").pixel(210, 160), square);
+  // A press beside it drops it into the drawing and is taken by nothing else.
+  click(400, 400);
+  EXPECT_FALSE(mouse().selectionRect().has_value());
+  EXPECT_EQ(page().pixelAt(200, 150), square);
+  EXPECT_EQ(page().pixelAt(219, 169), square);
+  EXPECT_EQ(page().pixelAt(220, 170), background);
+  EXPECT_EQ(page().pixelAt(110, 110), background);
+}
+
+TEST_F(PageSelection, ANewSelectionDropsTheOldAndAFileSelectionFloatsAtTheCorner) {
+  runAs("page1", "bgfilledrectangle [10 10 4 4]");
+  const Rgb square = page().pixelAt(11, 11);
+  runAs("page1", "createselection " + pageRect(10, 10, 4, 4));
+  drag({11, 11}, {51, 11});
+  deliver();
+  // A picture file of 30 x 20 red pixels.
+  PixelBuffer red(30, 20, rgb(255, 0, 0));
+  const auto file = std::filesystem::temp_directory_path() / ("lx-selection-" + std::to_string(::getpid()) + ".png");
+  ASSERT_TRUE(red.writePng(file).ok);
+  runAs("page1", "createfileselection \"|" + file.string() + "|");
+  std::filesystem::remove(file);
+  EXPECT_EQ(page().pixelAt(51, 11), square);  // the old one, dropped where it stood
+  EXPECT_EQ(mouse().selectionRect(), (PixelRect{0, 0, 30, 20}));
+  EXPECT_EQ(shown("page1").pixel(15, 10), rgb(255, 0, 0));
+  EXPECT_NE(page().pixelAt(15, 10), rgb(255, 0, 0));
+  click(300, 300);
+  EXPECT_EQ(page().pixelAt(15, 10), rgb(255, 0, 0));
+  EXPECT_EQ(page().pixelAt(0, 0), rgb(255, 0, 0));  // the frame was only shown, never drawn
+}
+
+TEST_F(PageSelection, NothingOfTheRectangleOnTheDrawingOrNoFileIsAnError) {
+  EXPECT_EQ(errorAs("page1", "createselection " + pageRect(5000, 5000, 10, 10)), erBadStructure);
+  EXPECT_EQ(errorAs("page1", "createselection [1 2 3]"), erExpectList);  // [[x y] w h] needs a point first
+  EXPECT_EQ(errorAs("page1", "createfileselection \"nosuchpicture.png"), erNoEmbeddedFilePlugin);
+  EXPECT_FALSE(mouse().selectionRect().has_value());
 }
 
 }  // namespace
