@@ -12,6 +12,7 @@
 #include "interp/scheduler.h"
 #include "interp/value_class_tables.h"
 #include "lang/dictionary.h"
+#include "net/net_classes.h"
 #include "lang/interface_dictionary.h"
 #include "objects/object_primitives.h"
 #include "objects/object_registry.h"
@@ -36,6 +37,7 @@ bool buildLogoWorld(const std::string& language) {
     registerObjectPrimitives(table);
   });
   registerGraphicsClasses(main);
+  registerNetClasses(main);
   markSystemObjectsMade();
   return true;
 }
