@@ -81,7 +81,7 @@ void sendReply(tLogoNet& net, const std::string& target, const std::string& repl
 }
 
 std::string runCaption() {
-  return interfaceLookup("captions", "ipNetworkRun");
+  return interfaceLookup("ErrorCaptions", "ipNetworkRun");
 }
 
 // Runs the received instructions in "@receive" as the network object; the
