@@ -74,8 +74,9 @@ class NetTest : public ::testing::Test {
 
   // Runs the user-interface thread (which delivers what arrived) until
   // `done` answers true; false when ten seconds pass first.
-  bool pumpUntil(const std::function<bool()>& done) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+  bool pumpUntil(const std::function<bool()>& done) { return pumpUntilOr(std::chrono::seconds(10), done); }
+  bool pumpUntilOr(std::chrono::milliseconds limit, const std::function<bool()>& done) {
+    const auto deadline = std::chrono::steady_clock::now() + limit;
     while (std::chrono::steady_clock::now() < deadline) {
       collect();
       if (done()) return true;
