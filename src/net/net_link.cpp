@@ -44,16 +44,26 @@ void NetLink::errorStatus(const char* error) {
 }
 
 void NetLink::stop() {
-  postToNet([self = shared_from_this()] { self->stopOnNet(); });
+  postToNet([self = shared_from_this()] { self->stopOnNet(true); });
 }
 
 void NetLink::stopNow() {
   runOnNet([this] { stopOnNet(); });
 }
 
-void NetLink::stopOnNet() {
+// A disconnect lets the messages sent before it leave; they get a few
+// seconds, so a peer that does not read cannot keep the socket open.
+void NetLink::stopOnNet(bool graceful) {
+  constexpr std::chrono::milliseconds kFlushLimit{5000};
+  auto end = [&](NetPeer& peer) {
+    if (graceful) {
+      peer.finish(kFlushLimit);
+    } else {
+      peer.close();
+    }
+  };
   ++generation_;
-  if (server_) server_->close();
+  if (server_) end(*server_);
   server_.reset();
   if (resolver_) resolver_->cancel();
   resolver_.reset();
@@ -62,7 +72,7 @@ void NetLink::stopOnNet() {
     acceptor_->close(ignored);
   }
   acceptor_.reset();
-  for (const std::shared_ptr<NetPeer>& client : clients_) client->close();
+  for (const std::shared_ptr<NetPeer>& client : clients_) end(*client);
   clients_.clear();
   if (isServer_) releaseServerFlag();
   isServer_ = false;

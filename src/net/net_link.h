@@ -66,7 +66,8 @@ class NetLink : public std::enable_shared_from_this<NetLink> {
   void clientConnected(uint64_t generation, asio::ip::tcp::socket socket);
   void clientMessage(NetMessage message);
   void clientEnded(PeerEnd why);
-  void stopOnNet();
+  // Stops; `graceful`: what is queued is still written first.
+  void stopOnNet(bool graceful = false);
   void status(const std::string& key, const std::string& first = {}, const std::string& second = {});
   void errorStatus(const char* error);
 

@@ -24,13 +24,13 @@ NetPeer::NetPeer(asio::ip::tcp::socket socket, MessageHandler onMessage, EndHand
 void NetPeer::start(std::chrono::milliseconds limit) {
   handshake_.expires_after(limit);
   handshake_.async_wait([self = shared_from_this()](const asio::error_code& error) {
-    if (!error && self->open_) self->end(PeerEnd::Silent);
+    if (!error && self->open_ && !self->finishing_) self->end(PeerEnd::Silent);
   });
   readMore();
 }
 
 void NetPeer::introduced() {
-  handshake_.cancel();
+  if (!finishing_) handshake_.cancel();
 }
 
 void NetPeer::readMore() {
@@ -60,6 +60,7 @@ void NetPeer::received(size_t count) {
       return;
     }
     if (cut == FrameCutter::Cut::NeedMore) break;
+    if (!onMessage_) continue;
     onMessage_(*this, decodePayload(payload));
     if (!open_) return;
   }
@@ -80,6 +81,7 @@ void NetPeer::send(std::string frame) {
 void NetPeer::writeNext() {
   if (outbound_.empty() || !open_) {
     writing_ = false;
+    if (finishing_) close();
     return;
   }
   writing_ = true;
@@ -111,6 +113,22 @@ void NetPeer::end(PeerEnd why) {
   if (!open_) return;
   close();
   if (onEnd_) onEnd_(*this, why);
+}
+
+void NetPeer::finish(std::chrono::milliseconds limit) {
+  if (!open_) return;
+  onMessage_ = nullptr;
+  onEnd_ = nullptr;
+  onDrop_ = nullptr;
+  if (!writing_) {
+    close();
+    return;
+  }
+  finishing_ = true;
+  handshake_.expires_after(limit);
+  handshake_.async_wait([self = shared_from_this()](const asio::error_code& error) {
+    if (!error) self->close();
+  });
 }
 
 }  // namespace lx

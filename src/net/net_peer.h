@@ -51,6 +51,9 @@ class NetPeer : public std::enable_shared_from_this<NetPeer> {
   void send(std::string frame);
   // Closes the socket; the end handler is not called for a local close.
   void close();
+  // Closes once the queued frames are written (or after `limit`, for a
+  // peer that does not read); nothing more is handed on meanwhile.
+  void finish(std::chrono::milliseconds limit);
   bool open() const { return open_; }
 
   // The addresses of both ends, as they were when the connection was made.
@@ -75,6 +78,7 @@ class NetPeer : public std::enable_shared_from_this<NetPeer> {
   std::deque<std::string> outbound_;
   size_t queuedBytes_ = 0;
   bool writing_ = false;
+  bool finishing_ = false;  // closes when the queue is written
   bool open_ = true;
   std::string remote_;
   std::string local_;
