@@ -144,10 +144,13 @@ void NetLink::reply(NetPeer& to, char kind, std::vector<std::string> addresses, 
   to.send(encodeFrame({kind, std::move(addresses), body}));
 }
 
+// Only a participant that was announced is said to have left: a port
+// scan or a stranger that never introduced itself makes no status.
 void NetLink::serverEnded(NetPeer& peer, PeerEnd) {
   const std::string address = peer.remoteAddress();
+  const bool announced = !peer.nick.empty();
   std::erase_if(clients_, [&](const std::shared_ptr<NetPeer>& client) { return client.get() == &peer; });
-  status("disconnected", address, address);
+  if (announced) status("disconnected", address, address);
 }
 
 // With recipients, a participant gets the message when its nick is one of

@@ -38,6 +38,20 @@ std::string outputOf(FILE* program) {
   return text;
 }
 
+// Waits until the server program accepts connections (a connection that
+// never introduces itself is no participant: the server says nothing).
+bool listening(int port) {
+  for (int attempt = 0; attempt < 200; ++attempt) {
+    asio::io_context context;
+    asio::ip::tcp::socket probe(context);
+    asio::error_code error;
+    probe.connect({asio::ip::address_v4::loopback(), static_cast<unsigned short>(port)}, error);
+    if (!error) return true;
+    ::usleep(50000);
+  }
+  return false;
+}
+
 // The lines that begin with "got", how many say a message arrived, and
 // the others.
 std::tuple<std::string, int, std::string> splitLines(const std::string& text) {
@@ -61,17 +75,19 @@ TEST(TwoPrograms, ServerAndClientExchangeAndPart) {
 ask "s [setstyle "server setport )" + port + R"( setnickname "boss setrunenabled "true]
 make "done "false
 ask "s [setevent "onReceive [print (se "got sender message) ifelse message = "bye [make "done "true] [send sender message]]]
-ask "s [setevent "onStatusChanged [print status]]
+make "statuses 0
+ask "s [setevent "onStatusChanged [print status make "statuses :statuses + 1]]
 ask "s [connect]
 waituntil [:done]
-waituntil [(ask "s [users]) = [boss]]
+waituntil [:statuses = 4]
 print ask "s [users]
 )");
   const fs::path client = writeScript("client.lgo", R"(new "Net [name c]
 ask "c [setstyle "client setserver "127.0.0.1 setport )" + port + R"( setnickname "ann]
 make "echo []
 ask "c [setevent "onReceive [make "echo message]]
-while [not ask "c [connected?]] [ask "c [connect] wait 6]
+ask "c [connect]
+waituntil [ask "c [connected?]]
 ask "c [send "boss [1 [2 3] |a b|]]
 waituntil [not emptyp :echo]
 print :echo
@@ -85,6 +101,7 @@ ask "c [disconnect]
 )");
   FILE* serverRun = popen(programCommand(server).c_str(), "r");
   ASSERT_NE(serverRun, nullptr);
+  ASSERT_TRUE(listening(std::stoi(port)));
   const std::string clientOut = outputOf(popen(programCommand(client).c_str(), "r"));
   const std::string serverOut = outputOf(serverRun);
   fs::remove(server);
