@@ -15,6 +15,7 @@
 #include "interp/value_class_tables.h"
 #include "lang/dictionary.h"
 #include "lang/interface_dictionary.h"
+#include "net/net_classes.h"
 #include "objects/object_primitives.h"
 #include "objects/object_registry.h"
 #include "objects/object_world.h"
@@ -40,6 +41,7 @@ bool buildLogoWorld(const std::string& language) {
   });
   registerGraphicsClasses(main);
   registerControlClasses(main);
+  registerNetClasses(main);
   markSystemObjectsMade();
   return true;
 }
