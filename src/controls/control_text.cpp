@@ -5,17 +5,11 @@
 
 #include <array>
 
+#include "graphics/turtle_label.h"
 #include "platform/codepage.h"
 
 namespace lx {
 namespace {
-
-// Fonts are sized in points on a screen of 96 pixels per inch.
-constexpr double kPixelsPerPoint = 96.0 / 72.0;
-
-std::string faceFor(const TurtleFont& font) {
-  return font.face == "System" ? std::string("DejaVu Sans") : cp1250ToUtf8(font.face);
-}
 
 // UTF-8 bytes of each internal character: below 0x80 one, else two or three.
 int utf8Length(unsigned char c) {
@@ -33,19 +27,7 @@ int utf8Length(unsigned char c) {
 }  // namespace
 
 PangoLayout* controlLayout(cairo_t* canvas, std::string_view text, const TurtleFont& font, int wrapWidth) {
-  PangoLayout* layout = pango_cairo_create_layout(canvas);
-  PangoFontDescription* description = pango_font_description_new();
-  pango_font_description_set_family(description, faceFor(font).c_str());
-  pango_font_description_set_absolute_size(description, font.size * kPixelsPerPoint * PANGO_SCALE);
-  pango_font_description_set_weight(description, font.bold() ? PANGO_WEIGHT_BOLD : PANGO_WEIGHT_NORMAL);
-  pango_font_description_set_style(description, font.italic() ? PANGO_STYLE_ITALIC : PANGO_STYLE_NORMAL);
-  pango_layout_set_font_description(layout, description);
-  pango_font_description_free(description);
-  PangoAttrList* attributes = pango_attr_list_new();
-  if (font.underline()) pango_attr_list_insert(attributes, pango_attr_underline_new(PANGO_UNDERLINE_SINGLE));
-  if (font.strikeOut()) pango_attr_list_insert(attributes, pango_attr_strikethrough_new(true));
-  pango_layout_set_attributes(layout, attributes);
-  pango_attr_list_unref(attributes);
+  PangoLayout* layout = fontLayout(canvas, font);
   if (wrapWidth > 0) {
     pango_layout_set_width(layout, wrapWidth * PANGO_SCALE);
     pango_layout_set_wrap(layout, PANGO_WRAP_WORD_CHAR);

@@ -32,8 +32,9 @@ std::string faceFor(const TurtleFont& font) {
   return font.face == "System" ? std::string("DejaVu Sans") : cp1250ToUtf8(font.face);
 }
 
-// A layout of the text in the font; the caller unrefs it.
-PangoLayout* makeLayout(cairo_t* cr, const std::string& text, const TurtleFont& font) {
+}  // namespace
+
+PangoLayout* fontLayout(cairo_t* cr, const TurtleFont& font) {
   PangoLayout* layout = pango_cairo_create_layout(cr);
   PangoFontDescription* description = pango_font_description_new();
   pango_font_description_set_family(description, faceFor(font).c_str());
@@ -47,6 +48,14 @@ PangoLayout* makeLayout(cairo_t* cr, const std::string& text, const TurtleFont& 
   if (font.strikeOut()) pango_attr_list_insert(attributes, pango_attr_strikethrough_new(true));
   pango_layout_set_attributes(layout, attributes);
   pango_attr_list_unref(attributes);
+  return layout;
+}
+
+namespace {
+
+// A layout of the text in the font; the caller unrefs it.
+PangoLayout* makeLayout(cairo_t* cr, const std::string& text, const TurtleFont& font) {
+  PangoLayout* layout = fontLayout(cr, font);
   const std::string utf8 = layoutText(text);
   pango_layout_set_text(layout, utf8.c_str(), static_cast<int>(utf8.size()));
   return layout;

@@ -10,8 +10,14 @@
 #include "platform/pixel_buffer.h"
 
 typedef struct _cairo cairo_t;
+typedef struct _PangoLayout PangoLayout;
 
 namespace lx {
+
+// A pango layout on `cr` in the font (face, size, weight, slant, underline,
+// strike-out), with no text yet; the caller unrefs it. Labels and the
+// controls' texts both start from it.
+PangoLayout* fontLayout(cairo_t* cr, const TurtleFont& font);
 
 struct LabelExtent {
   int width = 0;       // of the widest line
