@@ -205,9 +205,12 @@ int runSession(const CommandLine& options, ConsoleIo& io) {
   {
     ScopedThreadState state;
     makePageWorld(io);
-    Console console(std::make_shared<ConsoleSink>(io.writeError, io.colourErrors), io.lineStarted);
+    const auto sink = std::make_shared<ConsoleSink>(io.writeError, io.colourErrors);
+    setDefaultErrorSink(sink);
+    Console console(sink, io.lineStarted);
     runLines(io, console);
     finishProcesses(io.stopProcessesAtEnd ? SteadyTime::min() : runDeadline(options.runMs));
+    setDefaultErrorSink(nullptr);
     if (!options.screenshot.empty() && !takeScreenshot(options.screenshot, io)) status = 1;
     takeDownLogoWorld();
     setStandardDestination(nullptr);

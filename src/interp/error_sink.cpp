@@ -1,6 +1,8 @@
 // The default error sink and the one of remote runs.
 #include "interp/error_sink.h"
 
+#include <mutex>
+
 #include "interp/error_messages.h"
 #include "core/logo_exception.h"
 #include "lang/interface_dictionary.h"
@@ -46,9 +48,29 @@ void tsendruncommander::showError(const std::exception& error) {
   reply_ = caption.empty() ? details : caption + ": " + details;
 }
 
-std::shared_ptr<ErrorSink> defaultErrorSink() {
-  static const auto sink = std::make_shared<tdefaultcommander>();
+namespace {
+
+std::mutex& defaultSinkMutex() {
+  static std::mutex mutex;
+  return mutex;
+}
+
+std::shared_ptr<ErrorSink>& chosenDefaultSink() {
+  static std::shared_ptr<ErrorSink> sink;
   return sink;
+}
+
+}  // namespace
+
+std::shared_ptr<ErrorSink> defaultErrorSink() {
+  static const auto boxes = std::make_shared<tdefaultcommander>();
+  std::lock_guard lock(defaultSinkMutex());
+  return chosenDefaultSink() ? chosenDefaultSink() : boxes;
+}
+
+void setDefaultErrorSink(std::shared_ptr<ErrorSink> sink) {
+  std::lock_guard lock(defaultSinkMutex());
+  chosenDefaultSink() = std::move(sink);
 }
 
 }  // namespace lx

@@ -51,5 +51,10 @@ struct ErrorReport {
 ErrorReport reportFor(const std::exception& error);
 
 std::shared_ptr<ErrorSink> defaultErrorSink();
+// Where the processes that nobody started with a sink of its own (event
+// handlers, the interface's processes) report: the console makes its own
+// error output the default, so that no error goes unseen; none restores
+// the message boxes.
+void setDefaultErrorSink(std::shared_ptr<ErrorSink> sink);
 
 }  // namespace lx
