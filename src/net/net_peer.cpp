@@ -81,7 +81,7 @@ void NetPeer::send(std::string frame) {
 void NetPeer::writeNext() {
   if (outbound_.empty() || !open_) {
     writing_ = false;
-    if (finishing_) close();
+    if (finishing_) linger();
     return;
   }
   writing_ = true;
@@ -120,15 +120,21 @@ void NetPeer::finish(std::chrono::milliseconds limit) {
   onMessage_ = nullptr;
   onEnd_ = nullptr;
   onDrop_ = nullptr;
-  if (!writing_) {
-    close();
-    return;
-  }
   finishing_ = true;
   handshake_.expires_after(limit);
   handshake_.async_wait([self = shared_from_this()](const asio::error_code& error) {
     if (!error) self->close();
   });
+  if (!writing_) linger();
+}
+
+// Everything is written: the peer is told no more comes, and what it still
+// sends is read and dropped until it closes too (or the time is up). Closing
+// at once, with its data unread here, would reset the connection, and the
+// peer could lose the last messages it had not read yet.
+void NetPeer::linger() {
+  asio::error_code ignored;
+  socket_.shutdown(asio::ip::tcp::socket::shutdown_send, ignored);
 }
 
 }  // namespace lx

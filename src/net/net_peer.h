@@ -51,8 +51,10 @@ class NetPeer : public std::enable_shared_from_this<NetPeer> {
   void send(std::string frame);
   // Closes the socket; the end handler is not called for a local close.
   void close();
-  // Closes once the queued frames are written (or after `limit`, for a
-  // peer that does not read); nothing more is handed on meanwhile.
+  // Once the queued frames are written, ends its side of the connection
+  // and closes when the peer has closed its side too (or after `limit`, for
+  // a peer that does not read or never closes); nothing more is handed on
+  // meanwhile.
   void finish(std::chrono::milliseconds limit);
   bool open() const { return open_; }
 
@@ -66,6 +68,7 @@ class NetPeer : public std::enable_shared_from_this<NetPeer> {
   void readMore();
   void received(size_t count);
   void writeNext();
+  void linger();
   void end(PeerEnd why);
 
   asio::ip::tcp::socket socket_;
@@ -78,7 +81,7 @@ class NetPeer : public std::enable_shared_from_this<NetPeer> {
   std::deque<std::string> outbound_;
   size_t queuedBytes_ = 0;
   bool writing_ = false;
-  bool finishing_ = false;  // closes when the queue is written
+  bool finishing_ = false;  // ends its side when the queue is written, closes when the peer does
   bool open_ = true;
   std::string remote_;
   std::string local_;
