@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -36,11 +37,19 @@ class SdlSoundTest : public ::testing::Test {
     fs::remove(output_);
   }
   // The largest sample magnitude the device has been given from `from` on.
+  // The device goes on writing while the test looks, much faster than real
+  // time: only the first 64 MB from `from` are read.
   int loudestFrom(size_t from) {
+    constexpr size_t kMostBytesRead = 64u << 20;
+    from &= ~size_t{1};
+    const size_t size = written();
+    std::vector<char> bytes(size > from ? std::min(size - from, kMostBytesRead) : 0);
     std::ifstream in(output_, std::ios::binary);
-    std::vector<char> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    in.seekg(static_cast<std::streamoff>(from));
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<size_t>(std::max<std::streamsize>(in.gcount(), 0)));
     int loudest = 0;
-    for (size_t i = from & ~size_t{1}; i + 1 < bytes.size(); i += 2) {
+    for (size_t i = 0; i + 1 < bytes.size(); i += 2) {
       const int16_t sample =
           static_cast<int16_t>((static_cast<uint8_t>(bytes[i + 1]) << 8) | static_cast<uint8_t>(bytes[i]));
       loudest = std::max(loudest, std::abs(static_cast<int>(sample)));
