@@ -13,7 +13,7 @@
 #include "platform/platform.h"
 #include "prims/global_primitives.h"
 #include "support/logo_session.h"
-#include "values/reader.h"
+#include "support/process_start.h"
 
 namespace lx::testing {
 
@@ -56,13 +56,7 @@ void SoundWorld::run(const std::string& text) {
 }
 
 std::shared_ptr<tLogoprocess> SoundWorld::start(const std::string& name, const std::string& text) {
-  InterpreterLockScope locked;
-  ProcessStart start;
-  start.name = name;
-  start.object = Value(mainObject());
-  start.sink = sink;
-  start.list = readList(text);
-  return tLogoprocess::start(std::make_shared<tLogoprocess>(std::move(start)));
+  return startTextProcess(Value(mainObject()), name, text, sink);
 }
 
 bool SoundWorld::eventually(const std::function<bool()>& condition, int limitMs) {

@@ -16,6 +16,7 @@
 #include "objects/object_world.h"
 #include "prims/global_primitives.h"
 #include "support/logo_session.h"
+#include "support/process_start.h"
 #include "values/reader.h"
 
 namespace lx::testing {
@@ -70,13 +71,7 @@ void ProcessTest::run(const std::string& text) {
 }
 
 std::shared_ptr<tLogoprocess> ProcessTest::start(const std::string& name, const std::string& text) {
-  InterpreterLockScope locked;
-  ProcessStart start;
-  start.name = name;
-  start.object = Value(mainObject());
-  start.sink = sink;
-  start.list = readList(text);
-  return tLogoprocess::start(std::make_shared<tLogoprocess>(std::move(start)));
+  return startTextProcess(Value(mainObject()), name, text, sink);
 }
 
 errorConst ProcessTest::runHere(const std::string& text) {
