@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "interp/process_waits.h"
+#include "media/media_players.h"
 #include "media/midi_channels.h"
 #include "platform/clock.h"
 #include "platform/platform.h"
@@ -79,6 +80,8 @@ void sendChannelSetup(int channel, int instrument) {
 }
 
 MidiPlayer::MidiPlayer(std::atomic<bool>& stopPlay) : stopPlay_(stopPlay) {
+  // A media file of the MIDI kind gives the device back to the melodies.
+  if (!midiDeviceOpen()) stopMediaOfKind(MediaKind::Midi);
   std::lock_guard lock(players().mutex);
   stopPlay_ = false;
   ++players().active;

@@ -10,6 +10,7 @@
 #include "interp/thread_state.h"
 #include "lang/dictionary_table.h"
 #include "media/instrument_names.h"
+#include "media/media_primitives.h"
 #include "media/melody.h"
 #include "media/midi_device.h"
 #include "media/wave_player.h"
@@ -151,6 +152,7 @@ void registerSoundPrimitives(tLogoTab& table) {
   registerPrimitive<tMainPasProcDescNp<1>>(table, "rest", false, rest);
   registerPrimitive<tMainPasProcDescNp<1>>(table, "setinstrument", false, setInstrument);
   registerPrimitive<tMainPasProcDesc>(table, "playwave", false, 1u, playWave);
+  registerMediaFilePrimitives(table);
 }
 
 }  // namespace lx

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "core/control_exceptions.h"
+#include "core/logo_exception.h"
 #include "interp/process_waits.h"
 #include "interp/thread_state.h"
 #include "media/media_files.h"
@@ -27,6 +28,11 @@ std::string withWaveExtension(const std::string& name) {
   return name + ".WAV";
 }
 
+// A file the wave player cannot play: damaged, or no sound at all.
+[[noreturn]] void refuse(const std::filesystem::path& path) {
+  throw eLogoException::withWord(erMCI, "can't play " + path.filename().string());
+}
+
 std::filesystem::path prepare(const std::string& name) {
   const std::filesystem::path path = mediaFilePath(withWaveExtension(name));
   stopMediaOfKind(MediaKind::Wave);
@@ -41,7 +47,7 @@ void playWaveToEnd(const std::string& name) {
   if (!out) return;
   // Shared with the callback, which may come after this wait was stopped.
   auto ended = std::make_shared<std::atomic<bool>>(false);
-  out->playWave(path, [ended] { changeAndNotify([&] { *ended = true; }); });
+  if (!out->playWave(path, [ended] { changeAndNotify([&] { *ended = true; }); })) refuse(path);
   ProcessControl* self = hasThreadState() ? threadState().control : nullptr;
   if (waitReleased(self, [&] { return ended->load(); }) == WaitEnd::Stopped) {
     out->stopWave();
@@ -51,7 +57,8 @@ void playWaveToEnd(const std::string& name) {
 
 void startWave(const std::string& name) {
   const std::filesystem::path path = prepare(name);
-  if (SoundOutput* out = output()) out->playWave(path, {});
+  SoundOutput* out = output();
+  if (out && !out->playWave(path, {})) refuse(path);
 }
 
 void stopWaves() {

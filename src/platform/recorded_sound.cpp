@@ -6,6 +6,8 @@
 #include <iterator>
 
 #include "platform/clock.h"
+#include "platform/media_file_probe.h"
+#include "platform/recorded_media_track.h"
 
 namespace lx {
 
@@ -57,7 +59,8 @@ std::vector<uint8_t> fileBytes(const std::filesystem::path& file, size_t limit) 
 
 }  // namespace
 
-void RecordedSound::playWave(const std::filesystem::path& file, std::function<void()> finished) {
+bool RecordedSound::playWave(const std::filesystem::path& file, std::function<void()> finished) {
+  if (!probeMediaFile(file).error.empty()) return false;
   // Read before the lock: other threads record meanwhile.
   std::vector<uint8_t> data = fileBytes(file, kMaxRecordedWave);
   {
@@ -66,11 +69,29 @@ void RecordedSound::playWave(const std::filesystem::path& file, std::function<vo
     events_.back().data = std::move(data);
   }
   if (finished) ui_.post(std::move(finished), TaskKind::HandOver);
+  return true;
 }
 
 void RecordedSound::stopWave() {
   std::lock_guard lock(mutex_);
   record(SoundEvent::Kind::WaveStopped);
+}
+
+std::unique_ptr<MediaTrack> RecordedSound::openMedia(const std::filesystem::path& file, std::string& error) {
+  const MediaProbe probe = probeMediaFile(file);
+  if (!probe.error.empty()) {
+    error = probe.error;
+    return nullptr;
+  }
+  return std::make_unique<RecordedMediaTrack>(*this, file, probe.lengthMs);
+}
+
+void RecordedSound::recordMedia(SoundEvent::Kind kind, const std::filesystem::path& file, int64_t position,
+                                int64_t until) {
+  std::lock_guard lock(mutex_);
+  record(kind, {}, file);
+  events_.back().position = position;
+  events_.back().until = until;
 }
 
 std::vector<SoundEvent> RecordedSound::events() const {

@@ -13,12 +13,27 @@
 namespace lx {
 
 struct SoundEvent {
-  enum class Kind { MidiOpened, MidiClosed, Midi, WaveStarted, WaveStopped };
+  enum class Kind {
+    MidiOpened,
+    MidiClosed,
+    Midi,
+    WaveStarted,
+    WaveStopped,
+    // A media track: opened (position: its length), played (from position
+    // to `until`), stopped, moved to a position, closed.
+    MediaOpened,
+    MediaPlayed,
+    MediaStopped,
+    MediaSought,
+    MediaClosed
+  };
   Kind kind = Kind::Midi;
   uint64_t tick = 0;           // tickCount() when it happened
   MidiMessage midi;            // for Midi
-  std::filesystem::path file;  // for WaveStarted
+  std::filesystem::path file;  // for WaveStarted and the media events
   std::vector<uint8_t> data;   // for WaveStarted: the file's bytes as they were played
+  int64_t position = 0;        // for the media events, in milliseconds
+  int64_t until = 0;           // for MediaPlayed: where it stops by itself
 };
 
 // One note as it sounded: a note-on paired with the note-off of the same
@@ -45,9 +60,14 @@ class RecordedSound final : public SoundOutput {
   void sendMidi(const MidiMessage& message) override;
   // A recorded wave takes no time: it is recorded as started, with the
   // file's bytes (up to kMaxRecordedWave), and its `finished` callback is
-  // posted at once.
-  void playWave(const std::filesystem::path& file, std::function<void()> finished) override;
+  // posted at once. A file whose headers are not a sound's is refused.
+  bool playWave(const std::filesystem::path& file, std::function<void()> finished) override;
   void stopWave() override;
+  // Opens a file whose headers tell its length (platform/media_file_probe.h).
+  std::unique_ptr<MediaTrack> openMedia(const std::filesystem::path& file, std::string& error) override;
+  // Written by the recorded media tracks.
+  void recordMedia(SoundEvent::Kind kind, const std::filesystem::path& file, int64_t position,
+                   int64_t until = 0);
 
   // The events so far, oldest first. Any thread.
   std::vector<SoundEvent> events() const;

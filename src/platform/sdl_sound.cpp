@@ -10,6 +10,9 @@
 #include <cstdlib>
 #include <vector>
 
+#include "platform/media_file_probe.h"
+#include "platform/sdl_media_track.h"
+
 namespace lx {
 namespace {
 
@@ -137,15 +140,15 @@ void SdlSound::freeWave() {
   if (wave_) Mix_FreeChunk(std::exchange(wave_, nullptr));
 }
 
-void SdlSound::playWave(const std::filesystem::path& file, std::function<void()> finished) {
+bool SdlSound::playWave(const std::filesystem::path& file, std::function<void()> finished) {
   stopWave();
   std::lock_guard lock(mutex_);
-  if (!openDevice()) return;
+  if (!openDevice()) return false;
   freeWave();
   wave_ = Mix_LoadWAV(file.c_str());
   if (!wave_) {
     error_ = Mix_GetError();
-    return;
+    return false;
   }
   {
     std::lock_guard ending(finishedMutex_);
@@ -155,7 +158,9 @@ void SdlSound::playWave(const std::filesystem::path& file, std::function<void()>
     error_ = Mix_GetError();
     std::lock_guard ending(finishedMutex_);
     finished_ = nullptr;
+    return false;
   }
+  return true;
 }
 
 void SdlSound::stopWave() {
@@ -180,6 +185,25 @@ void SdlSound::waveEnded(int channel) {
     sound->finished_ = nullptr;
   }
   if (finished) sound->ui_.post(std::move(finished), TaskKind::HandOver);
+}
+
+std::unique_ptr<MediaTrack> SdlSound::openMedia(const std::filesystem::path& file, std::string& error) {
+  const MediaProbe probe = probeMediaFile(file);
+  std::lock_guard lock(mutex_);
+  if (!openDevice()) {
+    error = error_;
+    return nullptr;
+  }
+  // MIDI files are played by the mixer's own synthesizer, with our font.
+  Mix_SetSoundFonts(soundFontPath().c_str());
+  Mix_Music* music = Mix_LoadMUS(file.c_str());
+  if (!music) {
+    error = Mix_GetError();
+    return nullptr;
+  }
+  const double seconds = Mix_MusicDuration(music);
+  const int64_t length = seconds > 0 ? static_cast<int64_t>(seconds * 1000) : probe.lengthMs;
+  return std::make_unique<SdlMediaTrack>(music, length);
 }
 
 std::string SdlSound::lastError() const {

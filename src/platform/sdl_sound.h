@@ -34,8 +34,11 @@ class SdlSound final : public SoundOutput {
   void closeMidi() override;
   bool midiOpen() const override;
   void sendMidi(const MidiMessage& message) override;
-  void playWave(const std::filesystem::path& file, std::function<void()> finished) override;
+  bool playWave(const std::filesystem::path& file, std::function<void()> finished) override;
   void stopWave() override;
+  // Loads the file as SDL_mixer music; its length from the decoder, or
+  // from the file's headers where the decoder cannot tell (MIDI files).
+  std::unique_ptr<MediaTrack> openMedia(const std::filesystem::path& file, std::string& error) override;
 
   // Why the device or the synthesizer could not be opened; empty when all went well.
   std::string lastError() const;

@@ -1,5 +1,5 @@
 // The sound devices the system plays through: one MIDI output that takes
-// short messages, and a wave player. A windowed backend plays them; headless
+// short messages, a wave player, and media files opened as tracks. A windowed backend plays them; headless
 // they are recorded (RecordedSound). Each output guards its own state, so
 // the sound code calls them from the Logo process that plays: a note needs
 // no hand-over to the user-interface thread.
@@ -8,6 +8,10 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <memory>
+#include <string>
+
+#include "platform/media_track.h"
 
 namespace lx {
 
@@ -51,8 +55,12 @@ class SoundOutput {
   // played to its end, not when it was stopped or could not be played. It
   // is queued with the hand-overs, which the loop serves even while it
   // waits for a process: the process may be the one waiting for the end.
-  virtual void playWave(const std::filesystem::path& file, std::function<void()> finished) = 0;
+  // False, and `finished` dropped, when the file cannot be played.
+  virtual bool playWave(const std::filesystem::path& file, std::function<void()> finished) = 0;
   virtual void stopWave() = 0;
+  // Opens a media file (wave, MIDI, Ogg, MP3) to play as a track; null,
+  // with the reason in `error`, when it cannot be played.
+  virtual std::unique_ptr<MediaTrack> openMedia(const std::filesystem::path& file, std::string& error) = 0;
 };
 
 }  // namespace lx

@@ -14,7 +14,9 @@
 namespace lx {
 namespace {
 
+using testing::quoted;
 using testing::SoundWorld;
+using testing::writeWave;
 using Notes = std::vector<RecordedNote>;
 
 class Sound : public SoundWorld {
@@ -166,27 +168,6 @@ TEST_F(Sound, BadInputIsRefusedWithTheErrorsOfSound) {
             (std::vector<int>{erBadValue, erBadValue, erBadValue, erBadValue, erBadValue, erMinMax, erMinMax,
                               erMinMax, erMinMax, erMinMax, erMinMax, erBadValue, erBadValue}));
   EXPECT_TRUE(notes().empty());
-}
-
-// A wave file of silence: a canonical 8-bit mono header and its samples.
-std::string writeWave(const std::string& name, int samples) {
-  const std::string path = ::testing::TempDir() + name;
-  std::ofstream out(path, std::ios::binary);
-  auto u32 = [&](uint32_t v) { out.write(reinterpret_cast<const char*>(&v), 4); };
-  auto u16 = [&](uint16_t v) { out.write(reinterpret_cast<const char*>(&v), 2); };
-  out << "RIFF";
-  u32(36 + samples);
-  out << "WAVEfmt ";
-  u32(16), u16(1), u16(1), u32(8000), u32(8000), u16(1), u16(8);
-  out << "data";
-  u32(samples);
-  for (int i = 0; i < samples; ++i) out.put(static_cast<char>(i % 2 ? 0x90 : 0x70));
-  return path;
-}
-
-// A file name as a quoted Logo word: bars keep the slashes in it.
-std::string quoted(const std::string& path) {
-  return "\"|" + path + "|";
 }
 
 TEST_F(Sound, PlaywaveRecordsTheWaveDataInTurnAndStopsOnEmpty) {

@@ -1,6 +1,8 @@
 // The world of sound tests.
 #include "sound_world.h"
 
+#include <fstream>
+
 #include "interp/process_list.h"
 #include "interp/scheduler.h"
 #include "interp/value_class_tables.h"
@@ -26,6 +28,25 @@ void SoundErrorSink::showError(const std::exception& error) {
 std::vector<int> SoundErrorSink::codes() {
   std::lock_guard lock(mutex_);
   return codes_;
+}
+
+std::string writeWave(const std::string& name, int samples) {
+  const std::string path = ::testing::TempDir() + name;
+  std::ofstream out(path, std::ios::binary);
+  auto u32 = [&](uint32_t v) { out.write(reinterpret_cast<const char*>(&v), 4); };
+  auto u16 = [&](uint16_t v) { out.write(reinterpret_cast<const char*>(&v), 2); };
+  out << "RIFF";
+  u32(36 + samples);
+  out << "WAVEfmt ";
+  u32(16), u16(1), u16(1), u32(8000), u32(8000), u16(1), u16(8);
+  out << "data";
+  u32(samples);
+  for (int i = 0; i < samples; ++i) out.put(static_cast<char>(i % 2 ? 0x90 : 0x70));
+  return path;
+}
+
+std::string quoted(const std::string& path) {
+  return "\"|" + path + "|";
 }
 
 SoundWorld::SoundWorld() {

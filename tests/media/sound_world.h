@@ -27,6 +27,12 @@ class SoundErrorSink : public tdefaultcommander {
   std::vector<int> codes_;
 };
 
+// Writes a wave file of silence into the test's folder: 8-bit mono at
+// 8000 samples a second, so 8000 samples last a second. Gives its path.
+std::string writeWave(const std::string& name, int samples);
+// A file name as a quoted Logo word: bars keep the slashes in it.
+std::string quoted(const std::string& path);
+
 class SoundWorld : public ::testing::Test {
  protected:
   SoundWorld();
