@@ -3,6 +3,7 @@
 
 #include <SDL.h>
 #include <SDL_mixer.h>
+#include <alsa/error.h>
 #include <fluidsynth.h>
 
 #include <algorithm>
@@ -25,6 +26,11 @@ std::atomic<SdlSound*> waveOwner{nullptr};
 // Quiet FluidSynth's own messages: a failure is reported through lastError.
 void ignoreLog(int, const char*, void*) {}
 
+// Quiet the ALSA library, which SDL loads to look for sound cards: on a
+// machine without one it writes a line to the console for every card it
+// cannot find. A device that cannot be opened is reported through lastError.
+void ignoreAlsa(const char*, int, const char*, int, const char*, ...) {}
+
 }  // namespace
 
 std::filesystem::path soundFontPath() {
@@ -33,6 +39,7 @@ std::filesystem::path soundFontPath() {
 }
 
 SdlSound::SdlSound(UiThread& ui) : ui_(ui) {
+  snd_lib_error_set_handler(ignoreAlsa);
   for (int level = FLUID_PANIC; level < LAST_LOG_LEVEL; ++level)
     fluid_set_log_function(level, ignoreLog, nullptr);
 }

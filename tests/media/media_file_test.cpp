@@ -135,7 +135,7 @@ TEST_F(Media, AWaveFileStopsTheMediaFileOfTheWaveKind) {
   EXPECT_TRUE(errors().empty());
 }
 
-TEST_F(Media, MidiAndOggFilesTellTheirLengthFromTheirHeaders) {
+TEST_F(Media, AMidiFileTellsItsLengthFromItsTempo) {
   // One track: tempo 60 beats a minute, a note of two beats of 480 ticks.
   const std::string track("\x00\xFF\x51\x03\x0F\x42\x40\x00\x90\x3C\x64\x87\x40\x80\x3C\x00\x00\xFF\x2F\x00",
                           20);

@@ -127,8 +127,41 @@ TEST_F(SdlSoundTest, AWavePlaysToItsEndAndTellsTheUserInterfaceThread) {
   sound.stopWave();
   ui.runFor(std::chrono::milliseconds(50));
   EXPECT_FALSE(stoppedEnd);
-  sound.playWave(wave.string() + ".missing", {});
+  EXPECT_FALSE(sound.playWave(wave.string() + ".missing", {}));
   EXPECT_FALSE(sound.lastError().empty());
+  fs::remove(wave);
+}
+
+// The same tone as a media track: the decoder knows its length, it plays
+// into the device, and stops by itself at its end.
+TEST_F(SdlSoundTest, AMediaTrackPlaysIntoTheDeviceAndStopsAtItsEnd) {
+  const fs::path wave = fs::path(::testing::TempDir()) / ("lx-track-" + std::to_string(getpid()) + ".wav");
+  {
+    std::ofstream out(wave, std::ios::binary);
+    auto u32 = [&](uint32_t v) { out.write(reinterpret_cast<const char*>(&v), 4); };
+    auto u16 = [&](uint16_t v) { out.write(reinterpret_cast<const char*>(&v), 2); };
+    const uint32_t samples = 22050;
+    out << "RIFF";
+    u32(36 + samples * 2);
+    out << "WAVEfmt ";
+    u32(16), u16(1), u16(1), u32(44100), u32(88200), u16(2), u16(16);
+    out << "data";
+    u32(samples * 2);
+    for (uint32_t i = 0; i < samples; ++i) u16(static_cast<uint16_t>(i % 40 < 20 ? 12000 : -12000));
+  }
+  UiThread ui;
+  SdlSound sound(ui);
+  std::string why;
+  std::unique_ptr<MediaTrack> track = sound.openMedia(wave, why);
+  ASSERT_TRUE(track) << why;
+  EXPECT_EQ(track->lengthMs(), 500);
+  track->play(-1);
+  EXPECT_TRUE(track->playing());
+  EXPECT_TRUE(until(ui, [&] { return !track->playing(); }));
+  EXPECT_GT(loudestFrom(0), 5000);
+  track.reset();
+  EXPECT_FALSE(sound.openMedia(wave.string() + ".missing", why));
+  EXPECT_FALSE(why.empty());
   fs::remove(wave);
 }
 
