@@ -11,6 +11,7 @@
 #include "app/console_lines.h"
 #include "app/console_page.h"
 #include "app/language_restart.h"
+#include "app/media_lookup.h"
 #include "app/logo_world.h"
 #include "app/run_end.h"
 #include "app/terminal_output.h"
@@ -241,6 +242,7 @@ int runConsoleWith(const CommandLine& options, ConsoleIo& io) {
   });
   uiThread().runUntil([&] { return finished.load(); });
   logo.join();
+  endMediaFiles();
   if (ownPlatform) stopPlatform();
   return status;
 }

@@ -12,6 +12,7 @@
 #include "core/logo_exception.h"
 #include "lang/name_comparison.h"
 #include "media/media_files.h"
+#include "media/media_players.h"
 #include "media/sound_primitives.h"
 
 namespace lx {
@@ -79,6 +80,11 @@ fs::path lookUpMediaFile(const std::string& name) {
 void removeMediaCopies() {
   std::lock_guard lock(copies().mutex);
   copies().removeAll();
+}
+
+void endMediaFiles() {
+  closeAllMediaDevices();
+  removeMediaCopies();
 }
 
 void registerMediaPrimitives(tLogoTab& table) {

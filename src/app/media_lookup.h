@@ -17,5 +17,8 @@ void registerMediaPrimitives(tLogoTab& table);
 std::filesystem::path lookUpMediaFile(const std::string& name);
 // Removes the temporary copies made so far (also done at program end).
 void removeMediaCopies();
+// Closes the media files still open, before the sound output they play on
+// goes away with the platform, and removes the temporary copies.
+void endMediaFiles();
 
 }  // namespace lx

@@ -7,6 +7,7 @@
 
 #include "app/console_page.h"
 #include "app/logo_world.h"
+#include "app/media_lookup.h"
 #include "app/named_file.h"
 #include "app/package.h"
 #include "app/project_primitives.h"
@@ -165,6 +166,7 @@ int playProject(const CommandLine& options, const std::string& projectName) {
   });
   uiThread().runUntil([&] { return finished.load(); });
   logo.join();
+  endMediaFiles();
   if (ownPlatform) stopPlatform();
   return status;
 }
