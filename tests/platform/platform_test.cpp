@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <fstream>
 #include <map>
 #include <string>
 #include <thread>
@@ -104,7 +105,13 @@ TEST_F(HeadlessPlatformTest, SoundIsRecordedAsTimedEvents) {
   sound.sendMidi(MidiMessage::noteOff(2, 73));
   sound.closeMidi();
   bool finished = false;
-  sound.playWave("bell.wav", [&] { finished = uiThread().isCurrent(); });
+  // A wave of one sample: 8-bit mono, its header and its data chunk.
+  const std::string bell = ::testing::TempDir() + "bell.wav";
+  std::ofstream(bell, std::ios::binary) << std::string("RIFF\x25\0\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0"
+                                                       "\x40\x1F\0\0\x40\x1F\0\0\x01\0\x08\0data\x01\0\0\0\x80",
+                                                       45);
+  EXPECT_FALSE(sound.playWave(bell + ".missing", {}));  // refused, not recorded
+  EXPECT_TRUE(sound.playWave(bell, [&] { finished = uiThread().isCurrent(); }));
   sound.stopWave();
 
   const auto events = headless().recordedSound().events();
@@ -116,7 +123,7 @@ TEST_F(HeadlessPlatformTest, SoundIsRecordedAsTimedEvents) {
   EXPECT_EQ(events[3].midi, (MidiMessage{0x82, 73, 0}));
   EXPECT_EQ(events[4].kind, Kind::MidiClosed);
   EXPECT_EQ(events[5].kind, Kind::WaveStarted);
-  EXPECT_EQ(events[5].file, "bell.wav");
+  EXPECT_EQ(events[5].file, bell);
   EXPECT_EQ(events[6].kind, Kind::WaveStopped);
   for (size_t i = 1; i < events.size(); ++i) EXPECT_LE(events[i - 1].tick, events[i].tick);
   EXPECT_FALSE(finished);
