@@ -13,6 +13,7 @@
 #include "lang/name_comparison.h"
 #include "media/media_files.h"
 #include "media/media_players.h"
+#include "media/player_windows.h"
 #include "media/sound_primitives.h"
 
 namespace lx {
@@ -83,6 +84,7 @@ void removeMediaCopies() {
 }
 
 void endMediaFiles() {
+  closeAllPlayerWindows();
   closeAllMediaDevices();
   removeMediaCopies();
 }

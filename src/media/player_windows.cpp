@@ -4,11 +4,13 @@
 #include <algorithm>
 #include <map>
 #include <mutex>
+#include <vector>
 
 #include "core/logo_exception.h"
 #include "lang/name_comparison.h"
 #include "media/mci_commands.h"
 #include "media/media_players.h"
+#include "media/player_panel.h"
 #include "values/list.h"
 
 namespace lx {
@@ -17,6 +19,7 @@ namespace {
 struct Player {
   int number = 0;
   PlayerStyle style;
+  std::shared_ptr<PlatformWindow> window;  // dropped on the user-interface thread
 };
 
 struct Players {
@@ -92,20 +95,48 @@ PlayerStyle readPlayerStyle(const Value& style) {
 int openPlayerWindow(const std::string& alias, const Value& style, const std::string& file) {
   const PlayerStyle read = readPlayerStyle(style);
   runMciCommand("open \"" + file + "\" alias " + alias);
+  std::shared_ptr<PlatformWindow> window;
+  try {
+    window = makePlayerPanel(alias, file, read);
+  } catch (...) {
+    closeMediaDevice(alias);
+    throw;
+  }
   std::lock_guard lock(players().mutex);
   Player& player = players().byAlias[lowerCase(alias)];
   player.number = ++players().counter;
   player.style = read;
+  player.window = std::move(window);
   return player.number;
 }
 
 bool closePlayerWindow(const std::string& alias) {
+  std::shared_ptr<PlatformWindow> window;
   {
     std::lock_guard lock(players().mutex);
-    if (players().byAlias.erase(lowerCase(alias)) == 0) return false;
+    const auto found = players().byAlias.find(lowerCase(alias));
+    if (found == players().byAlias.end()) return false;
+    window = std::move(found->second.window);
+    players().byAlias.erase(found);
   }
+  dropPlayerPanel(std::move(window));
   closeMediaDevice(alias);
   return true;
+}
+
+void closeAllPlayerWindows() {
+  std::vector<std::string> aliases;
+  {
+    std::lock_guard lock(players().mutex);
+    for (const auto& [alias, player] : players().byAlias) aliases.push_back(alias);
+  }
+  for (const std::string& alias : aliases) closePlayerWindow(alias);
+}
+
+std::shared_ptr<PlatformWindow> playerWindowOf(const std::string& alias) {
+  std::lock_guard lock(players().mutex);
+  const auto found = players().byAlias.find(lowerCase(alias));
+  return found == players().byAlias.end() ? nullptr : found->second.window;
 }
 
 bool playerStyleOf(const std::string& alias, PlayerStyle& style) {

@@ -1,14 +1,17 @@
 // The players `openvideo` makes from a style list: a media file opened
-// under an alias, with the window style, the control buttons and the
-// rectangle the style list asks for. The player has no picture of its
-// own: the window is a record of its place, and the file's sound plays.
+// under an alias, shown in a window of its own (player_panel.h) at the
+// rectangle the style list asks for, with the control buttons when asked.
+// The file's sound plays; video pictures are not decoded.
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "core/value.h"
 
 namespace lx {
+
+class PlatformWindow;
 
 struct PlayerStyle {
   enum class Kind { Child, ChildBorder, ChildCaption, Overlapped, Sizeable, Full, Bits };
@@ -30,7 +33,11 @@ PlayerStyle readPlayerStyle(const Value& style);
 int openPlayerWindow(const std::string& alias, const Value& style, const std::string& file);
 // Closes the player of that alias and its file; false when there is none.
 bool closePlayerWindow(const std::string& alias);
+// Closes every player and its window (the program ends).
+void closeAllPlayerWindows();
 // The style of the player of that alias, when there is one.
 bool playerStyleOf(const std::string& alias, PlayerStyle& style);
+// The window of the player of that alias; null when there is none.
+std::shared_ptr<PlatformWindow> playerWindowOf(const std::string& alias);
 
 }  // namespace lx

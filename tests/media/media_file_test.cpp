@@ -9,6 +9,7 @@
 #include "media/player_windows.h"
 #include "platform/clock.h"
 #include "platform/platform.h"
+#include "platform/platform_window.h"
 #include "sound_world.h"
 
 namespace lx {
@@ -184,6 +185,40 @@ TEST_F(Media, OpenvideoOpensABareDeviceOrAPlayerAndClosevideoClosesEither) {
   answer("openvideo \"odd [sideways] " + quoted(film));
   run("closevideo \"bare");
   EXPECT_EQ(errors(), (std::vector<int>{erBadValue, erMCI}));
+}
+
+// The player's window: a dark panel at the rectangle asked for, with a bar
+// of buttons whose clicks play, stop and rewind the file; closing the
+// window closes the player.
+TEST_F(Media, APlayerWindowShowsItsPanelAndItsButtonsDriveTheFile) {
+  const std::string film = writeWave("panel.wav", 8000);
+  answer("openvideo \"p [buttonsoverall 20 30 220 180] " + quoted(film));
+  std::shared_ptr<PlatformWindow> window = playerWindowOf("p");
+  ASSERT_TRUE(window);
+  EXPECT_EQ(window->clientWidth(), 200);
+  EXPECT_EQ(window->clientHeight(), 150);
+  auto click = [&](int x, int y) {
+    window->queueInput(MouseEvent{MouseAction::Down, x, y, MouseButton::Left});
+    window->queueInput(MouseEvent{MouseAction::Up, x, y, MouseButton::Left});
+    uiThread().runPending();
+  };
+  window->paintNow();
+  EXPECT_EQ(window->pixels().pixel(100, 40), 0x202020u);
+  EXPECT_EQ(window->pixels().pixel(2, 148), 0xE0E0E0u);
+  click(10, 140);  // play
+  EXPECT_EQ(answer("mci [status p mode]"), "playing");
+  advance(300);
+  click(50, 140);  // stop
+  EXPECT_EQ(answer("mci [status p position]"), "300");
+  click(90, 140);  // back to the start
+  EXPECT_EQ(answer("mci [status p position]"), "0");
+  window->requestClose();
+  EXPECT_TRUE(soon([&] {
+    uiThread().runPending();
+    return !playerWindowOf("p");
+  }));
+  run("mci [status p mode]");
+  EXPECT_EQ(errors(), std::vector<int>{erMCI});
 }
 
 }  // namespace
