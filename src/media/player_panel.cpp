@@ -13,8 +13,8 @@ namespace {
 constexpr Rgb kPanel = 0x202020;
 constexpr Rgb kBar = 0xE0E0E0;
 constexpr Rgb kButton = 0xA0A0A0;
-constexpr int kDefaultWidth = 320;
-constexpr int kDefaultHeight = 240;
+constexpr int kPanelWidth = 320;
+constexpr int kPanelHeight = 240;
 const char* const kButtonCommands[] = {"play", "stop", "seek"};
 
 PixelRect buttonRect(int index, int height) {
@@ -48,8 +48,8 @@ WindowParams paramsOf(const std::string& title, const PlayerStyle& style) {
   params.title = title;
   params.x = style.left;
   params.y = style.top;
-  params.width = style.right > style.left ? style.right - style.left : kDefaultWidth;
-  params.height = style.bottom > style.top ? style.bottom - style.top : kDefaultHeight;
+  params.width = style.right > style.left ? style.right - style.left : kPanelWidth;
+  params.height = style.bottom > style.top ? style.bottom - style.top : kPanelHeight;
   return params;
 }
 
