@@ -2,9 +2,14 @@
 #include "app/net_object_text.h"
 
 #include "app/project_loader.h"
+#include "app/project_text_splitter.h"
 #include "app/project_text_writer.h"
+#include "lang/dictionary.h"
+#include "lang/name_comparison.h"
 #include "objects/main_object.h"
 #include "objects/object_addressing.h"
+#include "values/list.h"
+#include "values/reader.h"
 
 namespace lx {
 namespace {
@@ -47,9 +52,42 @@ std::string placedIn(const std::string& text, const std::string& prefix) {
   return text;
 }
 
-void recreate(const std::string& text, const Value& container) {
+// Whether a line only makes an object: `.new.` or `newclass` (run as some
+// object or not) with inputs that are written out, a quoted word or a list.
+// Such a line's entries are data; the object's procedures and handlers run
+// only when the receiving project calls them.
+bool makesObject(const std::string& line) {
+  try {
+    const Ref<tLogoList> words = readList(line, ReadMode::Sequence, OpenBrackets::CloseAtEnd);
+    auto word = words->begin();
+    if (word == words->end() || !(*word)->isWord()) return false;
+    const std::string command = (*word)->wordText();
+    const std::string called = command.substr(command.rfind('\'') + 1);
+    if (!namesEqual(called, localName(".new.")) && !namesEqual(called, localName("newclass"))) return false;
+    for (++word; word != words->end(); ++word) {
+      const Value& input = *word;
+      if (!input->isList() && !(input->isWord() && input->wordText().rfind('"', 0) == 0)) return false;
+    }
+    return true;
+  } catch (const std::exception&) {
+    return false;
+  }
+}
+
+// A received text without run permission: the lines that make objects,
+// and nothing that would run a stranger's instructions or define
+// procedures of the receiving project.
+std::string objectLinesOf(const std::string& text) {
+  std::string kept;
+  for (const ProjectInstruction& instruction : splitProjectText(text))
+    if (instruction.kind == ProjectInstruction::Line && makesObject(instruction.text))
+      kept += instruction.text + "\r\n\r\n";
+  return kept;
+}
+
+void recreate(const std::string& text, const Value& container, bool runAllowed) {
   ProjectLoad load;
-  load.text = placedIn(text, containerPrefix(container));
+  load.text = placedIn(runAllowed ? text : objectLinesOf(text), containerPrefix(container));
   loadProjectText(load);
 }
 

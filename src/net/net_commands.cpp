@@ -121,7 +121,7 @@ Value receiveObject(tmultiobject& self, tLogoStack& stack, int) {
   tLogoNet& net = netSelf(self);
   if (!container->isList() && !asObject(container)) throw eLogoException(erExpectList, container);
   if (net.objectBytes.empty()) return nullptr;
-  recreateObjectFromNet(net.objectBytes, container);
+  recreateObjectFromNet(net.objectBytes, container, net.runEnabled);
   return nullptr;
 }
 
