@@ -3,6 +3,7 @@
 
 #include "app/console_page.h"
 #include "app/media_lookup.h"
+#include "app/net_object_text.h"
 #include "app/option_primitives.h"
 #include "app/path_primitives.h"
 #include "app/picture_files.h"
@@ -41,7 +42,7 @@ bool buildLogoWorld(const std::string& language) {
   });
   registerGraphicsClasses(main);
   registerControlClasses(main);
-  registerNetClasses(main);
+  registerNetClasses(main, netObjectText());
   markSystemObjectsMade();
   return true;
 }

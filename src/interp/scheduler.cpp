@@ -17,6 +17,18 @@ bool onUiThread() {
   return startedPlatform() && uiThread().isCurrent();
 }
 
+// How often the user-interface thread looks at the lock again while it
+// serves hand-overs in between. The holder hands over within a slice; a
+// nap as long as the slice would make every event the thread raises (a
+// click, a received message) wait two slices instead of one.
+constexpr std::chrono::microseconds kUiLockPoll{100};
+
+void serveHandOversBriefly() {
+  const auto end = std::chrono::steady_clock::now() + kUiLockPoll;
+  uiThread().runUntil([end] { return std::chrono::steady_clock::now() >= end; }, clockNow() + kUiLockPoll,
+                      Serve::HandOvers);
+}
+
 }  // namespace
 
 bool isAllowedMove(ProcessPhase from, ProcessPhase to) {
@@ -83,7 +95,7 @@ Scheduler::~Scheduler() = default;
 
 void Scheduler::take(LockToken& token) {
   if (onUiThread()) {
-    lock_.lock(token, [] { uiThread().runFor(std::chrono::milliseconds(1), Serve::HandOvers); });
+    lock_.lock(token, serveHandOversBriefly);
   } else {
     lock_.lock(token);
   }

@@ -12,6 +12,7 @@
 #include "net/net_delivery.h"
 #include "net/net_object.h"
 #include "objects/object_accessors.h"
+#include "objects/object_addressing.h"
 #include "net/net_object_transfer.h"
 #include "values/list.h"
 #include "values/list_builder.h"
@@ -99,9 +100,11 @@ Value sendObject(tmultiobject& self, tLogoStack& stack, int) {
   const Value object = stack.take();
   const Value recipients = stack.take();
   tLogoNet& net = connectedSelf(self);
-  tmultiobject* sent = asObject(object);
-  if (!sent) throw eLogoException(erNoObject, object);
-  sendWith(net, recipients, {netkind::kObject, {}, describeObjectForNet(*sent)});
+  // The object itself or its name, as `ask` takes it (error 50 for a
+  // name that names none).
+  const tlogoobjectlist sent = object->isList() ? tlogoobjectlist{} : resolveAddress(object);
+  if (sent.size() != 1) throw eLogoException(erNoObject, object);
+  sendWith(net, recipients, {netkind::kObject, {}, describeObjectForNet(*sent.front())});
   return nullptr;
 }
 
@@ -118,7 +121,7 @@ Value receiveObject(tmultiobject& self, tLogoStack& stack, int) {
   tLogoNet& net = netSelf(self);
   if (!container->isList() && !asObject(container)) throw eLogoException(erExpectList, container);
   if (net.objectBytes.empty()) return nullptr;
-  recreateObjectFromNet(net.objectBytes, container);
+  recreateObjectFromNet(net.objectBytes, container, net.runEnabled);
   return nullptr;
 }
 

@@ -148,18 +148,32 @@ void postNetDelivery(std::shared_ptr<NetParams> params) {
   uiThread().post([params = std::move(params)] { deliverNet(params); });
 }
 
+// A round takes what it can under one hold of the interpreter lock: a
+// status, a message, then the status the message's arrival makes, and so
+// on. Waiting for the lock costs up to a slice of the running processes, so
+// a round with nothing to take (the round before took its work) does not
+// wait for it at all.
 void deliverNet(const std::shared_ptr<NetParams>& params) {
-  params->claimWake();
+  if (!params->claimWake()) return;
   InterpreterLockScope locked;
   tLogoNet* net = params->owner;
   if (!net || !net->alive()) {
     params->clearQueues();
     return;
   }
-  NetStatus status;
-  if (params->takeStatus(status)) showStatus(*net, status);
-  NetMessage message;
-  if (params->takeMessage(message)) receive(*net, message);
+  for (bool took = true; took;) {
+    took = false;
+    NetStatus status;
+    if (params->takeStatus(status)) {
+      showStatus(*net, status);
+      took = true;
+    }
+    NetMessage message;
+    if (params->takeMessage(message)) {
+      receive(*net, message);
+      took = true;
+    }
+  }
 }
 
 NetMessage valueMessage(const Value& value) {

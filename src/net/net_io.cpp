@@ -1,7 +1,10 @@
 // The I/O thread of the network objects.
 #include "net/net_io.h"
 
+#include <chrono>
+#include <condition_variable>
 #include <future>
+#include <mutex>
 #include <thread>
 
 #include <asio/executor_work_guard.hpp>
@@ -10,13 +13,29 @@
 namespace lx {
 namespace {
 
+// The longest the program's end waits for lingering connections; a peer
+// that neither reads nor closes cannot hold the program up for longer.
+constexpr std::chrono::seconds kDrainLimit{5};
+
 class NetIo {
  public:
   NetIo() : guard_(asio::make_work_guard(context_)), thread_([this] { run(); }) {}
+  // The program ends: the work posted so far (a last message, a disconnect)
+  // is done, and the connections closing meanwhile get their time to end.
   ~NetIo() {
+    drain();
     guard_.reset();
     context_.stop();
     thread_.join();
+  }
+
+  void lingerBegan() {
+    std::lock_guard lock(mutex_);
+    ++lingering_;
+  }
+  void lingerEnded() {
+    std::lock_guard lock(mutex_);
+    if (--lingering_ == 0) drained_.notify_all();
   }
 
   asio::io_context& context() { return context_; }
@@ -35,6 +54,19 @@ class NetIo {
     }
   }
 
+  void drain() {
+    if (std::this_thread::get_id() == thread_.get_id()) return;
+    auto posted = std::make_shared<std::promise<void>>();
+    asio::post(context_, [posted] { posted->set_value(); });
+    const auto until = std::chrono::steady_clock::now() + kDrainLimit;
+    if (posted->get_future().wait_until(until) != std::future_status::ready) return;
+    std::unique_lock lock(mutex_);
+    drained_.wait_until(lock, until, [this] { return lingering_ == 0; });
+  }
+
+  std::mutex mutex_;
+  std::condition_variable drained_;
+  int lingering_ = 0;  // guarded by mutex_
   asio::io_context context_;
   asio::executor_work_guard<asio::io_context::executor_type> guard_;
   std::thread thread_;
@@ -49,6 +81,14 @@ NetIo& netIo() {
 
 asio::io_context& netContext() {
   return netIo().context();
+}
+
+void lingerBegan() {
+  netIo().lingerBegan();
+}
+
+void lingerEnded() {
+  netIo().lingerEnded();
 }
 
 bool onNetThread() {

@@ -23,4 +23,11 @@ void runOnNet(const std::function<void()>& work);
 
 bool onNetThread();
 
+// Connections that are being closed gracefully (their last messages still
+// leaving) count themselves here, so that the program's end can wait for
+// them: the I/O thread ends with the program, and ending it first would cut
+// those messages off.
+void lingerBegan();
+void lingerEnded();
+
 }  // namespace lx

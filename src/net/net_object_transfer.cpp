@@ -16,8 +16,8 @@ std::string describeObjectForNet(tmultiobject& object) {
   return installed.describe ? installed.describe(object) : object.name;
 }
 
-void recreateObjectFromNet(const std::string& text, const Value& container) {
-  if (installed.recreate) installed.recreate(text, container);
+void recreateObjectFromNet(const std::string& text, const Value& container, bool runAllowed) {
+  if (installed.recreate) installed.recreate(text, container, runAllowed);
 }
 
 }  // namespace lx

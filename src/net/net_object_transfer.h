@@ -14,13 +14,14 @@ namespace lx {
 struct NetObjectTransfer {
   std::string (*describe)(tmultiobject& object) = nullptr;
   // Makes the object `text` describes inside `container` (an object, or a
-  // list naming one).
-  void (*recreate)(const std::string& text, const Value& container) = nullptr;
+  // list naming one). Without `runAllowed` only the lines that make objects
+  // are taken: the text came from a stranger.
+  void (*recreate)(const std::string& text, const Value& container, bool runAllowed) = nullptr;
 };
 
 void setNetObjectTransfer(NetObjectTransfer transfer);
 
 std::string describeObjectForNet(tmultiobject& object);
-void recreateObjectFromNet(const std::string& text, const Value& container);
+void recreateObjectFromNet(const std::string& text, const Value& container, bool runAllowed);
 
 }  // namespace lx

@@ -8,8 +8,7 @@ namespace lx {
 // Posts one delivery at a time: a flood of messages costs the
 // user-interface thread one queued task, not one per message.
 void NetParams::wakeLocked(std::unique_lock<std::mutex>& lock) {
-  const bool hasWork = (!messageBusy_ && !messages_.empty()) || (!statusBusy_ && !statuses_.empty());
-  if (!hasWork || wakePosted_ || !wake) return;
+  if (!hasWorkLocked() || wakePosted_ || !wake) return;
   wakePosted_ = true;
   lock.unlock();
   wake(shared_from_this());
@@ -18,7 +17,11 @@ void NetParams::wakeLocked(std::unique_lock<std::mutex>& lock) {
 bool NetParams::claimWake() {
   std::lock_guard lock(mutex_);
   wakePosted_ = false;
-  return true;
+  return hasWorkLocked();
+}
+
+bool NetParams::hasWorkLocked() const {
+  return (!messageBusy_ && !messages_.empty()) || (!statusBusy_ && !statuses_.empty());
 }
 
 bool NetParams::pushMessage(NetMessage message) {

@@ -73,11 +73,13 @@ class NetParams : public std::enable_shared_from_this<NetParams> {
   uint64_t replySerial() const;
   std::vector<std::string> users() const;
   std::vector<std::string> info() const;
-  // Marks the delivery posted; answers whether it was not posted already.
+  // The posted delivery has started: the next change posts another.
+  // Answers whether there is anything to take now.
   bool claimWake();
 
  private:
   void wakeLocked(std::unique_lock<std::mutex>& lock);
+  bool hasWorkLocked() const;
 
   mutable std::mutex mutex_;
   std::deque<NetMessage> messages_;

@@ -4,6 +4,8 @@
 #include <asio/read.hpp>
 #include <asio/write.hpp>
 
+#include "net/net_io.h"
+
 namespace lx {
 
 NetPeer::NetPeer(asio::ip::tcp::socket socket, MessageHandler onMessage, EndHandler onEnd, DropHandler onDrop)
@@ -19,6 +21,10 @@ NetPeer::NetPeer(asio::ip::tcp::socket socket, MessageHandler onMessage, EndHand
   if (!ignored) local_ = local.address().to_string();
   socket_.set_option(asio::ip::tcp::no_delay(true), ignored);
   socket_.set_option(asio::socket_base::keep_alive(true), ignored);
+}
+
+NetPeer::~NetPeer() {
+  if (open_ && finishing_) lingerEnded();
 }
 
 void NetPeer::start(std::chrono::milliseconds limit) {
@@ -101,6 +107,7 @@ void NetPeer::writeNext() {
 void NetPeer::close() {
   if (!open_) return;
   open_ = false;
+  if (finishing_) lingerEnded();
   handshake_.cancel();
   asio::error_code ignored;
   socket_.shutdown(asio::ip::tcp::socket::shutdown_both, ignored);
@@ -121,6 +128,7 @@ void NetPeer::finish(std::chrono::milliseconds limit) {
   onEnd_ = nullptr;
   onDrop_ = nullptr;
   finishing_ = true;
+  lingerBegan();
   handshake_.expires_after(limit);
   handshake_.async_wait([self = shared_from_this()](const asio::error_code& error) {
     if (!error) self->close();

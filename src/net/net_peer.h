@@ -41,6 +41,7 @@ class NetPeer : public std::enable_shared_from_this<NetPeer> {
   using DropHandler = std::function<void(NetPeer& peer)>;
 
   NetPeer(asio::ip::tcp::socket socket, MessageHandler onMessage, EndHandler onEnd, DropHandler onDrop);
+  ~NetPeer();
 
   // Starts reading; a peer that has not called `introduced` within `limit`
   // is closed as Silent.

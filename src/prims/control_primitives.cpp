@@ -1,10 +1,14 @@
 // Loops, conditionals and running lists.
 #include "prims/control_primitives.h"
 
+#include <thread>
+
 #include "interp/evaluator.h"
 #include "core/logo_exception.h"
 #include "interp/primitive_descs.h"
 #include "interp/registry.h"
+#include "interp/scheduler.h"
+#include "interp/thread_state.h"
 #include "lang/localized_codes.h"
 #include "values/list.h"
 #include "values/pools.h"
@@ -133,9 +137,21 @@ Value foreachItem(const Value& name, const Value& collection, const Value& list)
   return nullptr;
 }
 
-Value waituntil(const Value& condition) {
-  while (!truthOf(condition)) {
+// Between two looks at its condition `waituntil` waits as other waits do:
+// a thread that waits for the interpreter lock (a process raised by a
+// click or a received message) gets it at once instead of after this
+// process's slice, and otherwise the processor goes to any thread ready to
+// run. Only the taking apart of an object keeps the lock through its yields.
+void waitTurn() {
+  if (scheduler().lock().contended() && threadState().takingApart == 0) {
+    LockReleased released;
+  } else {
+    std::this_thread::yield();
   }
+}
+
+Value waituntil(const Value& condition) {
+  while (!truthOf(condition)) waitTurn();
   return nullptr;
 }
 

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <chrono>
 #include <functional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -28,10 +29,20 @@
 
 namespace lx::testing {
 
-// A port nobody listens on right now.
+// A port nobody listens on right now, below the range the system takes
+// the local ports of outgoing connections from: a port from that range may
+// be given to some connection (a probe's, another test's) before the server
+// listens on it, and a probe to it may even connect to itself.
 inline int freePort() {
-  asio::ip::tcp::acceptor probe(netContext(), {asio::ip::address_v4::loopback(), 0});
-  return probe.local_endpoint().port();
+  static std::mt19937 pick(std::random_device{}());
+  for (;;) {
+    const auto port = static_cast<unsigned short>(std::uniform_int_distribution<int>(20000, 32000)(pick));
+    asio::ip::tcp::acceptor probe(netContext());
+    asio::error_code error;
+    probe.open(asio::ip::tcp::v4(), error);
+    if (!error) probe.bind({asio::ip::tcp::v4(), port}, error);
+    if (!error) return port;
+  }
 }
 
 class NetTest : public ::testing::Test {
