@@ -30,6 +30,9 @@ class CaretBlink {
 
   // Shows the caret and starts the turns (focus came, the caret moved).
   void restart();
+  // Shows the caret without starting the turns (off the user-interface
+  // thread, which owns the timer; the next key there starts them).
+  void showSteady() { state_->shown = true; }
   // Ends the turns; the caret stays hidden (focus went, editing ended).
   void stop();
   bool caretShown() const { return state_->shown; }

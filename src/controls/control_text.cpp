@@ -3,6 +3,7 @@
 
 #include <pango/pangocairo.h>
 
+#include <algorithm>
 #include <array>
 
 #include "graphics/turtle_label.h"
@@ -40,6 +41,7 @@ PangoLayout* controlLayout(cairo_t* canvas, std::string_view text, const TurtleF
 // One attribute list for the runs of equal flips; the font's own style is
 // the layout's, so only flipped runs need attributes.
 void applyStyleFlips(PangoLayout* layout, std::string_view text, const uint8_t* flips, uint8_t fontStyle) {
+  if (std::all_of(flips, flips + text.size(), [](uint8_t flip) { return flip == 0; })) return;
   PangoAttrList* attributes = pango_attr_list_new();
   int index = 0;
   size_t i = 0;

@@ -122,7 +122,12 @@ void tlogotext::caretMoved() {
 // Edits from Logo code (printing) may come on a process's thread; the
 // blink's timer belongs to the user-interface thread.
 void tlogotext::showCaret() {
-  if (focused() && uiThread().isCurrent()) blink_.restart();
+  if (!focused()) return;
+  if (uiThread().isCurrent()) {
+    blink_.restart();
+  } else {
+    blink_.showSteady();
+  }
 }
 
 void tlogotext::focusChanged(bool focused) {
