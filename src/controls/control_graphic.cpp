@@ -20,6 +20,7 @@ void tControlGraphic::leaveSurface() {
   controlGone(*this);
   if (surface_ && registered_) surface_->unregisterGraphic(*this);
   registered_ = false;
+  leftSurface();
 }
 
 void tControlGraphic::registerOnSurface() {
@@ -48,6 +49,7 @@ void tControlGraphic::moveTo(PixelPoint position) {
     rect_.y = position.y;
   }
   repaint();
+  placeChanged();
 }
 
 void tControlGraphic::resize(int width, int height) {
@@ -72,6 +74,7 @@ void tControlGraphic::setShown(bool shown) {
   }
   if (!shown && focused()) setFocusedControl(nullptr);
   repaint();
+  placeChanged();
 }
 
 void tControlGraphic::setEnabled(bool enabled) {

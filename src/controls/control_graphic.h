@@ -103,6 +103,10 @@ class tControlGraphic : public tSurfaceGraphic {
   virtual bool focusOnPress() const { return true; }
   // The size or the enabled state changed.
   virtual void geometryChanged() {}
+  // The control moved, or was shown or hidden.
+  virtual void placeChanged() {}
+  // The control has just left its surface (what goes with it leaves too).
+  virtual void leftSurface() {}
 
  private:
   PixelRect paintedArea() const;

@@ -114,6 +114,7 @@ void tlogotext::textChanged(bool raise) {
 void tlogotext::caretMoved() {
   refused_ = false;
   showCaret();
+  if (toolbar_) toolbar_->repaint();
   keepCaretVisible();
   repaint();
 }
@@ -136,6 +137,30 @@ void tlogotext::focusChanged(bool focused) {
   } else {
     blink_.stop();
   }
+  updateToolbar();
+}
+
+void tlogotext::setShowToolbar(bool show) {
+  showToolbar_ = show;
+  updateToolbar();
+}
+
+// The toolbar belongs to the user-interface thread like the box; a focus
+// cleared by an erasing process leaves it as it is until the box is gone.
+void tlogotext::updateToolbar() {
+  if (!uiThread().isCurrent()) return;
+  if (!toolbar_ && editingOn_ && showToolbar_ && focused() && surface()) {
+    toolbar_ = std::make_unique<FontToolbar>(*surface(), *this);
+    toolbar_->registerOnSurface();
+  }
+  if (toolbar_) {
+    toolbar_->follow();
+    toolbar_->repaint();
+  }
+}
+
+void tlogotext::leftSurface() {
+  if (toolbar_) toolbar_->leaveSurface();
 }
 
 // --- Look and modes ---
@@ -171,6 +196,7 @@ void tlogotext::setEditing(bool editing) {
     setFocusedControl(nullptr);
   }
   repaint();
+  updateToolbar();
 }
 
 void tlogotext::setGrowWithValue(bool grow) {
@@ -201,6 +227,7 @@ void tlogotext::setGivenSize(int width, int height) {
 void tlogotext::geometryChanged() {
   if (!growing_) given_ = size();
   keepCaretVisible();
+  updateToolbar();
 }
 
 // --- Paragraphs ---
@@ -515,6 +542,7 @@ void tlogotext::toggleStyle(uint8_t style) {
   if (!edit_.hasSelection()) {
     font_.style ^= style;
     textChanged(false);
+    if (toolbar_) toolbar_->repaint();
     return;
   }
   const size_t start = edit_.selectionStart();
@@ -523,6 +551,13 @@ void tlogotext::toggleStyle(uint8_t style) {
   const bool allShown = edit_.allFlipped(start, end, style, !fontHas);
   edit_.setFlips(start, end, style, allShown ? fontHas : !fontHas);
   textChanged(false);
+  if (toolbar_) toolbar_->repaint();
+}
+
+bool tlogotext::selectionShows(uint8_t style) const {
+  const bool fontHas = font_.style & style;
+  if (!edit_.hasSelection()) return fontHas;
+  return edit_.allFlipped(edit_.selectionStart(), edit_.selectionEnd(), style, !fontHas);
 }
 
 void tlogotext::setStyleFlips(std::vector<uint8_t> flips) {

@@ -21,6 +21,7 @@
 #include "controls/caret_blink.h"
 #include "controls/change_events.h"
 #include "controls/control_graphic.h"
+#include "controls/font_toolbar.h"
 #include "controls/text_editing.h"
 #include "graphics/turtle_font.h"
 
@@ -61,7 +62,12 @@ class tlogotext : public tControlGraphic {
   bool isEditing() const { return editingOn_; }
   void setEditing(bool editing);
   bool stayEditing = false;
-  bool showToolbar = true;
+  bool showToolbar() const { return showToolbar_; }
+  void setShowToolbar(bool show);
+  // Toggles a style of the selection (of the whole font without one).
+  void toggleStyle(uint8_t style);
+  // Whether the selection (the font, without one) shows the style.
+  bool selectionShows(uint8_t style) const;
   bool growWithValue() const { return grow_; }
   void setGrowWithValue(bool grow);
   bool oneLine() const { return edit_.oneLine(); }
@@ -111,7 +117,10 @@ class tlogotext : public tControlGraphic {
   bool editKey(const KeyEvent& event);
   void paste();
   void copy() const;
-  void toggleStyle(uint8_t style);
+  // Makes, places, shows or hides the font toolbar as the box now is.
+  void updateToolbar();
+  void placeChanged() override { updateToolbar(); }
+  void leftSurface() override;
 
   TextEditing edit_;
   std::vector<Paragraph> paragraphs_;
@@ -129,6 +138,9 @@ class tlogotext : public tControlGraphic {
   size_t firstShown_ = 0;    // the first character shown (one line)
   ChangeEvents events_;
   CaretBlink blink_{[this] { repaint(); }};
+  bool showToolbar_ = true;
+  // Made the first time it shows; declared last, so it goes first.
+  std::unique_ptr<FontToolbar> toolbar_;
 };
 
 }  // namespace lx

@@ -176,10 +176,10 @@ void setStayEditing(tmultiobject& self, int, const Value& value) {
   textBoxOf(self).stayEditing = value->asBool();
 }
 Value showToolbarOf(tmultiobject& self, int) {
-  return makeBool(textBoxOf(self).showToolbar);
+  return makeBool(textBoxOf(self).showToolbar());
 }
 void setShowToolbar(tmultiobject& self, int, const Value& value) {
-  textBoxOf(self).showToolbar = value->asBool();
+  textBoxOf(self).setShowToolbar(value->asBool());
 }
 Value growOf(tmultiobject& self, int) {
   return makeBool(textBoxOf(self).growWithValue());

@@ -80,5 +80,31 @@ TEST_F(TextBoxStyles, AWrongMarkedUpTextLeavesTheBoxAsItWas) {
   EXPECT_EQ(runs(), "[0 2 1]");
 }
 
+// The box stands at (10, 10), 300 wide: the toolbar is centred 5 pixels
+// below it (no room above) at x 10 + (300 - 84) / 2 = 118, y 10 + 60 + 5.
+constexpr int kToolbarX = 118;
+constexpr int kToolbarY = 75;
+
+TEST_F(TextBoxStyles, TheFontToolbarShowsWithTheFocusAndStylesTheSelection) {
+  EXPECT_EQ(shown().pixel(kToolbarX + 1, kToolbarY + 14), rgb(232, 232, 232));
+  type("some text");
+  press(Key::Left, kCtrl | kShift);
+  // The italic toggle is the second: a press there keeps the focus in the box.
+  click(kToolbarX + 3 + 27 + 12, kToolbarY + 3 + 12);
+  EXPECT_EQ(runs(), "[5 4 2]");
+  type("x");
+  EXPECT_EQ(print("tb", "value"), "some x");
+  // Without the focus, while not edited, or when not wanted, it is gone.
+  runAs("tb", "setshowToolbar \"false");
+  EXPECT_EQ(shown().pixel(kToolbarX + 1, kToolbarY + 14), rgb(255, 255, 255));
+  runAs("tb", "setshowToolbar \"true");
+  EXPECT_EQ(shown().pixel(kToolbarX + 1, kToolbarY + 14), rgb(232, 232, 232));
+  runAs("tb", "setediting \"false");
+  EXPECT_EQ(shown().pixel(kToolbarX + 1, kToolbarY + 14), rgb(255, 255, 255));
+  // It follows the box.
+  runAs("tb", "setediting \"true setaPos [10 200]");
+  EXPECT_EQ(shown().pixel(kToolbarX + 1, 200 - 5 - 15), rgb(232, 232, 232));
+}
+
 }  // namespace
 }  // namespace lx
