@@ -85,6 +85,12 @@ tLogoButtons* tLogoButtons::downPartner() const {
 
 // --- Handlers ---
 
+tmultiobject* tLogoButtons::enclosingPage() const {
+  for (tmultiobject* at = object() ? object()->place.get() : nullptr; at; at = at->place.get())
+    if (at->isPage()) return at;
+  return nullptr;
+}
+
 void tLogoButtons::run(EventId event, std::function<void()> then) {
   tmultiobject* target = object();
   const NameCode code = eventCode(event);
@@ -94,7 +100,9 @@ void tLogoButtons::run(EventId event, std::function<void()> then) {
     return;
   }
   ++running_->count;
-  EventLaunch launch{eventProcessName(target, code), code, ObjectRef(target), handler, {}, {}};
+  EventLaunch launch{eventProcessName(target, code), code, ObjectRef(target), handler, {}, {}, nullptr, {}};
+  if (useWho && kind_ == Kind::Button)
+    if (tmultiobject* page = enclosingPage()) launch.table = page->procedures.get();
   launch.completion = [running = running_, then = std::move(then)](tmultiobject*) {
     --running->count;
     if (then && running->owner) then();

@@ -59,7 +59,7 @@ class tLogoButtons : public tControlGraphic {
   bool fullPicture = false;
   bool userCanStop = false;
   bool isSwitch = false;
-  bool useWho = true;
+  bool useWho = true;  // handlers run with the procedures of the button's page first
 
   // What a click does (the mouse's, a key's, or a test's).
   void click();
@@ -81,7 +81,10 @@ class tLogoButtons : public tControlGraphic {
   bool sticky() const { return isSwitch || group != 0 || kind_ == Kind::Tool; }
   // The button of the same group and parent that is down, or none.
   tLogoButtons* downPartner() const;
-  // Runs a handler as a process; `then` runs when it has ended (at once
+  // The page the button stands on, however deep (in a pane), or none.
+  tmultiobject* enclosingPage() const;
+  // Runs a handler as a process (with `useWho`, in its page's setting: the
+  // page's procedures come before the button's own); `then` runs when it has ended (at once
   // when there is none).
   void run(EventId event, std::function<void()> then = {});
   void pushed();

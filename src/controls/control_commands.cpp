@@ -1,4 +1,4 @@
-// Drawing-order commands of drawn controls.
+// Drawing-order and moving commands of drawn controls.
 #include "controls/control_commands.h"
 
 #include "controls/drawn_control.h"
@@ -24,9 +24,19 @@ Value reorder(tmultiobject& self, tLogoStack&, int) {
   return nullptr;
 }
 
+// The user moves the control with the mouse from here (protected: the
+// control belongs to the user-interface thread).
+Value startMove(tmultiobject& self, tLogoStack&, int) {
+  auto* control = dynamic_cast<tDrawnControl*>(&self);
+  if (!control || !control->isInstance()) throw eLogoException(erInvalidPlace);
+  control->graphic().startMove();
+  return nullptr;
+}
+
 }  // namespace
 
 void declareOrderCommands(tmultiobject& prototype) {
+  declareCommand<tProtectedObjProcDesc>(prototype, "startMove", 0, startMove);
   declareCommand<tProtectedObjProcDesc>(prototype, "tofront", 0, reorder<true>);
   declareCommand<tProtectedObjProcDesc>(prototype, "toback", 0, reorder<false>);
 }

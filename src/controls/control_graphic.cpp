@@ -20,6 +20,7 @@ void tControlGraphic::leaveSurface() {
   controlGone(*this);
   if (surface_ && registered_) surface_->unregisterGraphic(*this);
   registered_ = false;
+  leftSurface();
 }
 
 void tControlGraphic::registerOnSurface() {
@@ -48,6 +49,7 @@ void tControlGraphic::moveTo(PixelPoint position) {
     rect_.y = position.y;
   }
   repaint();
+  placeChanged();
 }
 
 void tControlGraphic::resize(int width, int height) {
@@ -72,6 +74,7 @@ void tControlGraphic::setShown(bool shown) {
   }
   if (!shown && focused()) setFocusedControl(nullptr);
   repaint();
+  placeChanged();
 }
 
 void tControlGraphic::setEnabled(bool enabled) {
@@ -105,12 +108,40 @@ void tControlGraphic::mouseEvent(const GraphicMouse& event) {
     hovered_ = event.kind == GraphicMouseKind::Enter;
     repaint();
   }
-  if (enabled_) {
+  if (moving_ && moveWithMouse(event)) {
+    // The Logo events are still raised below.
+  } else if (enabled_) {
     if (event.kind == GraphicMouseKind::Down && event.button == MouseButton::Left && focusOnPress())
       takeFocus();
     mouse(event);
   }
   if (object_) logoMouse_.handle(*object_, event, false);
+}
+
+void tControlGraphic::startMove() {
+  if (!surface_) return;
+  const MouseState mouse = surface_->window().mouseState();
+  grab_ = {mouse.x - rect_.x, mouse.y - rect_.y};
+  moving_ = true;
+}
+
+// The release ends the move; the control still hears it, so that a button
+// held down by the press comes up again.
+bool tControlGraphic::moveWithMouse(const GraphicMouse& event) {
+  switch (event.kind) {
+    case GraphicMouseKind::Move:
+      moveTo({rect_.x + event.x - grab_.x, rect_.y + event.y - grab_.y});
+      return true;
+    case GraphicMouseKind::Up:
+      moveTo({rect_.x + event.x - grab_.x, rect_.y + event.y - grab_.y});
+      moving_ = false;
+      if (enabled_) mouse(event);
+      return true;
+    case GraphicMouseKind::Click:
+      return true;
+    default:
+      return false;
+  }
 }
 
 void tControlGraphic::surfaceGone() {

@@ -70,6 +70,13 @@ class tControlGraphic : public tSurfaceGraphic {
   // The focus came or went.
   virtual void focusChanged(bool focused) { (void)focused; }
 
+  // Lets the user move the control: until the left button is next
+  // released, the control follows the pointer, held at the point where the
+  // pointer is now. Meanwhile the pointer's moves and the release are the
+  // move's, not the control's own (a button moved is not pressed).
+  void startMove();
+  bool moving() const { return moving_; }
+
   // Repaints the whole control with its focus ring.
   void repaint();
 
@@ -96,9 +103,15 @@ class tControlGraphic : public tSurfaceGraphic {
   virtual bool focusOnPress() const { return true; }
   // The size or the enabled state changed.
   virtual void geometryChanged() {}
+  // The control moved, or was shown or hidden.
+  virtual void placeChanged() {}
+  // The control has just left its surface (what goes with it leaves too).
+  virtual void leftSurface() {}
 
  private:
   PixelRect paintedArea() const;
+  // A moving control's share of the mouse; answers whether it took the event.
+  bool moveWithMouse(const GraphicMouse& event);
 
   tgrScreen* surface_;
   tmultiobject* object_;
@@ -107,6 +120,8 @@ class tControlGraphic : public tSurfaceGraphic {
   bool enabled_ = true;
   bool hovered_ = false;
   bool registered_ = false;
+  bool moving_ = false;
+  PixelPoint grab_{};  // where the pointer holds a moving control, from its corner
   ControlMouse logoMouse_;
 };
 

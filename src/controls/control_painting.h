@@ -14,6 +14,8 @@ inline constexpr Rgb kAccent = rgb(53, 132, 228);
 inline constexpr Rgb kBorder = rgb(176, 176, 176);
 inline constexpr Rgb kBorderHover = rgb(128, 128, 128);
 inline constexpr Rgb kFace = rgb(246, 246, 246);
+// The face of a tool bar, a little darker than its buttons.
+inline constexpr Rgb kBar = rgb(232, 232, 232);
 inline constexpr Rgb kFaceHover = rgb(236, 236, 236);
 inline constexpr Rgb kFacePressed = rgb(214, 214, 214);
 inline constexpr Rgb kFaceDown = rgb(208, 224, 245);

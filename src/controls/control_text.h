@@ -17,6 +17,10 @@ namespace lx {
 // `wrapWidth` > 0 wraps the text at that many pixels. The caller unrefs it
 // (g_object_unref).
 PangoLayout* controlLayout(cairo_t* canvas, std::string_view text, const TurtleFont& font, int wrapWidth = 0);
+// Shows the characters of `text` (the layout's, internal text) whose style
+// flips are not 0 with those styles of `fontStyle` the other way round.
+// `flips` holds one byte per character of `text`.
+void applyStyleFlips(PangoLayout* layout, std::string_view text, const uint8_t* flips, uint8_t fontStyle);
 // The layout's byte offset of an internal-text offset, and back.
 int layoutIndexOf(std::string_view text, size_t offset);
 size_t textOffsetOf(std::string_view text, int layoutIndex);

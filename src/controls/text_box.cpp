@@ -11,6 +11,7 @@
 #include "controls/control_text.h"
 #include "objects/container_object.h"
 #include "platform/clipboard.h"
+#include "platform/platform.h"
 
 namespace lx {
 namespace {
@@ -101,6 +102,7 @@ void tlogotext::replaceSelection(std::string_view text) {
 }
 
 void tlogotext::textChanged(bool raise) {
+  showCaret();
   splitParagraphs();
   grow();
   keepCaretVisible();
@@ -111,8 +113,54 @@ void tlogotext::textChanged(bool raise) {
 
 void tlogotext::caretMoved() {
   refused_ = false;
+  showCaret();
+  if (toolbar_) toolbar_->repaint();
   keepCaretVisible();
   repaint();
+}
+
+// The caret shows at once after an edit or a move and blinks from there.
+// Edits from Logo code (printing) may come on a process's thread; the
+// blink's timer belongs to the user-interface thread.
+void tlogotext::showCaret() {
+  if (!focused()) return;
+  if (uiThread().isCurrent()) {
+    blink_.restart();
+  } else {
+    blink_.showSteady();
+  }
+}
+
+void tlogotext::focusChanged(bool focused) {
+  if (focused) {
+    showCaret();
+  } else {
+    blink_.stop();
+  }
+  updateToolbar();
+}
+
+void tlogotext::setShowToolbar(bool show) {
+  showToolbar_ = show;
+  updateToolbar();
+}
+
+// The toolbar belongs to the user-interface thread like the box; a focus
+// cleared by an erasing process leaves it as it is until the box is gone.
+void tlogotext::updateToolbar() {
+  if (!uiThread().isCurrent()) return;
+  if (!toolbar_ && editingOn_ && showToolbar_ && focused() && surface()) {
+    toolbar_ = std::make_unique<FontToolbar>(*surface(), *this);
+    toolbar_->registerOnSurface();
+  }
+  if (toolbar_) {
+    toolbar_->follow();
+    toolbar_->repaint();
+  }
+}
+
+void tlogotext::leftSurface() {
+  if (toolbar_) toolbar_->leaveSurface();
 }
 
 // --- Look and modes ---
@@ -148,6 +196,7 @@ void tlogotext::setEditing(bool editing) {
     setFocusedControl(nullptr);
   }
   repaint();
+  updateToolbar();
 }
 
 void tlogotext::setGrowWithValue(bool grow) {
@@ -178,6 +227,7 @@ void tlogotext::setGivenSize(int width, int height) {
 void tlogotext::geometryChanged() {
   if (!growing_) given_ = size();
   keepCaretVisible();
+  updateToolbar();
 }
 
 // --- Paragraphs ---
@@ -211,13 +261,17 @@ size_t tlogotext::paragraphOf(size_t offset) const {
 PangoLayout* tlogotext::paragraphLayout(cairo_t* canvas, const Paragraph& paragraph) const {
   const std::string_view text =
       std::string_view(edit_.text()).substr(paragraph.start, paragraph.end - paragraph.start);
-  return controlLayout(canvas, text, font_, clientWidth());
+  PangoLayout* layout = controlLayout(canvas, text, font_, clientWidth());
+  applyStyleFlips(layout, text, edit_.flips().data() + paragraph.start, font_.style);
+  return layout;
 }
 
 // One line from `from`, as much of it as can show.
 PangoLayout* tlogotext::lineLayout(cairo_t* canvas, size_t from) const {
   const std::string_view text = std::string_view(edit_.text()).substr(from, 2 * kPieceBytes);
-  return controlLayout(canvas, text, font_);
+  PangoLayout* layout = controlLayout(canvas, text, font_);
+  applyStyleFlips(layout, text, edit_.flips().data() + from, font_.style);
+  return layout;
 }
 
 // --- Painting ---
@@ -268,7 +322,7 @@ void tlogotext::drawParagraphs(cairo_t* canvas, bool live) const {
     cairo_move_to(canvas, kPadX, y);
     lx::setColour(canvas, enabled() ? colour_ : look::kTextDisabled);
     pango_cairo_show_layout(canvas, held.layout);
-    if (live && focused() && i == caretParagraph)
+    if (live && focused() && blink_.caretShown() && i == caretParagraph)
       drawCaret(canvas, held.layout, own, edit_.caret() - p.start, kPadX, y);
     y += std::max(heightOf(held.layout), 1);
   }
@@ -283,7 +337,8 @@ void tlogotext::drawOneLine(cairo_t* canvas, bool live) const {
   const int y = (size().y - heightOf(held.layout)) / 2;
   cairo_move_to(canvas, kPadX, y);
   pango_cairo_show_layout(canvas, held.layout);
-  if (live && focused() && edit_.caret() >= firstShown_ && edit_.caret() <= firstShown_ + text.size())
+  if (live && focused() && blink_.caretShown() && edit_.caret() >= firstShown_ &&
+      edit_.caret() <= firstShown_ + text.size())
     drawCaret(canvas, held.layout, text, edit_.caret() - firstShown_, kPadX, y);
 }
 
@@ -470,12 +525,43 @@ void tlogotext::copy() const {
   }
 }
 
+// Characters of the clipboard that internal text cannot hold are left out
+// of the paste, and the box shows that it refused them as it does for a
+// typed one.
 void tlogotext::paste() {
-  replaceSelection(clipboardText());
+  const ClipboardContent content = clipboardContent();
+  replaceSelection(content.text);
+  refused_ = content.leftOut > 0;
+  repaint();
 }
 
+// Without a selection the whole text's font changes; with one, the
+// selected characters all take the style, or all lose it when every one of
+// them shows it already.
 void tlogotext::toggleStyle(uint8_t style) {
-  font_.style ^= style;
+  if (!edit_.hasSelection()) {
+    font_.style ^= style;
+    textChanged(false);
+    if (toolbar_) toolbar_->repaint();
+    return;
+  }
+  const size_t start = edit_.selectionStart();
+  const size_t end = edit_.selectionEnd();
+  const bool fontHas = font_.style & style;
+  const bool allShown = edit_.allFlipped(start, end, style, !fontHas);
+  edit_.setFlips(start, end, style, allShown ? fontHas : !fontHas);
+  textChanged(false);
+  if (toolbar_) toolbar_->repaint();
+}
+
+bool tlogotext::selectionShows(uint8_t style) const {
+  const bool fontHas = font_.style & style;
+  if (!edit_.hasSelection()) return fontHas;
+  return edit_.allFlipped(edit_.selectionStart(), edit_.selectionEnd(), style, !fontHas);
+}
+
+void tlogotext::setStyleFlips(std::vector<uint8_t> flips) {
+  edit_.takeFlips(std::move(flips));
   textChanged(false);
 }
 

@@ -4,8 +4,9 @@
 // modes. Otherwise it shows its text on its background like a picture on
 // the page, taking part in the page's drawing order like a turtle.
 //
-// Formatting applies to the whole text: one font (with bold, italic,
-// underline toggled by Ctrl+B, Ctrl+I, Ctrl+U), one colour.
+// One font and one colour for the whole text; Ctrl+B, Ctrl+I and Ctrl+U
+// toggle bold, italic and underline of the selection (of the whole font
+// when nothing is selected), kept as style flips of the characters.
 //
 // Long text stays quick: the text is laid out in paragraphs (lines, and
 // pieces of at most kPieceBytes of a longer line), and only the paragraphs
@@ -17,8 +18,10 @@
 #include <utility>
 #include <vector>
 
+#include "controls/caret_blink.h"
 #include "controls/change_events.h"
 #include "controls/control_graphic.h"
+#include "controls/font_toolbar.h"
 #include "controls/text_editing.h"
 #include "graphics/turtle_font.h"
 
@@ -44,6 +47,8 @@ class tlogotext : public tControlGraphic {
   void select(size_t start, size_t length);
   // Replaces the selection (`selectedText`).
   void replaceSelection(std::string_view text);
+  // Replaces the style flips of the characters (see TextEditing).
+  void setStyleFlips(std::vector<uint8_t> flips);
 
   // --- Look and modes ---
   const TurtleFont& font() const { return font_; }
@@ -57,7 +62,12 @@ class tlogotext : public tControlGraphic {
   bool isEditing() const { return editingOn_; }
   void setEditing(bool editing);
   bool stayEditing = false;
-  bool showToolbar = true;
+  bool showToolbar() const { return showToolbar_; }
+  void setShowToolbar(bool show);
+  // Toggles a style of the selection (of the whole font without one).
+  void toggleStyle(uint8_t style);
+  // Whether the selection (the font, without one) shows the style.
+  bool selectionShows(uint8_t style) const;
   bool growWithValue() const { return grow_; }
   void setGrowWithValue(bool grow);
   bool oneLine() const { return edit_.oneLine(); }
@@ -74,6 +84,9 @@ class tlogotext : public tControlGraphic {
   bool focusable() const override { return editingOn_ && tControlGraphic::focusable(); }
   bool key(const KeyEvent& event) override;
   bool typed(const CharEvent& event) override;
+  void focusChanged(bool focused) override;
+  // Whether the caret is in its shown turn (it blinks while focused).
+  bool caretShown() const { return blink_.caretShown(); }
 
  protected:
   void draw(cairo_t* canvas) const override;
@@ -99,11 +112,15 @@ class tlogotext : public tControlGraphic {
   // After an edit: paragraphs, growth, scrolling, repaint, `onChange`.
   void textChanged(bool raise = true);
   void caretMoved();
+  void showCaret();
   void grow();
   bool editKey(const KeyEvent& event);
   void paste();
   void copy() const;
-  void toggleStyle(uint8_t style);
+  // Makes, places, shows or hides the font toolbar as the box now is.
+  void updateToolbar();
+  void placeChanged() override { updateToolbar(); }
+  void leftSurface() override;
 
   TextEditing edit_;
   std::vector<Paragraph> paragraphs_;
@@ -120,6 +137,10 @@ class tlogotext : public tControlGraphic {
   size_t topParagraph_ = 0;  // the first paragraph shown (multi-line)
   size_t firstShown_ = 0;    // the first character shown (one line)
   ChangeEvents events_;
+  CaretBlink blink_{[this] { repaint(); }};
+  bool showToolbar_ = true;
+  // Made the first time it shows; declared last, so it goes first.
+  std::unique_ptr<FontToolbar> toolbar_;
 };
 
 }  // namespace lx

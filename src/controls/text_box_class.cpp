@@ -46,16 +46,55 @@ void setValue(tmultiobject& self, int, const Value& value) {
   textBoxOf(self).setValue(textOf(value));
 }
 
-// Formatting covers the whole text, so the marked-up text is the list
-// [text font colour].
+// The marked-up text is the list [text font colour], followed by the runs
+// of styled characters when there are any: a list of [start length flips],
+// where start and length count characters as `selection` does and flips
+// are the font's styles shown the other way round (1 bold, 2 italic,
+// 4 underline, added).
+Value styleRuns(const TextEditing& edit) {
+  const std::vector<uint8_t>& flips = edit.flips();
+  ListBuilder runs;
+  size_t i = 0;
+  while (i < flips.size()) {
+    const size_t start = i;
+    while (i < flips.size() && flips[i] == flips[start]) ++i;
+    if (flips[start] == 0) continue;
+    ListBuilder run;
+    run.add(makeInt(static_cast<int32_t>(start)));
+    run.add(makeInt(static_cast<int32_t>(i - start)));
+    run.add(makeInt(flips[start]));
+    runs.add(run.finish());
+  }
+  return runs.finish();
+}
+
+std::vector<uint8_t> flipsOf(const Value& runs) {
+  const tLogoList* list = asList(*runs);
+  if (!list) throw eLogoException(erExpectList, runs);
+  std::vector<uint8_t> flips;
+  for (const Value& item : *list) {
+    const tLogoList* run = asList(*item);
+    if (!run || run->count() != 3) throw eLogoException(erBadStructure, item);
+    const auto start = static_cast<size_t>(run->element()->asIntegerIn(0, INT32_MAX));
+    const auto length = static_cast<size_t>(run->rest()->element()->asIntegerIn(0, INT32_MAX));
+    const auto bits = static_cast<uint8_t>(run->rest()->rest()->element()->asIntegerIn(0, 7));
+    if (flips.size() < start + length) flips.resize(start + length, 0);
+    std::fill_n(flips.begin() + static_cast<std::ptrdiff_t>(start), length, bits);
+  }
+  return flips;
+}
+
 Value richTextOf(tmultiobject& self, int code) {
   tlogotext& box = textBoxOf(self);
   ListBuilder list;
   list.add(valueOf(self, code));
   list.add(fontValue(box.font()));
   list.add(colourValue(box.colour()));
+  Value runs = styleRuns(box.editing());
+  if (!runs->isEmpty()) list.add(std::move(runs));
   return list.finish();
 }
+// Everything is checked before the box changes, so a wrong list leaves it whole.
 void setRichText(tmultiobject& self, int, const Value& value) {
   tlogotext& box = textBoxOf(self);
   const tLogoList* list = asList(*value);
@@ -63,12 +102,15 @@ void setRichText(tmultiobject& self, int, const Value& value) {
     box.setValue(textOf(value));
     return;
   }
-  if (list->count() != 3) throw eLogoException(erBadStructure, value);
+  if (list->count() != 3 && list->count() != 4) throw eLogoException(erBadStructure, value);
   const TurtleFont font = fontFromValue(list->rest()->element());
   const Rgb colour = colourOf(list->rest()->rest()->element());
+  std::vector<uint8_t> flips;
+  if (list->count() == 4) flips = flipsOf(list->rest()->rest()->rest()->element());
   box.setFont(font);
   box.setColour(colour);
   box.setValue(textOf(list->element()));
+  box.setStyleFlips(std::move(flips));
 }
 
 Value fontOf(tmultiobject& self, int) {
@@ -134,10 +176,10 @@ void setStayEditing(tmultiobject& self, int, const Value& value) {
   textBoxOf(self).stayEditing = value->asBool();
 }
 Value showToolbarOf(tmultiobject& self, int) {
-  return makeBool(textBoxOf(self).showToolbar);
+  return makeBool(textBoxOf(self).showToolbar());
 }
 void setShowToolbar(tmultiobject& self, int, const Value& value) {
-  textBoxOf(self).showToolbar = value->asBool();
+  textBoxOf(self).setShowToolbar(value->asBool());
 }
 Value growOf(tmultiobject& self, int) {
   return makeBool(textBoxOf(self).growWithValue());
@@ -153,10 +195,13 @@ void setOneLine(tmultiobject& self, int, const Value& value) {
 }
 
 // Flags and the look are saved whether or not they were set; the text
-// first of its kind, so that a reloaded box takes its size after it.
+// first of its kind, so that a reloaded box takes its size after it. The
+// marked-up text is saved too, after the plain one: it brings back the
+// styles of the characters, and a project read by a program without them
+// still finds its text in `value`.
 constexpr PropertyEntry kTextProperties[] = {
     {prop::kValue, valueOf, setValue, SetBy::Command, RunsIn::InterfaceThread, kAlwaysSaved},
-    {prop::kRichText, richTextOf, setRichText, SetBy::Command, RunsIn::InterfaceThread, kNotSaved},
+    {prop::kRichText, richTextOf, setRichText, SetBy::Command, RunsIn::InterfaceThread, kAlwaysSaved},
     {prop::kFontText, fontOf, setFont, SetBy::Command, RunsIn::InterfaceThread, kAlwaysSaved},
     {prop::kColour, colourOfBox, setColourOfBox, SetBy::Command, RunsIn::InterfaceThread, kAlwaysSaved},
     {prop::kBgcolourText, backgroundOf, setBackgroundOf, SetBy::Command, RunsIn::InterfaceThread,

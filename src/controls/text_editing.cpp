@@ -62,6 +62,7 @@ std::string TextEditing::normalised(std::string_view text) {
 void TextEditing::setText(std::string_view text) {
   text_ = normalised(text);
   if (oneLine_) text_ = firstLine(std::move(text_));
+  flips_.assign(text_.size(), 0);
   caret_ = anchor_ = text_.size();
 }
 
@@ -79,6 +80,7 @@ void TextEditing::setOneLine(bool oneLine) {
   oneLine_ = oneLine;
   if (!oneLine || text_.find('\n') == std::string::npos) return;
   text_ = firstLine(std::move(text_));
+  flips_.resize(text_.size());
   caret_ = std::min(caret_, text_.size());
   anchor_ = std::min(anchor_, text_.size());
 }
@@ -198,7 +200,11 @@ bool TextEditing::replaceSelection(std::string_view text) {
   if (oneLine_) inserted = firstLine(std::move(inserted));
   if (inserted.empty() && !hasSelection()) return false;
   const size_t start = selectionStart();
+  const uint8_t flip = start > 0 ? flips_[start - 1] : (flips_.empty() ? 0 : flips_[0]);
   text_.replace(start, selectionEnd() - start, inserted);
+  flips_.erase(flips_.begin() + static_cast<std::ptrdiff_t>(start),
+               flips_.begin() + static_cast<std::ptrdiff_t>(selectionEnd()));
+  flips_.insert(flips_.begin() + static_cast<std::ptrdiff_t>(start), inserted.size(), flip);
   caret_ = anchor_ = start + inserted.size();
   return true;
 }
@@ -223,6 +229,25 @@ bool TextEditing::deleteForward(bool word) {
     anchor_ = word ? wordRight(caret_) : caret_ + 1;
   }
   return replaceSelection("");
+}
+
+// --- Style flips ---
+
+void TextEditing::setFlips(size_t start, size_t end, uint8_t bits, bool on) {
+  end = std::min(end, flips_.size());
+  for (size_t i = std::min(start, end); i < end; ++i) flips_[i] = on ? flips_[i] | bits : flips_[i] & ~bits;
+}
+
+bool TextEditing::allFlipped(size_t start, size_t end, uint8_t bits, bool on) const {
+  end = std::min(end, flips_.size());
+  for (size_t i = std::min(start, end); i < end; ++i)
+    if (((flips_[i] & bits) == bits) != on) return false;
+  return true;
+}
+
+void TextEditing::takeFlips(std::vector<uint8_t> flips) {
+  flips.resize(text_.size());
+  flips_ = std::move(flips);
 }
 
 }  // namespace lx

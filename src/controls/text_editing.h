@@ -6,11 +6,18 @@
 //
 // The text is internal text with "\n" between lines; the box's `value`
 // gives it with CR LF. In one-line mode it never holds a line break.
+//
+// Each character carries style flips: bits of the font's styles (bold,
+// italic, underline) that the character shows the other way round from the
+// box's font. Text put in by an edit takes the flips of the character
+// before it, so typing goes on in the style at the caret; setting the
+// whole text clears them.
 #pragma once
 
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace lx {
 
@@ -68,6 +75,15 @@ class TextEditing {
   bool backspace(bool word);
   bool deleteForward(bool word);
 
+  // --- Style flips (one byte of bits per character of text()) ---
+  const std::vector<uint8_t>& flips() const { return flips_; }
+  // Sets or clears the bits `bits` of the flips of [start, end) (clamped).
+  void setFlips(size_t start, size_t end, uint8_t bits, bool on);
+  // Whether every character of [start, end) has `bits` flipped as `on` says.
+  bool allFlipped(size_t start, size_t end, uint8_t bits, bool on) const;
+  // Replaces all flips (a shorter list leaves the rest unflipped).
+  void takeFlips(std::vector<uint8_t> flips);
+
   // Line ends of any kind as "\n".
   static std::string normalised(std::string_view text);
 
@@ -79,6 +95,7 @@ class TextEditing {
   size_t lineUpOrDown(size_t from, bool down) const;
 
   std::string text_;
+  std::vector<uint8_t> flips_;  // as long as text_
   size_t caret_ = 0;
   size_t anchor_ = 0;
   bool oneLine_ = false;

@@ -30,7 +30,7 @@ std::shared_ptr<tLogoprocess> raise(
     return nullptr;
   }
   EventLaunch launch{eventProcessName(object, event), event, ObjectRef(target), std::move(handler),
-                     std::move(completion),           {}};
+                     std::move(completion),           {},    nullptr,           {}};
   if (parameters) launch.parameters = parameters();
   return startEventProcess(std::move(launch));
 }
@@ -78,6 +78,8 @@ std::shared_ptr<tLogoprocess> startEventProcess(EventLaunch launch) {
   start.object = Value(launch.object.get());
   start.list = std::move(launch.handler);
   start.locals = std::move(launch.parameters);
+  start.table = launch.table;
+  start.objectList = std::move(launch.objectList);
   start.notificationData = launch.object.get();
   if (launch.completion) {
     start.endNotification = [completion = std::move(launch.completion), object = std::move(launch.object)] {

@@ -29,6 +29,10 @@ struct EventLaunch {
   Value handler;
   EventCompletion completion;
   std::vector<std::pair<NameCode, Value>> parameters;  // local variables set before the handler runs
+  // A button's handler runs in the setting of its page: the page's
+  // procedures are searched first and its objects are the ones addressed.
+  tLogoTab* table = nullptr;
+  std::vector<Value> objectList;
 };
 
 // Raises the event: when the object (none: the main object) has a handler

@@ -9,6 +9,10 @@ std::string clipboardText() {
   return platform().clipboardText();
 }
 
+ClipboardContent clipboardContent() {
+  return platform().clipboardContent();
+}
+
 void setClipboardText(std::string_view text) {
   platform().setClipboardText(text);
 }

@@ -32,4 +32,26 @@ std::string internalFromClipboard(std::string_view utf8) {
   return lines;
 }
 
+// Most text converts exactly in one go; only text with characters that have
+// no internal byte is walked character by character to leave them out.
+ClipboardContent clipboardContentOf(std::string_view utf8) {
+  if (utf8ToCp1250(utf8).exact) return {internalFromClipboard(utf8), 0};
+  std::string kept;
+  kept.reserve(utf8.size());
+  size_t leftOut = 0;
+  size_t at = 0;
+  while (at < utf8.size()) {
+    size_t end = at + 1;
+    while (end < utf8.size() && (static_cast<unsigned char>(utf8[end]) & 0xC0) == 0x80) ++end;
+    const std::string_view character = utf8.substr(at, end - at);
+    if (utf8ToCp1250(character).exact) {
+      kept += character;
+    } else {
+      ++leftOut;
+    }
+    at = end;
+  }
+  return {internalFromClipboard(kept), leftOut};
+}
+
 }  // namespace lx

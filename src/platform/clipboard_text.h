@@ -13,4 +13,13 @@ std::string clipboardFromInternal(std::string_view internal);
 // 1250 become "?".
 std::string internalFromClipboard(std::string_view utf8);
 
+// The clipboard's text as internal text with the characters that code page
+// 1250 cannot hold left out (not turned into "?"), and how many they were,
+// so that whoever pastes it can say so.
+struct ClipboardContent {
+  std::string text;
+  size_t leftOut = 0;
+};
+ClipboardContent clipboardContentOf(std::string_view utf8);
+
 }  // namespace lx

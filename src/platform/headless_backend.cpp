@@ -18,6 +18,19 @@ std::string HeadlessBackend::clipboardText() {
 void HeadlessBackend::setClipboardText(std::string_view text) {
   std::lock_guard lock(clipboardMutex_);
   clipboard_ = text;
+  clipboardLeftOut_ = 0;
+}
+
+ClipboardContent HeadlessBackend::clipboardContent() {
+  std::lock_guard lock(clipboardMutex_);
+  return {clipboard_, clipboardLeftOut_};
+}
+
+void HeadlessBackend::setClipboardFromSystem(std::string_view utf8) {
+  ClipboardContent content = clipboardContentOf(utf8);
+  std::lock_guard lock(clipboardMutex_);
+  clipboard_ = std::move(content.text);
+  clipboardLeftOut_ = content.leftOut;
 }
 
 // Headless nobody can close a box, so it does not wait.

@@ -21,6 +21,9 @@ class HeadlessBackend final : public PlatformBackend {
   std::shared_ptr<PlatformWindow> createWindow(const WindowParams& params) override;
   std::string clipboardText() override;
   void setClipboardText(std::string_view text) override;
+  ClipboardContent clipboardContent() override;
+  // Puts text on the clipboard as another program would, in UTF-8 (tests).
+  void setClipboardFromSystem(std::string_view utf8);
   void showMessageBox(std::string_view caption, std::string_view text) override;
   SoundOutput& sound() override { return sound_; }
 
@@ -32,6 +35,7 @@ class HeadlessBackend final : public PlatformBackend {
   RecordedSound sound_{ui_};
   std::mutex clipboardMutex_;
   std::string clipboard_;  // guarded by clipboardMutex_
+  size_t clipboardLeftOut_ = 0;  // characters of the system's text it could not hold; guarded too
 };
 
 }  // namespace lx

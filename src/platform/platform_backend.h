@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/clipboard_text.h"
 #include "platform/platform_window.h"
 #include "platform/sound_output.h"
 #include "platform/ui_thread.h"
@@ -31,6 +32,9 @@ class PlatformBackend {
   // when it holds no text. Any thread.
   virtual std::string clipboardText() = 0;
   virtual void setClipboardText(std::string_view text) = 0;
+  // The same text for pasting: what internal text cannot hold is left out
+  // and counted (a clipboard of internal text leaves nothing out).
+  virtual ClipboardContent clipboardContent() { return {clipboardText(), 0}; }
 
   // Shows a message box with one OK button and waits until it is closed;
   // caption and text are internal text. Called by showMessageBox (which

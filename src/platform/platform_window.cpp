@@ -16,7 +16,11 @@ PlatformWindow::PlatformWindow(UiThread& ui, const WindowParams& params)
       pixels_(params.width, params.height) {}
 
 PlatformWindow::~PlatformWindow() {
-  if (auto host = host_.lock()) host->invalidate(areaInHost());
+  auto host = host_.lock();
+  if (!host) return;
+  host->invalidate(areaInHost());
+  // A bar that goes gives its room back.
+  if (dockEdge_ != DockEdge::None) host->layOutDocked();
 }
 
 void PlatformWindow::setTitle(std::string title) {
@@ -43,6 +47,8 @@ void PlatformWindow::setClientSize(int width, int height) {
   invalidateAll();
   geometryChanged();
   if (resizeHandler_) resizeHandler_(pixels_.width(), pixels_.height());
+  if (!guests_.empty()) layOutDocked();
+  hostLayOut();
 }
 
 void PlatformWindow::setVisible(bool visible) {
@@ -51,6 +57,7 @@ void PlatformWindow::setVisible(bool visible) {
   visible_ = visible;
   if (auto host = host_.lock()) host->invalidate(areaInHost());
   visibilityChanged();
+  hostLayOut();
 }
 
 void PlatformWindow::setState(WindowState state) {
@@ -199,8 +206,10 @@ void PlatformWindow::setHost(const std::shared_ptr<PlatformWindow>& host) {
     });
   }
   host_ = host;
+  if (old && dockEdge_ != DockEdge::None) old->layOutDocked();
   if (host) {
     host->guests_.push_back(weak_from_this());
+    hostLayOut();
     host->invalidate(areaInHost());
   }
   hostChanged();
@@ -209,9 +218,11 @@ void PlatformWindow::setHost(const std::shared_ptr<PlatformWindow>& host) {
 PixelRect PlatformWindow::areaInHost() const {
   auto host = host_.lock();
   if (!host) return {};
+  if (dockEdge_ != DockEdge::None) return dockArea_;
+  const PixelRect free = host->freeArea();
   const int width = pixels_.width();
   const int height = pixels_.height();
-  return {std::max(0, (host->clientWidth() - width) / 2), std::max(0, (host->clientHeight() - height) / 2),
+  return {free.x + std::max(0, (free.width - width) / 2), free.y + std::max(0, (free.height - height) / 2),
           width, height};
 }
 

@@ -46,6 +46,10 @@ enum class CursorShape : uint8_t {
   Hidden,
 };
 
+// The edge of its host a guest window is docked to (a tool bar); None: the
+// guest is placed in what the docked guests leave free.
+enum class DockEdge : uint8_t { None, Top, Bottom, Left, Right };
+
 struct WindowParams {
   std::string title;  // internal text (code page 1250)
   int x = 0;          // screen position of the client area's upper-left corner
@@ -122,6 +126,17 @@ class PlatformWindow : public std::enable_shared_from_this<PlatformWindow> {
   PixelRect areaInHost() const;
   // The window this one is shown in; none for a window of its own.
   std::shared_ptr<PlatformWindow> host() const { return host_.lock(); }
+  // Docks this guest to an edge of its host; `order` places it among the
+  // guests docked at the same edge, lower nearer the edge. A docked guest
+  // keeps its thickness (its height at the top and bottom, its width at the
+  // sides) and is stretched along the length its edge has free; the top
+  // bars are laid out first, then the bottom, left and right ones, each in
+  // what those before left. Guests that are not docked are placed in the
+  // area left free (see freeArea).
+  void setDock(DockEdge edge, int order);
+  DockEdge dockEdge() const { return dockEdge_; }
+  // The part of the client area that the visible docked guests leave free.
+  PixelRect freeArea() const;
 
   // Any thread: marks part of the client area for repainting. Invalidations
   // gather into one rectangle, painted once when the user-interface thread
@@ -176,6 +191,10 @@ class PlatformWindow : public std::enable_shared_from_this<PlatformWindow> {
   bool passedToGuest(const InputEvent& event);
   std::shared_ptr<PlatformWindow> guestAt(int x, int y);
   void invalidateInHost(const PixelRect& rect);
+  // Docking (window_docking.cpp): places the docked guests and the free
+  // area again, after a change of the host's size or of a docked guest.
+  void layOutDocked();
+  void hostLayOut();
 
   UiThread& ui_;
   std::string title_;
@@ -196,6 +215,11 @@ class PlatformWindow : public std::enable_shared_from_this<PlatformWindow> {
   std::vector<std::weak_ptr<PlatformWindow>> guests_;  // in the order they came; the last is on top
   std::weak_ptr<PlatformWindow> pressedGuest_;         // took the last press while a button is held
   std::weak_ptr<PlatformWindow> pointerGuest_;         // the pointer is over it
+  DockEdge dockEdge_ = DockEdge::None;
+  int dockOrder_ = 0;
+  PixelRect dockArea_;    // a docked guest's place in its host
+  PixelRect freeInsets_;  // what docked guests take from each side: x left, y top, width right, height bottom
+  bool layingOut_ = false;
 
   mutable std::mutex mutex_;  // guards the three fields below
   PixelRect invalid_;         // gathered invalidations, not yet painted

@@ -174,6 +174,15 @@ std::string SdlBackend::clipboardText() {
   });
 }
 
+ClipboardContent SdlBackend::clipboardContent() {
+  return ui_->runOnUiThread([] {
+    char* text = SDL_GetClipboardText();
+    const std::string utf8 = text ? text : "";
+    SDL_free(text);
+    return clipboardContentOf(utf8);
+  });
+}
+
 void SdlBackend::setClipboardText(std::string_view text) {
   const std::string utf8 = clipboardFromInternal(text);
   ui_->runOnUiThread([&utf8] { SDL_SetClipboardText(utf8.c_str()); });

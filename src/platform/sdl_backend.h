@@ -32,6 +32,7 @@ class SdlBackend final : public PlatformBackend {
   UiThread& uiThread() override { return *ui_; }
   std::shared_ptr<PlatformWindow> createWindow(const WindowParams& params) override;
   std::string clipboardText() override;
+  ClipboardContent clipboardContent() override;
   void setClipboardText(std::string_view text) override;
   void showMessageBox(std::string_view caption, std::string_view text) override;
   SoundOutput& sound() override { return *sound_; }

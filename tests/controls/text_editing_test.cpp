@@ -111,5 +111,45 @@ TEST(TextEditing, ADoubleClickSelectsTheWordUnderIt) {
   EXPECT_EQ(edit.selectedText(), "hello_there");
 }
 
+// The flips of each character as a string of digits.
+std::string flipsOf(const TextEditing& edit) {
+  std::string digits;
+  for (uint8_t flip : edit.flips()) digits += static_cast<char>('0' + flip);
+  return digits;
+}
+
+TEST(TextEditing, StyleFlipsFollowTheirCharactersThroughEdits) {
+  TextEditing edit = typed("one two");
+  edit.setFlips(4, 7, 1, true);  // "two" bold
+  EXPECT_EQ(flipsOf(edit), "0000111");
+  EXPECT_TRUE(edit.allFlipped(4, 7, 1, true));
+  EXPECT_FALSE(edit.allFlipped(3, 7, 1, true));
+  // Typing after a bold character goes on in bold; before the text, in the first one's style.
+  edit.insertCharacter('s');
+  EXPECT_EQ(flipsOf(edit), "00001111");
+  edit.placeCaret(0, Extend::No);
+  edit.insertCharacter('>');
+  EXPECT_EQ(flipsOf(edit), "000001111");
+  // Deleting the selection takes its flips with it.
+  edit.select(1, 4);
+  edit.backspace(false);
+  EXPECT_EQ(edit.text(), ">twos");
+  EXPECT_EQ(flipsOf(edit), "01111");
+  // Pasting over a selection takes the style before it.
+  edit.select(2, 2);
+  edit.replaceSelection("AB\nC");
+  EXPECT_EQ(edit.text(), ">tAB\nCs");
+  EXPECT_EQ(flipsOf(edit), "0111111");
+  // One-line mode cuts the flips with the text; a new text clears them.
+  edit.setOneLine(true);
+  EXPECT_EQ(flipsOf(edit), "0111");
+  edit.setFlips(0, 100, 6, true);
+  EXPECT_EQ(flipsOf(edit), "6777");
+  edit.setText("new");
+  EXPECT_EQ(flipsOf(edit), "000");
+  edit.takeFlips({2});
+  EXPECT_EQ(flipsOf(edit), "200");
+}
+
 }  // namespace
 }  // namespace lx

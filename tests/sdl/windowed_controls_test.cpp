@@ -98,5 +98,35 @@ TEST_F(WindowedControls, APlayedProjectTakesTypedTextAndClicks) {
   EXPECT_EQ(printed.substr(printed.size() - std::min<size_t>(printed.size(), 7)), "played\n") << why();
 }
 
+// A tool bar docked at the top of the real window: a real click on its
+// tool button chooses the tool, and the page below, moved down by the
+// bar's height, still takes its clicks where it now shows.
+TEST_F(WindowedControls, AToolBarTakesTheTopOfTheWindowAndItsToolButtonIsClicked) {
+  const fs::path file = folder_ / "tools.lgo";
+  std::ofstream(file) << "new \"ToolWindow [name bar]\n"
+                         "ask \"bar [new \"ToolButton [name pen aPos [4 3]]]\n"
+                         "ask \"bar [ask \"pen [setevent \"onPush [print activetoolbutton?]]]\n"
+                         "new \"Button [name ok aPos [20 100] size [80 28] caption OK]\n"
+                         "ask \"ok [setevent \"onPush [print \"ok stopall]]\n"
+                         "print \"ready\n"
+                         "wait 15000\n";
+  testing::StartedProgram lumaxis({LX_LUMAXIS, "--console", file.string()}, display_.name(), out(), err());
+  ASSERT_TRUE(testing::waitForText(out(), "ready", 10s)) << why();
+  const std::optional<unsigned long> window = display_.findWindow(kTitle, 10s);
+  ASSERT_TRUE(window) << why();
+  for (int attempt = 0; attempt < 10 && testing::readFile(out()).find("pen") == std::string::npos; ++attempt) {
+    ASSERT_TRUE(display_.click(*window, 4 + 13, 3 + 14));
+    testing::waitForText(out(), "pen", 500ms);
+  }
+  // The bar is 34 pixels high: the page's button shows that much lower.
+  for (int attempt = 0; attempt < 10 && testing::readFile(out()).find("ok") == std::string::npos; ++attempt) {
+    ASSERT_TRUE(display_.click(*window, kButtonX, kButtonY + 34));
+    testing::waitForText(out(), "ok", 500ms);
+  }
+  ASSERT_TRUE(display_.requestClose(*window));
+  EXPECT_EQ(lumaxis.waitForExit(10s), 0) << why();
+  EXPECT_EQ(testing::readFile(out()), "ready\npen\nok\n");
+}
+
 }  // namespace
 }  // namespace lx
