@@ -63,6 +63,7 @@ std::string loadNamedProject(const std::string& name, const Value& values, unsig
   ProjectLoad load;
   load.text = std::move(opened.contents.text);
   load.images = std::move(opened.contents.images);
+  load.icon = std::move(opened.contents.icon);
   load.fromContainer = opened.contents.isContainer;
   load.propertyValues = values;
   load.startup = projectState().startupPhase;
