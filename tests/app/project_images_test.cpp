@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "app/picture_files.h"
+#include "app/project_icon.h"
 #include "app/project_loader.h"
 #include "graphics/bmp_codec.h"
 #include "graphics/image_primitives.h"
@@ -120,12 +121,16 @@ TEST_F(ProjectIcons, TheWindowsIconIsSavedKeptAndSavedAgain) {
   EXPECT_EQ(read->width(), 6);
   EXPECT_EQ(read->pixel(1, 0), 0xFF0000u);
 
-  // A fresh world whose window has no icon of its own writes the loaded
-  // project's icon back as it came.
+  // The loaded project sets the variable again; once it is erased, the
+  // icon the project came with is written back as it came.
   restart();
   run("loadproject \"with.lxp");
   run("save \"again.lxp");
   EXPECT_EQ(icon("again.lxp"), saved);
+  run("erase \"icon");
+  EXPECT_FALSE(mainWindowIcon());
+  run("save \"kept.lxp");
+  EXPECT_EQ(icon("kept.lxp"), saved);
   // Anything but an image in the variable drops the icon.
   run("ask \"window [make \"icon []]");
   run("save \"dropped.lxp");
