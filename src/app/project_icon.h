@@ -19,4 +19,8 @@ Value mainWindowIcon();
 // when the variable is unset.
 void appendProjectIcon(std::iostream& io);
 
+// Shows the project's icon (the one a save would write) as the main
+// window's icon; nothing changes when there is none or it cannot be read.
+void showProjectIcon();
+
 }  // namespace lx

@@ -4,6 +4,7 @@
 #include "app/language_restart.h"
 #include "app/project_file_queries.h"
 #include "app/project_files.h"
+#include "app/project_icon.h"
 #include "app/project_loader.h"
 #include "app/project_reset.h"
 #include "app/project_save_options.h"
@@ -69,6 +70,7 @@ std::string loadNamedProject(const std::string& name, const Value& values, unsig
   load.startup = projectState().startupPhase;
   load.ignoreErrors = (options & loIgnoreErrors) != 0;
   loadProjectText(load);
+  showProjectIcon();
   return opened.path.string();
 }
 
