@@ -81,9 +81,9 @@ void SdlWindow::iconChanged() {
   const PixelBuffer& picture = icon();
   if (!window_ || picture.width() == 0 || picture.height() == 0) return;
   picture.flush();
-  SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(
-      const_cast<uint32_t*>(picture.row(0)), picture.width(), picture.height(), 32, picture.stride(),
-      SDL_PIXELFORMAT_RGB888);
+  SDL_Surface* surface =
+      SDL_CreateRGBSurfaceWithFormatFrom(const_cast<uint32_t*>(picture.row(0)), picture.width(),
+                                         picture.height(), 32, picture.stride(), SDL_PIXELFORMAT_RGB888);
   if (!surface) return;
   SDL_SetWindowIcon(window_, surface);
   SDL_FreeSurface(surface);
