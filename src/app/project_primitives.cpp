@@ -69,8 +69,17 @@ std::string loadNamedProject(const std::string& name, const Value& values, unsig
   load.propertyValues = values;
   load.startup = projectState().startupPhase;
   load.ignoreErrors = (options & loIgnoreErrors) != 0;
+  // The icon shows however the load ends: its text may end it with an
+  // error or a stop after the icon was read.
+  struct IconAfterLoad {
+    ~IconAfterLoad() {
+      try {
+        showProjectIcon();
+      } catch (...) {
+      }
+    }
+  } icon;
   loadProjectText(load);
-  showProjectIcon();
   return opened.path.string();
 }
 
