@@ -1,6 +1,7 @@
 // Feeds arbitrary bytes to every picture decoder: the first byte picks the
 // kind (BMP, bitmap without file header, icon, PNG, JPEG, GIF, the native
-// image file, an image record, a compressed image chunk), the rest is the
+// image file, the older native file, an image record, a compressed image
+// chunk), the rest is the
 // file. Beyond not crashing, every failure must be the decoders' own
 // failure or a Logo error, and what decodes must stay inside the limits
 // and draw as a turtle shape.
@@ -33,20 +34,21 @@ namespace {
 
 using namespace lx;
 
-constexpr const char* kExtensions[] = {".BMP", ".ICO", ".PNG", ".JPG", ".GIF", ".LGF"};
+constexpr const char* kExtensions[] = {".BMP", ".ICO", ".PNG", ".JPG", ".GIF", ".LGF", ".LGW"};
 
 Value decode(uint8_t kind, std::string_view bytes) {
-  switch (kind % 9) {
+  switch (kind % 10) {
     case 0:
     case 1:
     case 2:
     case 3:
     case 4:
     case 5:
-      return decodePicture(bytes, kExtensions[kind % 9]);
     case 6:
-      return imageOfPicture(sharePicture(readDib(bytes, 1 + kind / 9 % 2)));
+      return decodePicture(bytes, kExtensions[kind % 10]);
     case 7:
+      return imageOfPicture(sharePicture(readDib(bytes, 1 + kind / 10 % 2)));
+    case 8:
       return readImageRecord(bytes);
     default:
       return readImageChunk({ChunkTag("IMZ1"), std::string(bytes)});

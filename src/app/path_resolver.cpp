@@ -7,6 +7,7 @@
 #include "app/caseless_lookup.h"
 #include "app/search_paths.h"
 #include "app/system_path.h"
+#include "lang/clipboard_word.h"
 #include "lang/dictionary.h"
 #include "lang/dictionary_table.h"
 #include "platform/program_directory.h"
@@ -72,8 +73,7 @@ std::string ResolvedPath::text() const {
 }
 
 bool isClipboardName(std::string_view name) {
-  if (asciiLower(name) == "clipboard") return true;
-  return currentDictionary() && isLocalEntry("other", "clipboard", name);
+  return isClipboardWord(name);
 }
 
 FileNameParts splitFileName(std::string_view name) {

@@ -7,6 +7,7 @@
 
 #include "app/named_file.h"
 #include "app/path_resolver.h"
+#include "app/project_icon.h"
 #include "app/project_loader.h"
 #include "app/project_save_options.h"
 #include "app/project_text_writer.h"
@@ -28,6 +29,7 @@ std::string containerBytes(const std::string& text, const SavedImages& images) {
   const std::streamoff dataStart = beginProjectFile(io, currentLanguage());
   io.write(text.data(), static_cast<std::streamsize>(text.size()));
   endTextChunk(io, dataStart, false);
+  appendProjectIcon(io);
   images.appendChunks(io);
   return io.str();
 }

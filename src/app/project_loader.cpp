@@ -33,6 +33,11 @@ std::vector<RawChunk>& keptImages() {
   return images;
 }
 
+std::optional<RawChunk>& keptIcon() {
+  static std::optional<RawChunk> icon;
+  return icon;
+}
+
 void takePropertyValues(const Value& values) {
   pendingLoadValues().clear();
   const tLogoList* list = values ? asList(*values) : nullptr;
@@ -152,7 +157,10 @@ void loadProjectText(const ProjectLoad& load) {
     LoadScope scope(!projectLoadRunning());
     outermost = scope.outermost();
     takePropertyValues(load.propertyValues);
-    if (outermost && load.fromContainer) keptImages() = load.images;
+    if (outermost && load.fromContainer) {
+      keptImages() = load.images;
+      keptIcon() = load.icon;
+    }
     runInstructions(load);
     if (outermost) made = objectsOfThisLoad();
   }
@@ -167,6 +175,11 @@ const std::vector<RawChunk>& loadedProjectImages() {
 
 void forgetLoadedProjectImages() {
   keptImages().clear();
+  keptIcon().reset();
+}
+
+const std::optional<RawChunk>& loadedProjectIcon() {
+  return keptIcon();
 }
 
 }  // namespace lx

@@ -4,6 +4,7 @@
 // and `onLoad` and `onShowPage` raised once the outermost load is over.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,9 @@ struct ProjectLoad {
   // the images of the project loaded before when the text came from a
   // container (plain text has no images of its own).
   std::vector<RawChunk> images;
+  // The container's icon chunk as stored; it replaces the icon of the
+  // project loaded before as the images do.
+  std::optional<RawChunk> icon;
   bool fromContainer = false;
   // [name value name value ...]: property values for the objects the load
   // makes (a name that is not a word is error 10); none for no values.
@@ -38,5 +42,8 @@ void loadProjectText(const ProjectLoad& load);
 // kept so that the images can be decoded, and saved again, later.
 const std::vector<RawChunk>& loadedProjectImages();
 void forgetLoadedProjectImages();
+// The icon chunk of the project loaded last, as stored, kept with its images
+// (and forgotten with them) so that saving the project again writes it back.
+const std::optional<RawChunk>& loadedProjectIcon();
 
 }  // namespace lx

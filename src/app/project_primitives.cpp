@@ -4,6 +4,7 @@
 #include "app/language_restart.h"
 #include "app/project_file_queries.h"
 #include "app/project_files.h"
+#include "app/project_icon.h"
 #include "app/project_loader.h"
 #include "app/project_reset.h"
 #include "app/project_save_options.h"
@@ -63,10 +64,21 @@ std::string loadNamedProject(const std::string& name, const Value& values, unsig
   ProjectLoad load;
   load.text = std::move(opened.contents.text);
   load.images = std::move(opened.contents.images);
+  load.icon = std::move(opened.contents.icon);
   load.fromContainer = opened.contents.isContainer;
   load.propertyValues = values;
   load.startup = projectState().startupPhase;
   load.ignoreErrors = (options & loIgnoreErrors) != 0;
+  // The icon shows however the load ends: its text may end it with an
+  // error or a stop after the icon was read.
+  struct IconAfterLoad {
+    ~IconAfterLoad() {
+      try {
+        showProjectIcon();
+      } catch (...) {
+      }
+    }
+  } icon;
   loadProjectText(load);
   return opened.path.string();
 }

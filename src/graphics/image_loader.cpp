@@ -10,10 +10,12 @@
 #include "graphics/bmp_codec.h"
 #include "graphics/icon_reader.h"
 #include "graphics/image_record.h"
+#include "graphics/lgw_reader.h"
 #include "graphics/library_codecs.h"
 #include "graphics/logo_image.h"
 #include "graphics/picture_bytes.h"
 #include "graphics/turtle_shape.h"
+#include "lang/clipboard_word.h"
 #include "values/pools.h"
 
 namespace lx {
@@ -86,12 +88,15 @@ Value decodePicture(std::string_view bytes, const std::string& extension) {
     GifFrames gif = readGif(bytes);
     return makeImage({std::move(gif.cells)}, 0, gif.loops);
   }
-  // Metafiles and the older native format are not read.
-  if (extension == ".WMF" || extension == ".EMF" || extension == ".LGW") throw BadPicture("picture kind");
+  if (extension == ".LGW") return readLgw(bytes);
+  // Metafiles are not read: there is no library here to render them.
+  if (extension == ".WMF" || extension == ".EMF") throw BadPicture("metafile");
   return readImageFile(bytes);
 }
 
 Value loadImageNamed(const std::string& name, ImageDefault kind) {
+  // The clipboard holds text alone here, never a picture.
+  if (isClipboardWord(name)) throw eLogoException::withWord(erClipboard, name);
   const PictureName parts = splitPictureName(name);
   std::string file = parts.file;
   std::string extension = pictureExtension(file);

@@ -14,6 +14,7 @@
 #include "graphics/picture_bytes.h"
 #include "interp/primitive_descs.h"
 #include "interp/registry.h"
+#include "prims/collection_items.h"
 #include "values/list.h"
 #include "values/list_builder.h"
 #include "values/pools.h"
@@ -143,6 +144,16 @@ Value projectImage(const Value& index) {
   }
 }
 
+// The items of an image for `map` and `foreach`: its frames, each an image
+// of one frame, as `item` gives them.
+bool framesAsItems(const Value& value, std::vector<Value>& items) {
+  const tLogoImage* image = asImage(value);
+  if (!image) return false;
+  for (const tLogoFrame& frame : image->frames())
+    items.push_back(makeImage({frame}, image->baseAngle(), image->loops()));
+  return true;
+}
+
 Value emptyImage() {
   return makeImage({});
 }
@@ -164,6 +175,7 @@ void setProjectImageChunks(ProjectImageChunks chunks) {
 
 void registerImagePrimitives(tLogoTab& table) {
   registerImageMethods(table);
+  setValueItems(framesAsItems);
   registerPrimitive<tMainPasProcDesc>(table, "image", false, 2u, imageRoutine);
   registerPrimitive<tMainPasProcDesc0p>(table, "emptyimage", false, emptyImage);
   registerPrimitive<tMainPasProcDesc>(table, "toframes", false, 1u, toFrames);

@@ -7,6 +7,7 @@
 
 #include "core/logo_exception.h"
 #include "graphics/background_canvas.h"
+#include "graphics/drawing_capture.h"
 #include "graphics/image_loader.h"
 #include "graphics/logo_image.h"
 #include "graphics/logo_page.h"
@@ -20,21 +21,6 @@
 
 namespace lx {
 namespace {
-
-// An image of the drawing's pixels in `rect`, clipped to the drawing; error
-// 10 when nothing of it lies on the drawing or it is too large.
-Value cutImage(tgrScreen& surface, const PixelRect& rect, PixelPoint hotSpot, const Value& asked) {
-  std::unique_ptr<tLogoPicture> picture;
-  {
-    auto drawing = surface.lockDrawing();
-    const PixelRect inside = intersect(rect, surface.bitmap().bounds());
-    if (inside.isEmpty() || !pictureSizeAllowed(inside.width, inside.height))
-      throw eLogoException(erBadStructure, asked);
-    picture = pictureFromBuffer(surface.bitmap(), inside);
-  }
-  picture->hotSpot = hotSpot;
-  return imageOfPicture(sharePicture(std::move(picture)));
-}
 
 // `stamppicture picture`: the picture drawn into the drawing with its hot
 // spot on the turtle, scaled as the shape is.
@@ -84,16 +70,17 @@ Value getImage(tmultiobject& self, tLogoStack& stack, int) {
   PixelRect rect{anchor.x - n[0], anchor.y - n[1], n[0] + n[2] + 1, n[1] + n[3] + 1};
   if (n[0] == -n[2]) rect.x = 0, rect.width = surface.width();
   if (n[1] == -n[3]) rect.y = 0, rect.height = surface.height();
-  return cutImage(surface, rect, {n[0], n[1]}, input);
+  return captureImage(surface, rect, {n[0], n[1]}, input, captureMode());
 }
 
 // `takepicture rect`: that part of the page's drawing, in page coordinates.
+// Both take what `imode` chooses.
 Value takePicture(tmultiobject& self, tLogoStack& stack, int) {
   const Value input = stack.take();
   tgrScreen& surface = drawingSurfaceOf(self);
   const std::optional<PixelRect> rect = rectOf(input, Coordinates::Page, surface.origin());
   if (!rect) throw eLogoException(erBadStructure, input);
-  return cutImage(surface, *rect, {rect->width / 2, rect->height / 2}, input);
+  return captureImage(surface, *rect, {rect->width / 2, rect->height / 2}, input, captureMode());
 }
 
 SurfaceMouse& mouseOf(tmultiobject& self) {

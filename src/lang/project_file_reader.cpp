@@ -21,6 +21,8 @@ ProjectFileContents readProjectFile(std::istream& in) {
   while (auto chunk = reader.next()) {
     if (isImageTag(chunk->tag)) {
       contents.images.push_back(reader.readChunk(*chunk));
+    } else if (isIconTag(chunk->tag) && !contents.icon) {
+      contents.icon = reader.readChunk(*chunk);
     } else if (chunk->tag == kTagLanguage && !languageFound) {
       contents.language = reader.readData(*chunk);
       languageFound = true;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,8 @@ struct ProjectFileContents {
   // The image chunks as stored, in chunk order. The project's image list
   // holds them the other way round: the loader puts each in front.
   std::vector<RawChunk> images;
+  // The first icon chunk ("IC 1" or "ICZ1") as stored, if there is one.
+  std::optional<RawChunk> icon;
 };
 
 // Reads the images first, walking every chunk of the count, then the first

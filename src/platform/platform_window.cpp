@@ -30,6 +30,12 @@ void PlatformWindow::setTitle(std::string title) {
   titleChanged();
 }
 
+void PlatformWindow::setIcon(PixelBuffer icon) {
+  ui_.requireCurrent("PlatformWindow::setIcon");
+  icon_ = std::move(icon);
+  iconChanged();
+}
+
 void PlatformWindow::setPosition(int x, int y) {
   ui_.requireCurrent("PlatformWindow::setPosition");
   if (x == x_ && y == y_) return;

@@ -94,6 +94,10 @@ class PlatformWindow : public std::enable_shared_from_this<PlatformWindow> {
 
   const std::string& title() const { return title_; }
   void setTitle(std::string title);
+  // The picture the window system shows for the window (in its title bar
+  // and task list); an empty one leaves the system's own.
+  const PixelBuffer& icon() const { return icon_; }
+  void setIcon(PixelBuffer icon);
   int x() const { return x_; }
   int y() const { return y_; }
   void setPosition(int x, int y);
@@ -167,6 +171,7 @@ class PlatformWindow : public std::enable_shared_from_this<PlatformWindow> {
   // Hooks for a backend that shows the window, run on the user-interface
   // thread after the state changed; headless they do nothing.
   virtual void titleChanged() {}
+  virtual void iconChanged() {}
   virtual void geometryChanged() {}
   virtual void visibilityChanged() {}
   virtual void stateChanged() {}
@@ -198,6 +203,7 @@ class PlatformWindow : public std::enable_shared_from_this<PlatformWindow> {
 
   UiThread& ui_;
   std::string title_;
+  PixelBuffer icon_{0, 0};
   int x_;
   int y_;
   bool visible_;

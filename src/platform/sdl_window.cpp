@@ -45,6 +45,7 @@ bool SdlWindow::make() {
     reportSdlFailure("cannot make a window");
     return false;
   }
+  iconChanged();
   renderer_ = SDL_CreateRenderer(window_, -1, 0);
   if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
   if (!renderer_) {
@@ -73,6 +74,19 @@ void SdlWindow::resizedByUser(int width, int height) {
 
 void SdlWindow::titleChanged() {
   if (window_) SDL_SetWindowTitle(window_, cp1250ToUtf8(title()).c_str());
+}
+
+// The icon's rows as SDL reads them: 32-bit pixels, red in the third byte.
+void SdlWindow::iconChanged() {
+  const PixelBuffer& picture = icon();
+  if (!window_ || picture.width() == 0 || picture.height() == 0) return;
+  picture.flush();
+  SDL_Surface* surface =
+      SDL_CreateRGBSurfaceWithFormatFrom(const_cast<uint32_t*>(picture.row(0)), picture.width(),
+                                         picture.height(), 32, picture.stride(), SDL_PIXELFORMAT_RGB888);
+  if (!surface) return;
+  SDL_SetWindowIcon(window_, surface);
+  SDL_FreeSurface(surface);
 }
 
 void SdlWindow::geometryChanged() {

@@ -37,6 +37,7 @@ class SdlWindow final : public PlatformWindow {
 
  protected:
   void titleChanged() override;
+  void iconChanged() override;
   void geometryChanged() override;
   void visibilityChanged() override { showIfWanted(); }
   void stateChanged() override;

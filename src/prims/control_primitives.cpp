@@ -10,6 +10,7 @@
 #include "interp/scheduler.h"
 #include "interp/thread_state.h"
 #include "lang/localized_codes.h"
+#include "prims/collection_items.h"
 #include "values/list.h"
 #include "values/pools.h"
 
@@ -119,14 +120,7 @@ Value forLoop(const Value& name, const Value& control, const Value& list) {
 }
 
 Value foreachItem(const Value& name, const Value& collection, const Value& list) {
-  std::vector<Value> items;
-  if (const tLogoList* elements = asList(*collection)) {
-    for (const Value& v : *elements) items.push_back(v);
-  } else if (collection->isWord()) {
-    for (char c : collection->wordText()) items.push_back(makeWord(std::string(1, c)));
-  } else {
-    throw eLogoException(erExpectList, collection);
-  }
+  std::vector<Value> items = collectionItems(collection);
   LoopVariable variable(name->nameCode());
   RoundCounter counter;
   for (Value& item : items) {

@@ -12,6 +12,7 @@
 #include "interp/thread_state.h"
 #include "lang/dictionary.h"
 #include "lang/localized_codes.h"
+#include "prims/collection_items.h"
 #include "values/list_builder.h"
 #include "values/pools.h"
 
@@ -128,25 +129,12 @@ Value applyProcedure(tLogoStack& stack, int count, bool asFunction) {
   return procedure.call(n, asFunction);
 }
 
-// The items of a data input of `map`: list elements or word characters.
-std::vector<Value> itemsOf(const Value& data) {
-  std::vector<Value> items;
-  if (const tLogoList* list = asList(*data)) {
-    for (const Value& v : *list) items.push_back(v);
-  } else if (data->isWord()) {
-    for (char c : data->wordText()) items.push_back(makeWord(std::string(1, c)));
-  } else {
-    throw eLogoException(erExpectList, data);
-  }
-  return items;
-}
-
 Value mapProcedure(tLogoStack& stack, int count, bool asFunction) {
   std::vector<Value> inputs = stack.takeInputs(count);
   if (count < 2) throw eLogoException::withPrim(erNotEnoughInputs, codeOfInternal("map"));
   std::vector<std::vector<Value>> data;
   for (size_t i = 1; i < inputs.size(); ++i) {
-    data.push_back(itemsOf(inputs[i]));
+    data.push_back(collectionItems(inputs[i]));
     if (data.back().size() != data.front().size()) throw eLogoException(erBadStructure, inputs[i]);
   }
   const int n = static_cast<int>(data.size());

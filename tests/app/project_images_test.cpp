@@ -7,6 +7,8 @@
 #include <sstream>
 
 #include "app/picture_files.h"
+#include "app/project_icon.h"
+#include "app/project_loader.h"
 #include "graphics/bmp_codec.h"
 #include "graphics/image_primitives.h"
 #include "graphics/image_record.h"
@@ -24,6 +26,8 @@ class ProjectImages : public ProjectTest {
   void buildSystemObjects() override {
     registerImagePrimitives(*mainObject()->procedures);
     installPictureFiles();
+    // What the test before loaded is no image of this run's project.
+    forgetLoadedProjectImages();
   }
 
   // A bitmap in the program folder: `colour` with a hot spot at the centre.
@@ -88,6 +92,49 @@ TEST_F(ProjectImages, ImageReferencesOutOfRangeAreErrors) {
   run("print imagesize .loadimage 0");
   EXPECT_EQ(take(), (std::vector<std::string>{"25 25"}));
   EXPECT_EQ(errorOf("print .loadimage 1"), erMinMax);
+}
+
+// A project with a main window whose `icon` variable may hold a picture.
+class ProjectIcons : public ProjectImages {
+ protected:
+  void buildSystemObjects() override {
+    ProjectImages::buildSystemObjects();
+    run("new \"main [name window]");
+    setMainWindowObject(object("window"));
+  }
+
+  std::optional<std::string> icon(const std::string& name) {
+    std::ifstream in(file(name), std::ios::binary);
+    return readIcon(in);
+  }
+};
+
+TEST_F(ProjectIcons, TheWindowsIconIsSavedKeptAndSavedAgain) {
+  writeBitmap("red.bmp", 6, 4, 0xFF0000);
+  run("save \"none.lxp");
+  EXPECT_FALSE(icon("none.lxp"));
+  run("ask \"window [make \"icon loadimage \"red.bmp]");
+  run("save \"with.lxp");
+  const std::optional<std::string> saved = icon("with.lxp");
+  ASSERT_TRUE(saved);
+  const std::unique_ptr<tLogoPicture> read = readBmp(*saved);
+  EXPECT_EQ(read->width(), 6);
+  EXPECT_EQ(read->pixel(1, 0), 0xFF0000u);
+
+  // The loaded project sets the variable again; once it is erased, the
+  // icon the project came with is written back as it came.
+  restart();
+  run("loadproject \"with.lxp");
+  run("save \"again.lxp");
+  EXPECT_EQ(icon("again.lxp"), saved);
+  run("erase \"icon");
+  EXPECT_FALSE(mainWindowIcon());
+  run("save \"kept.lxp");
+  EXPECT_EQ(icon("kept.lxp"), saved);
+  // Anything but an image in the variable drops the icon.
+  run("ask \"window [make \"icon []]");
+  run("save \"dropped.lxp");
+  EXPECT_FALSE(icon("dropped.lxp"));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 // moves by hand.
 #include "graphics/logo_image.h"
 #include "graphics/shape_animator.h"
+#include "graphics/turtle_shape.h"
 #include "turtle_test_world.h"
 #include "values/pools.h"
 
@@ -143,6 +144,43 @@ TEST_F(ImageShapes, AStampedMaskLeavesTheFreshPageAlone) {
   run("stamppicture :img");
   EXPECT_EQ(pixel(398, 247), kRed);
   EXPECT_EQ(pixel(398, 249), kWhite);
+}
+
+// `imode` 0 cuts the drawing alone, 1 the page as it shows with the turtle
+// on it, 2 and 3 the same with the background colour transparent.
+TEST_F(ImageShapes, TheCaptureModeChoosesWhatGetimageTakes) {
+  give("img", imageOfPicture(solid(5, 5, kBlue, {2, 2})));
+  run("setshape :img setpencolour [255 0 0] setpos [0 -10] forward 20 home");
+  // A hidden second turtle at the same place cuts and wears the picture.
+  run("new \"Turtle [name t2]", "page1");
+  run("hideturtle", "t2");
+  const auto cut = [&](int mode) {
+    give("imode", makeInt(mode));
+    run("setshape getimage [4 4 4 4]", "t2");
+    return *shapeImage(turtle("t2").shape())->cell(0, 0);
+  };
+  // The turtle's hot spot is at (4, 4) of the cut, its picture covers 2..6;
+  // the line runs down column 4 (below the turtle: row 7).
+  const tLogoPicture drawing = cut(0);
+  EXPECT_EQ(drawing.pixel(4, 4), kRed);
+  EXPECT_EQ(drawing.pixel(0, 0), kWhite);
+  EXPECT_FALSE(drawing.hasMask());
+  const tLogoPicture shownCut = cut(1);
+  EXPECT_EQ(shownCut.pixel(4, 4), kBlue);
+  EXPECT_EQ(shownCut.pixel(4, 7), kRed);
+  EXPECT_EQ(shownCut.pixel(0, 0), kWhite);
+  const tLogoPicture masked = cut(2);
+  EXPECT_EQ(masked.pixel(4, 4), kRed);
+  EXPECT_TRUE(masked.masked(0, 0));
+  EXPECT_FALSE(masked.masked(4, 7));
+  const tLogoPicture shownMasked = cut(3);
+  EXPECT_EQ(shownMasked.pixel(3, 3), kBlue);
+  EXPECT_FALSE(shownMasked.masked(3, 3));
+  EXPECT_TRUE(shownMasked.masked(8, 0));
+  // Other values take the drawing alone.
+  const tLogoPicture other = cut(9);
+  EXPECT_EQ(other.pixel(4, 4), kRed);
+  EXPECT_FALSE(other.hasMask());
 }
 
 TEST_F(ImageShapes, DrawingListShapesTurnWithTheHeadingAndDrawOnlyTheirLines) {

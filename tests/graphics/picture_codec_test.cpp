@@ -9,6 +9,7 @@
 #include "graphics/image_loader.h"
 #include "graphics/image_record.h"
 #include "graphics/library_codecs.h"
+#include "graphics/logo_image.h"
 #include "graphics/picture_bytes.h"
 #include "picture_files.h"
 #include "values/pools.h"
@@ -212,6 +213,74 @@ TEST_F(PictureCodecs, FrameSuffixesAndDrivesAreToldApart) {
   EXPECT_FALSE(splitPictureName("walk:x.gif").frame);
   EXPECT_EQ(pictureExtension("a.b\\c"), "");
   EXPECT_EQ(pictureExtension("photo.Jpeg"), ".JPEG");
+}
+
+}  // namespace
+}  // namespace lx
+
+namespace lx {
+namespace {
+
+void putI32(std::string& out, int32_t value) {
+  for (int i = 0; i < 4; ++i) out += static_cast<char>((static_cast<uint32_t>(value) >> (8 * i)) & 0xFF);
+}
+
+// One record of an older native file: header, image, and a mask unless it
+// is empty.
+std::string lgwRecord(const std::string& image, const std::string& mask, PixelPoint hot) {
+  std::string record;
+  putI32(record, static_cast<int32_t>(20 + image.size() + mask.size()));
+  putI32(record, hot.x);
+  putI32(record, hot.y);
+  putI32(record, static_cast<int32_t>(image.size()));
+  putI32(record, static_cast<int32_t>(mask.size()));
+  return record + image + mask;
+}
+
+std::string lgwFile(int16_t count, const std::vector<std::string>& records) {
+  std::string file{static_cast<char>(count & 0xFF), static_cast<char>((count >> 8) & 0xFF)};
+  for (const std::string& record : records) file += record;
+  return file;
+}
+
+TEST_F(PictureCodecs, OlderNativeFilesGiveAFrameARecordWithHotSpotsAndMasks) {
+  const std::string red = bmpFile(5, 3, 24, sample);
+  const std::string mask = bmpFile(5, 3, 1, [](int x, int) { return x < 2 ? 0xFFFFFFu : 0u; }, {0, 0xFFFFFF});
+  const Value image =
+      decodePicture(lgwFile(2, {lgwRecord(red, "", {1, 2}), lgwRecord(red, mask, {4, 0})}), ".LGW");
+  const tLogoImage& read = *asImage(image);
+  ASSERT_EQ(read.frames().size(), 2u);
+  ASSERT_EQ(read.cellCount(0), 1u);
+  ASSERT_EQ(read.cellCount(1), 1u);
+  EXPECT_EQ(read.cell(0, 0)->hotSpot, (PixelPoint{1, 2}));
+  EXPECT_FALSE(read.cell(0, 0)->hasMask());
+  EXPECT_EQ(read.cell(0, 0)->pixel(0, 0), kBlue);
+  const tLogoPicture& masked = *read.cell(1, 0);
+  EXPECT_EQ(masked.hotSpot, (PixelPoint{4, 0}));
+  EXPECT_TRUE(masked.masked(0, 1));
+  EXPECT_TRUE(masked.masked(1, 2));
+  EXPECT_FALSE(masked.masked(2, 0));
+  EXPECT_TRUE(asImage(decodePicture(lgwFile(0, {}), ".LGW"))->frames().empty());
+}
+
+TEST_F(PictureCodecs, DamagedOlderNativeFilesAndMetafilesAreBadPictures) {
+  const std::string red = bmpFile(5, 3, 24, sample);
+  const std::string good = lgwRecord(red, "", {0, 0});
+  EXPECT_THROW(decodePicture(lgwFile(2, {good}), ".LGW"), BadPicture);   // a record missing
+  EXPECT_THROW(decodePicture(lgwFile(-1, {good}), ".LGW"), BadPicture);  // a negative count
+  EXPECT_THROW(decodePicture(lgwFile(1, {good.substr(0, good.size() - 1)}), ".LGW"), BadPicture);
+  std::string tooLong = good;
+  putU32(tooLong, 0, 0x7FFFFFF0);  // a record that claims more than the file holds
+  EXPECT_THROW(decodePicture(lgwFile(1, {tooLong}), ".LGW"), BadPicture);
+  std::string imageTooLong = good;
+  putU32(imageTooLong, 12, static_cast<uint32_t>(red.size() + 1));  // an image past its record
+  EXPECT_THROW(decodePicture(lgwFile(1, {imageTooLong}), ".LGW"), BadPicture);
+  std::string farHotSpot = good;
+  putU32(farHotSpot, 4, 0x40000000);
+  EXPECT_THROW(decodePicture(lgwFile(1, {farHotSpot}), ".LGW"), BadPicture);
+  EXPECT_THROW(decodePicture(lgwFile(1, {}), ".LGW"), BadPicture);
+  EXPECT_THROW(decodePicture(red, ".WMF"), BadPicture);
+  EXPECT_THROW(decodePicture(red, ".EMF"), BadPicture);
 }
 
 }  // namespace
