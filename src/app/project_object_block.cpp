@@ -55,7 +55,7 @@ void propertyLines(std::string& out, tmultiobject& object) {
 void variableLines(std::string& out, const tmultiobject& object) {
   const std::string commonPrefix = localEntry("param", "common") + "'";
   object.variables->forEach([&](tTabDesc& desc) {
-    if (dynamic_cast<const tPropertyVarDesc*>(&desc) || desc.notSaved()) return;
+    if (asProperty(&desc) || desc.notSaved()) return;
     const auto& variable = static_cast<const tLogoVarDesc&>(desc);
     const std::string name = variable.nameText();
     if (!variable.value || name.empty() || name.front() == '@') return;

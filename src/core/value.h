@@ -38,6 +38,11 @@ class tLogoTab;  // a procedure table: the method table of a value class
 // (images, Logo objects) keeps its own in `methods`.
 enum class ValueKind : uint8_t { Word, Integer, Real, Boolean, List, Other };
 
+// Where a value stands in the object model: an object, a group of objects
+// an `ask` made current, or neither. Variable and procedure lookups ask it
+// at every `:name`, so it is a field, not a type test.
+enum class ModelKind : uint8_t { None, Object, AskGroup };
+
 class tlogoobject : public tCounted {
  public:
   tlogoobject() = default;
@@ -46,6 +51,7 @@ class tlogoobject : public tCounted {
   virtual ~tlogoobject() = default;
 
   bool pooled = false;    // the instance belongs to a recycling pool
+  ModelKind modelKind = ModelKind::None;
   tLogoTab* methods = nullptr;  // the class's shared method table, not owned
 
   void dispose() override;

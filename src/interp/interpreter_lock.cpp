@@ -74,8 +74,11 @@ bool InterpreterLock::handOverDue(const LockToken& token) {
   return false;
 }
 
-bool InterpreterLock::contended() const {
-  return next_.load(std::memory_order_relaxed) - serving_.load(std::memory_order_relaxed) > 1;
+bool InterpreterLock::contended() const { return waiting() > 0; }
+
+uint32_t InterpreterLock::waiting() const {
+  const uint32_t queued = next_.load(std::memory_order_relaxed) - serving_.load(std::memory_order_relaxed);
+  return queued > 1 ? queued - 1 : 0;
 }
 
 void InterpreterLock::waitForTurn(uint32_t ticket) {

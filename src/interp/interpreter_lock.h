@@ -69,6 +69,8 @@ class InterpreterLock {
   bool handOverDue(const LockToken& token);
   // Whether a thread waits for the lock now (a hint; it may change at once).
   bool contended() const;
+  // How many threads wait for the lock now (a hint, like `contended`).
+  uint32_t waiting() const;
 
   // The slice; benchmarks try others. Any thread, any time.
   void setSlice(std::chrono::microseconds slice) { slice_.store(slice.count(), std::memory_order_relaxed); }

@@ -15,6 +15,9 @@ class tLogoVarDesc : public tTabDesc {
   std::string definitionText() const override;
 
   Value value;  // none: the name exists but has no value
+  // A property of an object: read and written through its routines, never
+  // as a plain `:name` (a field, since every variable lookup asks).
+  bool isProperty = false;
 };
 
 class tLogoVarTab : public tLogoTab {

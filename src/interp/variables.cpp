@@ -9,11 +9,12 @@
 namespace lx {
 
 Value variableValue(NameCode name) {
-  if (const tLogoVarDesc* local = threadState().locals.variable(name)) {
+  ThreadState& state = threadState();
+  if (const tLogoVarDesc* local = state.locals.variable(name)) {
     if (!local->value) throw eLogoException::withName(erNoVal, name);
     return local->value;
   }
-  if (const tLogoVarDesc* own = procedureResolver().objectVariable(threadState().currentObject, name)) {
+  if (const tLogoVarDesc* own = procedureResolver().objectVariable(state.currentObject, name)) {
     if (!own->value) throw eLogoException::withName(erNoVal, name);
     return own->value;
   }
@@ -21,11 +22,12 @@ Value variableValue(NameCode name) {
 }
 
 void setVariable(NameCode name, Value value) {
-  if (tLogoVarDesc* local = threadState().locals.variable(name)) {
+  ThreadState& state = threadState();
+  if (tLogoVarDesc* local = state.locals.variable(name)) {
     local->value = storableValue(std::move(value));
     return;
   }
-  if (tLogoVarDesc* own = procedureResolver().objectVariable(threadState().currentObject, name)) {
+  if (tLogoVarDesc* own = procedureResolver().objectVariable(state.currentObject, name)) {
     static_cast<tLogoVarTab*>(own->table)->setValue(name, std::move(value));
     return;
   }

@@ -19,7 +19,7 @@ namespace lx {
 
 class tAskObject : public tlogoobject {
  public:
-  explicit tAskObject(tlogoobjectlist objects) : objects(std::move(objects)) {}
+  explicit tAskObject(tlogoobjectlist objects) : objects(std::move(objects)) { modelKind = ModelKind::AskGroup; }
   Value copy() const override { return Value(const_cast<tAskObject*>(this)); }
   const char* className() const override { return "tAskObject"; }
   std::string printText(int level = -1) const override;
@@ -36,5 +36,10 @@ class tAskObject : public tlogoobject {
  private:
   std::vector<std::unique_ptr<tProcDesc>> broadcasts_;  // made on demand, kept while this lives
 };
+
+// The group of objects of a value, or nullptr when it is none.
+inline tAskObject* asAskGroup(const Value& value) {
+  return value && value->modelKind == ModelKind::AskGroup ? static_cast<tAskObject*>(value.get()) : nullptr;
+}
 
 }  // namespace lx

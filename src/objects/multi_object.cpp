@@ -26,11 +26,7 @@ constexpr int kShownProperty = 10;
 
 }  // namespace
 
-tmultiobject* asObject(const Value& value) {
-  return dynamic_cast<tmultiobject*>(value.get());
-}
-
-tmultiobject::tmultiobject() = default;
+tmultiobject::tmultiobject() { modelKind = ModelKind::Object; }
 
 tmultiobject::~tmultiobject() = default;
 
@@ -179,7 +175,7 @@ void tmultiobject::setStoredProperty(int propertyCode, Value value) {
 tmultiobject& currentObject() {
   ThreadState& state = threadState();
   if (tmultiobject* object = asObject(state.currentObject)) return *object;
-  if (const auto* asked = dynamic_cast<const tAskObject*>(state.currentObject.get()))
+  if (const auto* asked = asAskGroup(state.currentObject))
     if (tmultiobject* first = asked->firstAlive()) return *first;
   return *mainObject();
 }

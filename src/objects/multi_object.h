@@ -262,4 +262,8 @@ void destroyObject(tmultiobject& object);
 // first object of an object list, or the main object.
 tmultiobject& currentObject();
 
+inline tmultiobject* asObject(const Value& value) {
+  return value && value->modelKind == ModelKind::Object ? static_cast<tmultiobject*>(value.get()) : nullptr;
+}
+
 }  // namespace lx

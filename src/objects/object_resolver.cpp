@@ -15,14 +15,14 @@ namespace lx {
 
 tmultiobject& lookupObject(const Value& from) {
   tmultiobject* object = asObject(from);
-  if (const auto* asked = dynamic_cast<const tAskObject*>(from.get())) object = asked->firstAlive();
+  if (const auto* asked = asAskGroup(from)) object = asked->firstAlive();
   if (!object) object = mainObject();
   if (!object->alive()) throw eLogoException(erNoObject, Value(object));
   return *object;
 }
 
 tTabDesc* ObjectResolver::findProcedure(const Value& object, NameCode code) {
-  if (auto* asked = dynamic_cast<tAskObject*>(object.get())) return asked->procedure(code);
+  if (auto* asked = asAskGroup(object)) return asked->procedure(code);
   return lookupObject(object).findProcedure(code);
 }
 
@@ -78,7 +78,7 @@ Value ObjectResolver::contextOf(const Value& context, const tTabDesc& found) {
   tmultiobject* object = nullptr;
   if (const auto* call = dynamic_cast<const tCallContext*>(context.get()))
     object = call->object.get();
-  else if (const auto* asked = dynamic_cast<const tAskObject*>(context.get()))
+  else if (const auto* asked = asAskGroup(context))
     object = asked->firstAlive();
   else
     object = asObject(context);
@@ -95,14 +95,16 @@ tLogoTab& ObjectResolver::ownProcedures(const Value& object) {
 
 tLogoVarDesc* ObjectResolver::objectVariable(const Value& object, NameCode code) {
   tmultiobject* self = asObject(object);
-  if (const auto* asked = dynamic_cast<const tAskObject*>(object.get())) self = asked->firstAlive();
-  if (!self || !self->alive() || self == mainObject()) return nullptr;
+  if (const auto* asked = asAskGroup(object)) self = asked->firstAlive();
+  tMainLogoObject* main = mainObject();
+  if (!self || !self->alive() || self == main) return nullptr;
+  const tLogoVarTab* globals = main->variables.get();
   for (tLogoVarTab* table : self->variableChain) {
     // The main object's variables are the global ones, which the caller
     // reads itself; a property is read through its getter, never as `:name`.
-    if (table == mainObject()->variables.get()) return nullptr;
+    if (table == globals) return nullptr;
     auto* found = static_cast<tLogoVarDesc*>(table->findOrNull(code));
-    if (found) return dynamic_cast<tPropertyVarDesc*>(found) ? nullptr : found;
+    if (found) return found->isProperty ? nullptr : found;
   }
   return nullptr;
 }

@@ -25,7 +25,7 @@ bool isCommon(const tLogoVarDesc& desc) {
 }
 
 bool isProperty(const tLogoVarDesc& desc) {
-  return dynamic_cast<const tPropertyVarDesc*>(&desc) != nullptr;
+  return asProperty(&desc) != nullptr;
 }
 
 // Copies the own (not common, not property) variables of `from` that `to`
@@ -56,7 +56,7 @@ tLogoVarDesc* tmultiobject::findVariable(NameCode code) const {
 Value tmultiobject::valueOfVariable(NameCode code) {
   const tLogoVarDesc* found = findVariableOrNull(code);
   if (!found) throw eLogoException::withName(erUndefObjVar, code);
-  if (const auto* property = dynamic_cast<const tPropertyVarDesc*>(found)) return property->read(*this);
+  if (const auto* property = asProperty(found)) return property->read(*this);
   if (!found->value) throw eLogoException::withName(erNoVal, code);
   return found->value;
 }
@@ -71,7 +71,7 @@ tmultiobject* tmultiobject::ownerOfVariable(NameCode code) {
 void tmultiobject::setVariable(NameCode code, Value value) {
   tLogoVarDesc* found = findVariableOrNull(code);
   if (!found) throw eLogoException::withName(erUndefObjVar, code);
-  if (const auto* property = dynamic_cast<const tPropertyVarDesc*>(found)) {
+  if (const auto* property = asProperty(found)) {
     property->write(*this, value);
     return;
   }
@@ -89,7 +89,7 @@ void tmultiobject::setOwnVariableNoPropagate(NameCode code, Value value) {
 
 void tmultiobject::setOwnVariableWith(NameCode code, Value value, bool propagate) {
   // A property is written through its setter, wherever it is declared.
-  if (const auto* property = dynamic_cast<const tPropertyVarDesc*>(findVariableOrNull(code))) {
+  if (const auto* property = asProperty(findVariableOrNull(code))) {
     property->write(*this, value);
     return;
   }

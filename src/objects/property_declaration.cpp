@@ -135,14 +135,14 @@ void declareReadOnlyProperty(tmultiobject& owner, int propertyCode, PropertyGett
 
 void runPropertyInProcess(tmultiobject& owner, int propertyCode) {
   const PropertyRow& row = propertyRow(propertyCode);
-  if (auto* desc = dynamic_cast<tPropertyVarDesc*>(owner.variables->variable(row.nameCode)))
+  if (auto* desc = asProperty(owner.variables->variable(row.nameCode)))
     desc->onUiThread = false;
 }
 
 tPropertyVarDesc* propertyOf(const tmultiobject& object, int propertyCode) {
   const PropertyRow& row = propertyRow(propertyCode);
   if (!row.assigned()) return nullptr;
-  auto* desc = dynamic_cast<tPropertyVarDesc*>(object.findVariableOrNull(row.nameCode));
+  auto* desc = asProperty(object.findVariableOrNull(row.nameCode));
   return desc && desc->propertyCode == propertyCode ? desc : nullptr;
 }
 
@@ -152,7 +152,7 @@ void collectProperties(const tmultiobject& object, std::set<const tmultiobject*>
                        std::map<int, const tPropertyVarDesc*>& found) {
   if (!seen.insert(&object).second) return;
   object.variables->forEach([&](tTabDesc& desc) {
-    if (const auto* property = dynamic_cast<const tPropertyVarDesc*>(&desc))
+    if (const auto* property = asProperty(&desc))
       found.emplace(property->propertyCode, property);
   });
   for (const ObjectRef& parent : object.parents) collectProperties(*parent, seen, found);

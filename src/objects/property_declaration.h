@@ -21,7 +21,9 @@ using PropertySetter = void (*)(tmultiobject& object, int propertyCode, const Va
 class tPropertyVarDesc : public tLogoVarDesc {
  public:
   tPropertyVarDesc(NameCode name, int propertyCode, PropertyGetter getter, PropertySetter setter)
-      : tLogoVarDesc(name, nullptr), propertyCode(propertyCode), getter(getter), setter(setter) {}
+      : tLogoVarDesc(name, nullptr), propertyCode(propertyCode), getter(getter), setter(setter) {
+    isProperty = true;
+  }
   // Getters and setters touch controls: they run as protected work,
   // unless the property is one of those (a turtle's) that the calling
   // process works on itself.
@@ -116,5 +118,12 @@ bool propertyChangedSinceMade(tmultiobject& object, int propertyCode);
 // Reads and writes a property of an object (error 45 when it has none).
 Value readProperty(tmultiobject& object, int propertyCode);
 void writeProperty(tmultiobject& object, int propertyCode, const Value& value);
+
+// The property a variable descriptor is, or nullptr when it is a plain variable.
+inline tPropertyVarDesc* asProperty(tTabDesc* desc) {
+  auto* variable = static_cast<tLogoVarDesc*>(desc);
+  return desc && desc->isVariable() && variable->isProperty ? static_cast<tPropertyVarDesc*>(variable) : nullptr;
+}
+inline const tPropertyVarDesc* asProperty(const tTabDesc* desc) { return asProperty(const_cast<tTabDesc*>(desc)); }
 
 }  // namespace lx

@@ -45,8 +45,7 @@ TEST(InterpreterLock, AHandOverLetsTheWaitersInInArrivalOrder) {
     record(2);
     lock.unlock(token);
   });
-  // The second thread has drawn its ticket once it sleeps; give it time.
-  std::this_thread::sleep_for(100ms);
+  while (lock.waiting() < 2) std::this_thread::yield();
   // The first waiter asks for the lock once it has waited a slice.
   while (!lock.handOverDue(mine)) std::this_thread::yield();
   lock.unlock(mine);

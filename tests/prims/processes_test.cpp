@@ -95,13 +95,18 @@ TEST_F(Processes, StopallWithAHundredForeverProcessesReturnsPromptly) {
 }
 
 TEST_F(Processes, PauseallFreezesAndResumeallContinues) {
-  run(R"(make "c 0 make "ticks 0 (forever [make "c :c + 1] "counter) (every 20 [make "ticks :ticks + 1] "ticker))");
+  run(R"(make "c 0 make "ticks 0 (every 20 [make "ticks :ticks + 1] "ticker))");
+  const auto counter = start("counter", "forever [make \"c :c + 1]");
   EXPECT_TRUE(eventually([&] { return number("c") > 10; }));
   run("pauseall");
-  sleepFor(50);
+  // A paused process takes its pause as a wait at its next yield point.
+  EXPECT_TRUE(eventually([&] { return counter->control().phase() == ProcessPhase::Waiting; }));
   const long frozen = number("c");
-  sleepFor(300);
+  // Each run hands the lock back and forth; a counter that still ran would
+  // take its turns in between.
+  for (int round = 0; round < 20; ++round) run("repeat 200 [make \"z repcount]");
   EXPECT_EQ(number("c"), frozen);
+  EXPECT_EQ(counter->control().phase(), ProcessPhase::Waiting);
   run("resumeall");
   EXPECT_TRUE(eventually([&] { return number("c") > frozen; }));
   run("pauseall");
@@ -124,8 +129,8 @@ TEST_F(Processes, RuncriticalNeverOverlapsAndAStoppedWaiterNeverRunsItsList) {
 
   run(R"(make "held 0 (launch [runcritical "k [make "held 1 wait 100000]] "holder))");
   EXPECT_TRUE(eventually([&] { return global("held") == "1"; }));
-  run(R"((launch [runcritical "k [print "ran]] "waiter))");
-  sleepFor(100);
+  const auto waiter = start("waiter", R"(runcritical "k [print "ran])");
+  EXPECT_TRUE(eventually([&] { return waiter->control().phase() == ProcessPhase::Waiting; }));
   run(R"(cancel "waiter cancel "holder)");
   EXPECT_EQ(processCount(), 0u);
   EXPECT_TRUE(printed().empty());
