@@ -96,7 +96,7 @@ TEST_F(Processes, StopallWithAHundredForeverProcessesReturnsPromptly) {
 
 TEST_F(Processes, PauseallFreezesAndResumeallContinues) {
   run(R"(make "c 0 make "ticks 0 (every 20 [make "ticks :ticks + 1] "ticker))");
-  const auto counter = start("counter", "forever [make \"c :c + 1]");
+  const auto counter = start("counter", "while [1 = 1] [make \"c :c + 1]");
   EXPECT_TRUE(eventually([&] { return number("c") > 10; }));
   run("pauseall");
   // A paused process takes its pause as a wait at its next yield point.
