@@ -12,10 +12,10 @@ namespace {
 
 constexpr Rgb kPanel = 0x202020;
 constexpr Rgb kBar = 0xE0E0E0;
-constexpr Rgb kButton = 0xA0A0A0;
+constexpr Rgb kButtonFill = 0xA0A0A0;
 constexpr int kPanelWidth = 320;
 constexpr int kPanelHeight = 240;
-const char* const kButtonCommands[] = {"play", "stop", "seek"};
+const char* const kPanelCommands[] = {"play", "stop", "seek"};
 
 PixelRect buttonRect(int index, int height) {
   return {4 + index * (kPlayerButtonWidth + 4), height - kPlayerBarHeight + 4, kPlayerButtonWidth,
@@ -27,7 +27,7 @@ void paint(PixelBuffer& pixels, bool buttons) {
   if (!buttons) return;
   const int height = pixels.height();
   pixels.fillRect({0, height - kPlayerBarHeight, pixels.width(), kPlayerBarHeight}, kBar);
-  for (int i = 0; i < 3; ++i) pixels.fillRect(buttonRect(i, height), kButton);
+  for (int i = 0; i < 3; ++i) pixels.fillRect(buttonRect(i, height), kButtonFill);
 }
 
 // A click on a button sends its command; a failure (the file was closed
@@ -35,7 +35,7 @@ void paint(PixelBuffer& pixels, bool buttons) {
 void click(const std::string& alias, int x, int y, int height) {
   for (int i = 0; i < 3; ++i) {
     if (!buttonRect(i, height).contains(x, y)) continue;
-    const std::string command = kButtonCommands[i] + (" " + alias) + (i == 2 ? " to start" : "");
+    const std::string command = kPanelCommands[i] + (" " + alias) + (i == 2 ? " to start" : "");
     try {
       runMciCommand(command);
     } catch (const eLogoException&) {
