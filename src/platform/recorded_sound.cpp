@@ -11,8 +11,17 @@
 
 namespace lx {
 
+std::unique_ptr<RecordedSound> RecordedSound::silent(UiThread& ui) {
+  auto sound = std::make_unique<RecordedSound>(ui);
+  sound->keepsEvents_ = false;
+  return sound;
+}
+
 void RecordedSound::record(SoundEvent::Kind kind, const MidiMessage& midi,
                            const std::filesystem::path& file) {
+  // A silent stand-in keeps one event at most, for the callers that amend
+  // the event they just recorded.
+  if (!keepsEvents_) events_.clear();
   SoundEvent event;
   event.kind = kind;
   event.tick = tickCount();
@@ -62,7 +71,7 @@ std::vector<uint8_t> fileBytes(const std::filesystem::path& file, size_t limit) 
 bool RecordedSound::playWave(const std::filesystem::path& file, std::function<void()> finished) {
   if (!probeMediaFile(file).error.empty()) return false;
   // Read before the lock: other threads record meanwhile.
-  std::vector<uint8_t> data = fileBytes(file, kMaxRecordedWave);
+  std::vector<uint8_t> data = keepsEvents_ ? fileBytes(file, kMaxRecordedWave) : std::vector<uint8_t>();
   {
     std::lock_guard lock(mutex_);
     record(SoundEvent::Kind::WaveStarted, {}, file);

@@ -53,6 +53,10 @@ class RecordedSound final : public SoundOutput {
 
   // Finished-wave callbacks are posted to `ui`.
   explicit RecordedSound(UiThread& ui) : ui_(ui) {}
+  // Stands in silently for a machine's missing audio device: waves and
+  // media files keep their timing, and nothing is kept (a long run would
+  // otherwise gather every wave it played).
+  static std::unique_ptr<RecordedSound> silent(UiThread& ui);
 
   bool openMidi() override;
   void closeMidi() override;
@@ -83,6 +87,7 @@ class RecordedSound final : public SoundOutput {
   mutable std::mutex mutex_;  // guards both fields below
   std::vector<SoundEvent> events_;
   bool midiOpen_ = false;
+  bool keepsEvents_ = true;
 };
 
 }  // namespace lx

@@ -38,7 +38,7 @@ std::filesystem::path soundFontPath() {
   return "/usr/share/sounds/sf2/TimGM6mb.sf2";
 }
 
-SdlSound::SdlSound(UiThread& ui) : ui_(ui) {
+SdlSound::SdlSound(UiThread& ui) : ui_(ui), silent_(RecordedSound::silent(ui)) {
   snd_lib_error_set_handler(ignoreAlsa);
   for (int level = FLUID_PANIC; level < LAST_LOG_LEVEL; ++level)
     fluid_set_log_function(level, ignoreLog, nullptr);
@@ -71,6 +71,11 @@ bool SdlSound::openDevice() {
   Mix_ChannelFinished(waveEnded);
   deviceOpen_ = true;
   return true;
+}
+
+bool SdlSound::deviceAvailable() {
+  std::lock_guard lock(mutex_);
+  return openDevice();
 }
 
 bool SdlSound::openMidi() {
@@ -149,6 +154,7 @@ void SdlSound::freeWave() {
 
 bool SdlSound::playWave(const std::filesystem::path& file, std::function<void()> finished) {
   stopWave();
+  if (!deviceAvailable()) return silent_->playWave(file, std::move(finished));
   std::lock_guard lock(mutex_);
   if (!openDevice()) return false;
   freeWave();
@@ -195,6 +201,7 @@ void SdlSound::waveEnded(int channel) {
 }
 
 std::unique_ptr<MediaTrack> SdlSound::openMedia(const std::filesystem::path& file, std::string& error) {
+  if (!deviceAvailable()) return silent_->openMedia(file, error);
   const MediaProbe probe = probeMediaFile(file);
   std::lock_guard lock(mutex_);
   if (!openDevice()) {

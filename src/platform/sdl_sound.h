@@ -11,6 +11,7 @@
 #include <mutex>
 #include <string>
 
+#include "platform/recorded_sound.h"
 #include "platform/sound_output.h"
 #include "platform/ui_thread.h"
 
@@ -45,11 +46,16 @@ class SdlSound final : public SoundOutput {
 
  private:
   bool openDevice();  // mutex_ is held
+  // Opens the device when it can; false on a machine without one.
+  bool deviceAvailable();
   void freeWave();    // mutex_ is held
   static void mixMidi(void* self, uint8_t* stream, int length);
   static void waveEnded(int channel);
 
   UiThread& ui_;
+  // Waves and media files play silently, with their timing, through this
+  // when the machine has no audio device, so a project runs the same.
+  std::unique_ptr<RecordedSound> silent_;
   // Lock order: the audio thread takes SDL's audio lock and then, when a
   // wave ends, finishedMutex_ alone; so mutex_ may be held while calling
   // SDL_mixer (which takes the audio lock), and finishedMutex_ is never

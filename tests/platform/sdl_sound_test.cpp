@@ -18,6 +18,20 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// Writes a 16-bit mono wave at 44100 Hz of `samples` loud square-wave samples.
+void writeTone(const fs::path& wave, uint32_t samples) {
+  std::ofstream out(wave, std::ios::binary);
+  auto u32 = [&](uint32_t v) { out.write(reinterpret_cast<const char*>(&v), 4); };
+  auto u16 = [&](uint16_t v) { out.write(reinterpret_cast<const char*>(&v), 2); };
+  out << "RIFF";
+  u32(36 + samples * 2);
+  out << "WAVEfmt ";
+  u32(16), u16(1), u16(1), u32(44100), u32(88200), u16(2), u16(16);
+  out << "data";
+  u32(samples * 2);
+  for (uint32_t i = 0; i < samples; ++i) u16(static_cast<uint16_t>(i % 40 < 20 ? 12000 : -12000));
+}
+
 class SdlSoundTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -101,19 +115,7 @@ TEST_F(SdlSoundTest, ANoteRendersIntoTheDeviceAfterSilence) {
 
 TEST_F(SdlSoundTest, AWavePlaysToItsEndAndTellsTheUserInterfaceThread) {
   const fs::path wave = fs::path(::testing::TempDir()) / ("lx-tone-" + std::to_string(getpid()) + ".wav");
-  {
-    std::ofstream out(wave, std::ios::binary);
-    auto u32 = [&](uint32_t v) { out.write(reinterpret_cast<const char*>(&v), 4); };
-    auto u16 = [&](uint16_t v) { out.write(reinterpret_cast<const char*>(&v), 2); };
-    const uint32_t samples = 4410;
-    out << "RIFF";
-    u32(36 + samples * 2);
-    out << "WAVEfmt ";
-    u32(16), u16(1), u16(1), u32(44100), u32(88200), u16(2), u16(16);
-    out << "data";
-    u32(samples * 2);
-    for (uint32_t i = 0; i < samples; ++i) u16(static_cast<uint16_t>(i % 40 < 20 ? 12000 : -12000));
-  }
+  writeTone(wave, 4410);
   UiThread ui;
   SdlSound sound(ui);
   bool finished = false;
@@ -136,19 +138,7 @@ TEST_F(SdlSoundTest, AWavePlaysToItsEndAndTellsTheUserInterfaceThread) {
 // into the device, and stops by itself at its end.
 TEST_F(SdlSoundTest, AMediaTrackPlaysIntoTheDeviceAndStopsAtItsEnd) {
   const fs::path wave = fs::path(::testing::TempDir()) / ("lx-track-" + std::to_string(getpid()) + ".wav");
-  {
-    std::ofstream out(wave, std::ios::binary);
-    auto u32 = [&](uint32_t v) { out.write(reinterpret_cast<const char*>(&v), 4); };
-    auto u16 = [&](uint16_t v) { out.write(reinterpret_cast<const char*>(&v), 2); };
-    const uint32_t samples = 22050;
-    out << "RIFF";
-    u32(36 + samples * 2);
-    out << "WAVEfmt ";
-    u32(16), u16(1), u16(1), u32(44100), u32(88200), u16(2), u16(16);
-    out << "data";
-    u32(samples * 2);
-    for (uint32_t i = 0; i < samples; ++i) u16(static_cast<uint16_t>(i % 40 < 20 ? 12000 : -12000));
-  }
+  writeTone(wave, 22050);
   UiThread ui;
   SdlSound sound(ui);
   std::string why;
@@ -162,6 +152,35 @@ TEST_F(SdlSoundTest, AMediaTrackPlaysIntoTheDeviceAndStopsAtItsEnd) {
   track.reset();
   EXPECT_FALSE(sound.openMedia(wave.string() + ".missing", why));
   EXPECT_FALSE(why.empty());
+  fs::remove(wave);
+}
+
+// A machine without an audio device plays waves and media files silently,
+// with their timing, instead of refusing them.
+TEST(SdlSoundWithoutDevice, WavesAndMediaPlaySilentlyByTheClock) {
+  setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+  const fs::path wave = fs::path(::testing::TempDir()) / ("lx-silent-" + std::to_string(getpid()) + ".wav");
+  writeTone(wave, 22050);
+  ManualClock clock;
+  UiThread ui;
+  SdlSound sound(ui);
+  bool finished = false;
+  EXPECT_TRUE(sound.playWave(wave, [&] { finished = true; }));
+  ui.runPending();
+  EXPECT_TRUE(finished);
+  EXPECT_FALSE(sound.playWave(wave.string() + ".missing", {}));
+
+  std::string why;
+  std::unique_ptr<MediaTrack> track = sound.openMedia(wave, why);
+  ASSERT_TRUE(track) << why;
+  EXPECT_EQ(track->lengthMs(), 500);
+  track->play(-1);
+  clock.advance(std::chrono::milliseconds(499));
+  EXPECT_TRUE(track->playing());
+  clock.advance(std::chrono::milliseconds(1));
+  EXPECT_FALSE(track->playing());
+  EXPECT_FALSE(sound.openMedia(wave.string() + ".missing", why));
+  unsetenv("SDL_AUDIODRIVER");
   fs::remove(wave);
 }
 
