@@ -54,6 +54,22 @@ bool listening(int port) {
   return false;
 }
 
+// Starts the server's script, runs the client's once the server listens,
+// and answers what each printed (the client's first); removes both scripts.
+std::pair<std::string, std::string> runServerThenClient(const fs::path& server, const fs::path& client, int port) {
+  FILE* serverRun = popen(programCommand(server).c_str(), "r");
+  std::pair<std::string, std::string> out;
+  if (serverRun) {
+    EXPECT_TRUE(listening(port)) << "the server never listened";
+    out.first = outputOf(popen(programCommand(client).c_str(), "r"));
+    out.second = outputOf(serverRun);
+  }
+  EXPECT_NE(serverRun, nullptr);
+  fs::remove(server);
+  fs::remove(client);
+  return out;
+}
+
 // The lines that begin with "got", how many say a message arrived, and
 // the others.
 std::tuple<std::string, int, std::string> splitLines(const std::string& text) {
@@ -103,13 +119,7 @@ print ask "c [users]
 ask "c [send [] "bye]
 ask "c [disconnect]
 )");
-  FILE* serverRun = popen(programCommand(server).c_str(), "r");
-  ASSERT_NE(serverRun, nullptr);
-  ASSERT_TRUE(listening(std::stoi(port)));
-  const std::string clientOut = outputOf(popen(programCommand(client).c_str(), "r"));
-  const std::string serverOut = outputOf(serverRun);
-  fs::remove(server);
-  fs::remove(client);
+  const auto [clientOut, serverOut] = runServerThenClient(server, client, std::stoi(port));
   EXPECT_EQ(clientOut, "1 [2 3] a b\n3\nOK: 12\nboss ann\n");
   // Messages and statuses raise their events each in their own order;
   // the two orders interleave as the processes run, and a message's status
@@ -154,13 +164,7 @@ waituntil [ask "c [connected?]]
 ask "c [sendObject "boss "bob]
 ask "c [disconnect]
 )");
-  FILE* serverRun = popen(programCommand(server).c_str(), "r");
-  ASSERT_NE(serverRun, nullptr);
-  ASSERT_TRUE(listening(std::stoi(port)));
-  const std::string clientOut = outputOf(popen(programCommand(client).c_str(), "r"));
-  const std::string serverOut = outputOf(serverRun);
-  fs::remove(server);
-  fs::remove(client);
+  const auto [clientOut, serverOut] = runServerThenClient(server, client, std::stoi(port));
   EXPECT_EQ(clientOut, "");
   EXPECT_EQ(serverOut, "from ann\n7\n30 40\n30 45\npage1\nclicked 7\n");
 }
