@@ -77,7 +77,7 @@ void SoundWorld::run(const std::string& text) {
 }
 
 std::shared_ptr<tLogoprocess> SoundWorld::start(const std::string& name, const std::string& text) {
-  return startTextProcess(Value(mainObject()), name, text, sink);
+  return startTextProcess(mainObject(), name, text, sink);
 }
 
 bool SoundWorld::eventually(const std::function<bool()>& condition, int limitMs) {

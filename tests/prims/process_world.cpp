@@ -71,7 +71,7 @@ void ProcessTest::run(const std::string& text) {
 }
 
 std::shared_ptr<tLogoprocess> ProcessTest::start(const std::string& name, const std::string& text) {
-  return startTextProcess(Value(mainObject()), name, text, sink);
+  return startTextProcess(mainObject(), name, text, sink);
 }
 
 errorConst ProcessTest::runHere(const std::string& text) {
