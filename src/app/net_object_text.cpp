@@ -88,6 +88,7 @@ std::string objectLinesOf(const std::string& text) {
 void recreate(const std::string& text, const Value& container, bool runAllowed) {
   ProjectLoad load;
   load.text = placedIn(runAllowed ? text : objectLinesOf(text), containerPrefix(container));
+  load.raiseEvents = runAllowed;
   loadProjectText(load);
 }
 

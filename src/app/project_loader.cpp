@@ -166,7 +166,7 @@ void loadProjectText(const ProjectLoad& load) {
   }
   // A load run by another load's text is part of it: the events come once,
   // when the outermost load ends.
-  if (outermost) raiseAfterLoad(made);
+  if (outermost && load.raiseEvents) raiseAfterLoad(made);
 }
 
 const std::vector<RawChunk>& loadedProjectImages() {

@@ -32,6 +32,10 @@ struct ProjectLoad {
   // Report an instruction's error and go on with the next one, instead of
   // stopping the load there.
   bool ignoreErrors = false;
+  // Whether the objects made raise `onLoad` (and the shown page
+  // `onShowPage`) once the load is over: not for text from a stranger
+  // that may not run code here.
+  bool raiseEvents = true;
 };
 
 // Runs the project text. An error in an instruction stops the load there

@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <thread>
+
+#include "interp/process_list.h"
 #include "interp/scheduler.h"
 #include "project_world.h"
 #include "values/list.h"
@@ -44,6 +48,30 @@ TEST_F(NetObjectText, WithRunPermissionTheWholeTextLoads) {
   ASSERT_NE(object("bob"), nullptr);
   run("print :taken print greet");
   EXPECT_EQ(take(), (std::vector<std::string>{"yes", "hello"}));
+}
+
+// A received object's load handler is a stranger's code too: it runs only
+// with run permission.
+TEST_F(NetObjectText, TheLoadHandlerOfAReceivedObjectRunsOnlyWithRunPermission) {
+  recreate(kLaden, true);
+  run("ask \"bob [setevent \"onLoad [make \"loaded \"yes]]");
+  std::string text;
+  {
+    InterpreterLockScope locked;
+    text = netObjectText().describe(*object("bob"));
+  }
+  run("eraseobject \"bob");
+  recreate(text, false);
+  ASSERT_NE(object("bob"), nullptr);
+  EXPECT_EQ(allThreads().count(), 0u);
+  EXPECT_NE(errorOf("print :loaded"), erUnexpected);
+
+  run("eraseobject \"bob");
+  recreate(text, true);
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+  while (errorOf("print :loaded") != erUnexpected && std::chrono::steady_clock::now() < deadline)
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  EXPECT_EQ(errorOf("print :loaded"), erUnexpected);
 }
 
 }  // namespace
