@@ -119,6 +119,12 @@ void addOptions(CLI::App& app, CommandLine& line, bool& listLanguages) {
                "Load the played project without running its start-up procedure. A run that starts "
                "itself again for a project in another language passes it unless the project is to "
                "start.");
+  app.add_option("--answers", line.answersFile,
+                 "Answer the dialogs and choosers the run opens from FILE, one answer a line, in "
+                 "order: the text typed, the button, item, colour or file name chosen. An empty line "
+                 "cancels a choice. A dialog finding no answer left is cancelled when there is no "
+                 "window, and shown when there is one.")
+      ->type_name("FILE");
   app.add_option("FILE", line.plain, "The console's script (with --console), or the plug-in's HWND and FILE.")
       ->type_name("");
 }

@@ -21,6 +21,7 @@ struct CommandLine {
   std::string screenshot;            // --screenshot OUT.png
   std::optional<long> runMs;         // --run-ms N
   bool loadOnly = false;             // --load-only
+  std::string answersFile;           // --answers FILE
   std::vector<std::string> plain;    // parameters without "--"
 };
 

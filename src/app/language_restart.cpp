@@ -61,6 +61,7 @@ std::vector<std::string> restartArguments(const CommandLine& line, const Languag
   if (!line.screenshot.empty()) arguments.insert(arguments.end(), {"--screenshot", line.screenshot});
   if (line.runMs) arguments.insert(arguments.end(), {"--run-ms", std::to_string(*line.runMs)});
   if (line.seed) arguments.insert(arguments.end(), {"--seed", std::to_string(*line.seed)});
+  if (!line.answersFile.empty()) arguments.insert(arguments.end(), {"--answers", line.answersFile});
   return arguments;
 }
 

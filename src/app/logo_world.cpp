@@ -2,6 +2,7 @@
 #include "app/logo_world.h"
 
 #include "app/console_page.h"
+#include "app/dialog_files.h"
 #include "app/media_lookup.h"
 #include "app/net_object_text.h"
 #include "app/option_primitives.h"
@@ -30,6 +31,7 @@ bool buildLogoWorld(const std::string& language) {
   selectInterfaceLanguage(currentLanguage());
   initFilePaths();
   installPictureFiles();
+  installDialogFiles();
   initValuePools();
   initValueClassTables();
   tMainLogoObject& main = startObjectModel([](tLogoTab& table) {

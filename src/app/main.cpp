@@ -13,6 +13,7 @@
 #include "app/option_primitives.h"
 #include "app/project_player.h"
 #include "app/stand_alone.h"
+#include "controls/dialog_answers.h"
 
 namespace {
 
@@ -46,6 +47,10 @@ int runConsoleFrom(const lx::CommandLine& line) {
 }
 
 int run(const lx::CommandLine& line) {
+  if (!line.answersFile.empty() && !lx::queueDialogAnswersFrom(line.answersFile)) {
+    std::cerr << "lumaxis: cannot read " << line.answersFile << "\n";
+    return 2;
+  }
   if (line.console) return runConsoleFrom(line);
   if (line.playFile.empty()) return lx::startWithoutConsole(line);
   if (!std::ifstream(line.playFile, std::ios::binary)) {

@@ -72,6 +72,10 @@ std::string ResolvedPath::text() const {
   return isClipboard ? path.string() : internalPathText(path);
 }
 
+std::optional<std::string> folderOfEntry(std::string_view entry) {
+  return candidateFolder(entry, false);
+}
+
 bool isClipboardName(std::string_view name) {
   return isClipboardWord(name);
 }

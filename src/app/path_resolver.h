@@ -4,6 +4,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -30,6 +31,10 @@ struct ResolvedPath {
 // path that the caller's open fails on, and each caller reports its own
 // error. Before the search table is built it raises the internal fault.
 ResolvedPath resolvePath(FileKind kind, std::string_view name, unsigned flags);
+
+// The folder a search directory entry stands for, in the operating
+// system's form; none for a "$" entry while there is no project folder.
+std::optional<std::string> folderOfEntry(std::string_view entry);
 
 // "clipboard" in any letter case, or a word of the dictionary's
 // other/clipboard entry.

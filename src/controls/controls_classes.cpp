@@ -3,6 +3,7 @@
 
 #include "controls/button_class.h"
 #include "controls/control_focus.h"
+#include "controls/dialog_primitives.h"
 #include "controls/slider_class.h"
 #include "controls/text_box_class.h"
 #include "controls/tool_primitives.h"
@@ -18,6 +19,7 @@ void registerControlClasses(tMainLogoObject& main) {
   registerClass<tSliderPrototype>(main, "Slider", "slider");
   registerClass<tTextPrototype>(main, "TextBox", "text");
   registerToolPrimitives(*main.procedures);
+  registerDialogPrimitives(*main.procedures);
   installControlFocus();
   installTextBoxOutput();
 }
