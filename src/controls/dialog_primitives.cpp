@@ -35,7 +35,8 @@ Value dialogbox(tLogoStack& stack, int count) {
   request.prompt = dialogText(inputs[count == 3 ? 1 : 0]);
   if (count == 3) request.caption = dialogText(inputs[0]);
   if (count >= 2) {
-    if (!inputs.back()->isList() || inputs.back()->isEmpty()) throw eLogoException(erExpectList, inputs.back());
+    if (!inputs.back()->isList()) throw eLogoException(erExpectList, inputs.back());
+    if (inputs.back()->isEmpty()) throw eLogoException(erEmptyList, inputs.back());
     request.items = itemTexts(inputs.back());
   }
   const DialogAnswer answer = askDialog(request);

@@ -8,21 +8,20 @@
 namespace lx {
 
 std::string dialogText(const Value& value) {
-  return value ? value->printText() : std::string();
+  return value ? value->printText(0) : std::string();
 }
 
 std::vector<std::string> itemTexts(const Value& items) {
   std::vector<std::string> texts;
   if (!items->isList()) return {dialogText(items)};
-  for (const Value& item : *asList(*items)) texts.push_back(item->isList() ? item->showText() : dialogText(item));
+  for (const Value& item : *asList(*items)) texts.push_back(dialogText(item));
   return texts;
 }
 
 Value itemNamed(const Value& items, const std::string& answer) {
   if (!items->isList()) return namesEqual(dialogText(items), answer) ? items : Value();
   for (const Value& item : *asList(*items)) {
-    const std::string shown = item->isList() ? item->showText() : dialogText(item);
-    if (namesEqual(shown, answer)) return item;
+    if (namesEqual(dialogText(item), answer)) return item;
   }
   return Value();
 }

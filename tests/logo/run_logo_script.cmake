@@ -2,7 +2,12 @@ cmake_minimum_required(VERSION 3.25)
 # Runs one Logo script through the console and compares what it printed.
 get_filename_component(base ${SCRIPT} NAME_WE)
 get_filename_component(folder ${SCRIPT} DIRECTORY)
-execute_process(COMMAND ${LUMAXIS} --console ${SCRIPT} --seed 1 --headless
+# A script's dialogs take their answers from NAME.answers when it is there.
+set(answers)
+if(EXISTS ${folder}/${base}.answers)
+  set(answers --answers ${folder}/${base}.answers)
+endif()
+execute_process(COMMAND ${LUMAXIS} --console ${SCRIPT} --seed 1 --headless ${answers}
                 INPUT_FILE /dev/null
                 OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
