@@ -52,7 +52,8 @@ DialogForm::DialogForm(DialogRequest request) : request_(std::move(request)) {
   text_ = request_.text;
   caret_ = text_.size();
   const int count = static_cast<int>(request_.items.size());
-  if (hasList() && count > 0) select(std::clamp(request_.selected, 0, count - 1));
+  // A file chooser starts with nothing chosen, so the given name stays.
+  if (hasList() && count > 0 && request_.selected >= 0) select(std::min(request_.selected, count - 1));
   focus_ = hasField() ? Focus{Part::Field, 0} : hasList() ? Focus{Part::List, 0} : Focus{Part::Button, 0};
   layOut();
 }
