@@ -1,0 +1,154 @@
+// Dialogs asked by Logo processes: the asking process waits with the
+// interpreter lock released while the dialog's window takes keys, gets the
+// answer the user gave, and ends at once when stopped; a run without
+// windows takes queued answers or is cancelled at once.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <memory>
+
+#include "control_test_world.h"
+#include "controls/dialog_answers.h"
+#include "controls/dialog_runner.h"
+#include "interp/error_sink.h"
+#include "platform/message_box.h"
+#include "support/process_start.h"
+
+namespace lx {
+namespace {
+
+// Errors of the processes are the tests' business, not standard error's.
+class QuietSink : public tdefaultcommander {
+ public:
+  void showError(const std::exception&) override {}
+};
+
+class DialogWindows : public testing::ControlTest {
+ protected:
+  DialogWindows() {
+    clearDialogAnswers();
+    setDialogOpenedHook([this](const std::shared_ptr<PlatformWindow>& window) { opened = window; });
+  }
+  ~DialogWindows() override {
+    setDialogOpenedHook(nullptr);
+    setDialogWindowsShown(nullptr);
+    clearDialogAnswers();
+  }
+  std::shared_ptr<tLogoprocess> ask(const std::string& text) {
+    return testing::startTextProcess(mainObject(), "asker", text, std::make_shared<QuietSink>());
+  }
+  // Serves the user-interface thread until a dialog has opened.
+  bool dialogOpens() {
+    for (int tries = 0; tries < 10000 && !opened.lock(); ++tries) {
+      uiThread().runPending();
+      std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return opened.lock() != nullptr;
+  }
+  void press(Key key, unsigned char character = 0) {
+    opened.lock()->queueInput(KeyEvent{KeyAction::Down, key, character, kNoModifiers, false});
+    if (character) opened.lock()->queueInput(CharEvent{character, false});
+  }
+
+  std::weak_ptr<PlatformWindow> opened;
+};
+
+TEST_F(DialogWindows, AChooserInAWindowIsAnsweredWithKeys) {
+  setDialogWindowsShown([] { return true; });
+  const auto asker = ask("print chooser [red green blue]");
+  ASSERT_TRUE(dialogOpens());
+  EXPECT_EQ(opened.lock()->title(), "Choose");
+  // The process waits with the lock released: another line runs meanwhile.
+  logo.run("print \"meanwhile");
+  press(Key::Down);
+  press(Key::Down);
+  press(Key::Up);
+  press(Key::Enter);
+  EXPECT_TRUE(waitForLine("green"));
+  EXPECT_EQ(printed(), (std::vector<std::string>{"meanwhile", "green"}));
+  // The window goes once the answer is in.
+  uiThread().runPending();
+  EXPECT_EQ(opened.lock(), nullptr);
+}
+
+TEST_F(DialogWindows, ATypedWordAndACancelledOne) {
+  setDialogWindowsShown([] { return true; });
+  ask("print readworddialog");
+  ASSERT_TRUE(dialogOpens());
+  for (char c : std::string("hi"))
+    press(Key::Character, static_cast<unsigned char>(c));
+  press(Key::Enter);
+  EXPECT_TRUE(waitForLine("hi"));
+  printed();
+
+  opened.reset();
+  ask("print list? readworddialog");
+  ASSERT_TRUE(dialogOpens());
+  press(Key::Character, 'x');
+  press(Key::Escape);
+  EXPECT_TRUE(waitForLine("true"));
+}
+
+TEST_F(DialogWindows, ClosingTheWindowCancels) {
+  setDialogWindowsShown([] { return true; });
+  ask("print empty? colourchooser 1");
+  ASSERT_TRUE(dialogOpens());
+  opened.lock()->requestClose();
+  EXPECT_TRUE(waitForLine("true"));
+}
+
+TEST_F(DialogWindows, AStoppedProcessLeavesItsDialogAtOnce) {
+  setDialogWindowsShown([] { return true; });
+  const auto asker = ask("print readworddialog print \"after");
+  ASSERT_TRUE(dialogOpens());
+  asker->signalStop();
+  logo.waitForProcesses();
+  EXPECT_TRUE(asker->ended());
+  uiThread().runPending();
+  EXPECT_EQ(opened.lock(), nullptr);
+  EXPECT_TRUE(logo.takePrinted().empty());
+}
+
+TEST_F(DialogWindows, QueuedAnswersComeFirstAndAnEmptyQueueCancelsWithoutWindows) {
+  setDialogWindowsShown([] { return false; });
+  queueDialogAnswer("from the queue");
+  queueDialogAnswer("2");
+  ask("print readworddialog print linewidthchooser 1 print empty? readworddialog");
+  EXPECT_EQ(printed(), (std::vector<std::string>{"from the queue", "2", "true"}));
+  EXPECT_EQ(opened.lock(), nullptr);  // no window was opened
+
+  // With windows shown, a queued answer still wins.
+  setDialogWindowsShown([] { return true; });
+  queueDialogAnswer("queued");
+  ask("print readworddialog");
+  EXPECT_EQ(printed(), (std::vector<std::string>{"queued"}));
+  EXPECT_EQ(opened.lock(), nullptr);
+}
+
+TEST_F(DialogWindows, AMessageBoxWithoutWindowsIsShownThePlatformsWayAndTakesNoAnswer) {
+  setDialogWindowsShown([] { return false; });
+  setMessageBoxEcho(false);
+  clearShownMessages();
+  queueDialogAnswer("kept");
+  ask("(messagebox \"Note [all is well])");
+  printed();
+  const std::vector<ShownMessage> shown = shownMessages();
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_EQ(shown[0].caption, "Note");
+  EXPECT_EQ(shown[0].text, "all is well");
+  EXPECT_EQ(takeDialogAnswer(), std::optional<std::string>("kept"));
+}
+
+TEST_F(DialogWindows, TheAnswerFileGivesOneAnswerALine) {
+  const std::string file = ::testing::TempDir() + "dialog-answers.txt";
+  std::ofstream(file, std::ios::binary) << "first\r\n\nthird\n";
+  ASSERT_TRUE(queueDialogAnswersFrom(file));
+  EXPECT_EQ(takeDialogAnswer(), std::optional<std::string>("first"));
+  EXPECT_EQ(takeDialogAnswer(), std::optional<std::string>(""));
+  EXPECT_EQ(takeDialogAnswer(), std::optional<std::string>("third"));
+  EXPECT_EQ(takeDialogAnswer(), std::nullopt);
+  EXPECT_FALSE(queueDialogAnswersFrom(::testing::TempDir() + "no-such-answers.txt"));
+}
+
+}  // namespace
+}  // namespace lx
