@@ -29,6 +29,7 @@
 #include "platform/message_box.h"
 #include "platform/platform.h"
 #include "platform/ui_thread.h"
+#include "platform/user_presence.h"
 #include "prims/main_output.h"
 #include "values/pools.h"
 #include "values/random.h"
@@ -229,6 +230,8 @@ int runConsoleWith(const CommandLine& options, ConsoleIo& io) {
   // display, unless --headless asks for none.
   const bool ownPlatform = startedPlatform() == nullptr;
   if (ownPlatform) startPlatform(options.headless ? BackendRequest::Headless : BackendRequest::Automatic);
+  // Headless from the command line nobody can type or drag: waits for that end at once.
+  if (ownPlatform) setUserAbsent(platform().kind() == BackendKind::Headless);
   std::atomic<bool> finished{false};
   LargeStackThread logo([&] {
     struct Finish {
@@ -243,7 +246,10 @@ int runConsoleWith(const CommandLine& options, ConsoleIo& io) {
   uiThread().runUntil([&] { return finished.load(); });
   logo.join();
   endMediaFiles();
-  if (ownPlatform) stopPlatform();
+  if (ownPlatform) {
+    setUserAbsent(false);
+    stopPlatform();
+  }
   return status;
 }
 

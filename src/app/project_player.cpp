@@ -29,6 +29,7 @@
 #include "platform/message_box.h"
 #include "platform/platform.h"
 #include "platform/program_directory.h"
+#include "platform/user_presence.h"
 #include "prims/main_output.h"
 #include "values/pools.h"
 #include "values/random.h"
@@ -152,6 +153,8 @@ int play(const CommandLine& options, const std::string& projectName) {
 int playProject(const CommandLine& options, const std::string& projectName) {
   const bool ownPlatform = startedPlatform() == nullptr;
   if (ownPlatform) startPlatform(options.headless ? BackendRequest::Headless : BackendRequest::Automatic);
+  // Headless from the command line nobody can type or drag: waits for that end at once.
+  if (ownPlatform) setUserAbsent(platform().kind() == BackendKind::Headless);
   std::atomic<bool> finished{false};
   int status = 0;
   LargeStackThread logo([&] {
@@ -167,7 +170,10 @@ int playProject(const CommandLine& options, const std::string& projectName) {
   uiThread().runUntil([&] { return finished.load(); });
   logo.join();
   endMediaFiles();
-  if (ownPlatform) stopPlatform();
+  if (ownPlatform) {
+    setUserAbsent(false);
+    stopPlatform();
+  }
   return status;
 }
 

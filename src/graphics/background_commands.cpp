@@ -9,6 +9,7 @@
 #include "interp/thread_state.h"
 #include "interp/yield_point.h"
 #include "objects/object_accessors.h"
+#include "platform/user_presence.h"
 #include "values/list.h"
 
 namespace lx {
@@ -56,6 +57,8 @@ Value bgFill(tmultiobject& self, tLogoStack& stack, int) {
 // The interactive drawings: the process waits for the user, and a stop
 // request ends the wait at the next check.
 std::optional<DragResult> interactive(tmultiobject& self, MouseMode mode) {
+  // Nobody can drag in this run: the drawing ends at once, as if cancelled.
+  if (userAbsent()) return std::nullopt;
   SurfaceMouse* mouse = surfaceOwnerOf(surfaceObjectOf(self))->surfaceMouse();
   ThreadState* state = hasThreadState() ? &threadState() : nullptr;
   return mouse->runDrawing(mode, [state] {

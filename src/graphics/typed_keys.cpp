@@ -2,6 +2,8 @@
 #include "graphics/typed_keys.h"
 
 #include "core/control_exceptions.h"
+#include "core/logo_exception.h"
+#include "platform/user_presence.h"
 
 namespace lx {
 namespace {
@@ -27,6 +29,8 @@ void TypedKeys::add(const LogoKey& key) {
 }
 
 std::optional<LogoKey> TypedKeys::take(ProcessControl* self, SteadyTime deadline) {
+  // Nobody can type in this run: a reader without a time limit would wait forever.
+  if (deadline == SteadyTime::max() && userAbsent() && size() == 0) throw eLogoException(erNoTextInput);
   std::optional<LogoKey> taken;
   const auto ready = [&] {
     active_ = true;
