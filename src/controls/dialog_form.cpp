@@ -51,11 +51,11 @@ DialogForm::DialogForm(DialogRequest request) : request_(std::move(request)) {
     buttons_ = {formText(request_.form, "OK", "OK"), formText(request_.form, "Cancel", "Cancel")};
   text_ = request_.text;
   caret_ = text_.size();
+  layOut();
   const int count = static_cast<int>(request_.items.size());
   // A file chooser starts with nothing chosen, so the given name stays.
   if (hasList() && count > 0 && request_.selected >= 0) select(std::min(request_.selected, count - 1));
   focus_ = hasField() ? Focus{Part::Field, 0} : hasList() ? Focus{Part::List, 0} : Focus{Part::Button, 0};
-  layOut();
 }
 
 bool DialogForm::hasField() const {
@@ -80,7 +80,10 @@ void DialogForm::layOut() {
     y += kFieldHeight + kGap;
   }
   if (hasList()) {
-    layout_.list = {kMargin, y, inner, kVisibleRows * kRowHeight + 2};
+    // A file list keeps its size however many files there are; a short choice is short.
+    const int count = static_cast<int>(request_.items.size());
+    rows_ = request_.kind == DialogKind::File ? kVisibleRows : std::clamp(count, kFewestRows, kVisibleRows);
+    layout_.list = {kMargin, y, inner, rows_ * kRowHeight + 2};
     y += layout_.list.height + kGap;
   }
   y += kGap;
@@ -122,7 +125,7 @@ void DialogForm::select(int index) {
   if (count == 0) return;
   selected_ = std::clamp(index, 0, count - 1);
   if (selected_ < top_) top_ = selected_;
-  if (selected_ >= top_ + kVisibleRows) top_ = selected_ - kVisibleRows + 1;
+  if (selected_ >= top_ + rows_) top_ = selected_ - rows_ + 1;
   // Choosing a file puts its name into the field, ready to be accepted.
   if (request_.kind == DialogKind::File) {
     text_ = request_.items[selected_];
@@ -159,7 +162,7 @@ void DialogForm::press(int button) {
 }
 
 bool DialogForm::listKey(Key key) {
-  const int page = kVisibleRows - 1;
+  const int page = rows_ - 1;
   switch (key) {
     case Key::Up:
       select(selected_ - 1);
@@ -285,8 +288,8 @@ bool DialogForm::mouse(const MouseEvent& event) {
 
 bool DialogForm::wheel(const WheelEvent& event) {
   const int count = static_cast<int>(request_.items.size());
-  if (!hasList() || count <= kVisibleRows) return false;
-  top_ = std::clamp(top_ - event.steps * 3, 0, count - kVisibleRows);
+  if (!hasList() || count <= rows_) return false;
+  top_ = std::clamp(top_ - event.steps * 3, 0, count - rows_);
   return true;
 }
 

@@ -23,7 +23,8 @@ class DialogForm {
  public:
   static constexpr int kMargin = 12;
   static constexpr int kRowHeight = 24;
-  static constexpr int kVisibleRows = 8;
+  static constexpr int kVisibleRows = 8;  // the most a list shows at once
+  static constexpr int kFewestRows = 4;
   static constexpr int kFieldHeight = 28;
   static constexpr int kButtonHeight = 30;
 
@@ -51,6 +52,8 @@ class DialogForm {
   int focusedButton() const { return focus_.part == Part::Button ? focus_.button : -1; }
   int selected() const { return selected_; }
   int firstVisibleRow() const { return top_; }
+  // The rows the list shows: as many as it has items, within the bounds above.
+  int visibleRows() const { return rows_; }
   const std::string& text() const { return text_; }
   size_t caret() const { return caret_; }
 
@@ -88,6 +91,7 @@ class DialogForm {
   Focus focus_;
   int selected_ = -1;
   int top_ = 0;  // the first list row shown
+  int rows_ = kVisibleRows;
   std::string text_;
   size_t caret_ = 0;
   std::optional<DialogAnswer> outcome_;

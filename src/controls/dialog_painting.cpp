@@ -77,8 +77,10 @@ void paintSample(cairo_t* cr, const DialogRequest& request, int index, int width
       Pen pen{ink, 1, penStyleOf(index)};
       if (request.samples == DialogRequest::Samples::PenWidths) pen = {ink, index + 1, PenStyle::Solid};
       if (!applyPen(cr, pen)) return;
-      cairo_move_to(cr, left, height / 2.0);
-      cairo_line_to(cr, right, height / 2.0);
+      // Lines of odd widths stand on pixel centres, so they show sharp.
+      const double y = height / 2 + (pen.width % 2 ? 0.5 : 0);
+      cairo_move_to(cr, left, y);
+      cairo_line_to(cr, right, y);
       cairo_stroke(cr);
       return;
     }
@@ -130,7 +132,7 @@ void paintList(cairo_t* cr, const DialogForm& form) {
     if (focused) drawFocusRing(cr, rect.width, rect.height);
     cairo_rectangle(cr, 1, 1, rect.width - 2, rect.height - 2);
     cairo_clip(cr);
-    const int last = std::min(count, form.firstVisibleRow() + DialogForm::kVisibleRows);
+    const int last = std::min(count, form.firstVisibleRow() + form.visibleRows());
     for (int index = form.firstVisibleRow(); index < last; ++index) {
       cairo_save(cr);
       cairo_translate(cr, 1, 1 + (index - form.firstVisibleRow()) * DialogForm::kRowHeight);
