@@ -76,6 +76,12 @@ TEST(CommandLine, DefaultsAndTheOtherForms) {
   EXPECT_TRUE(play.error.empty()) << play.error;
   EXPECT_EQ(play.line.playFile, "game.lxt");
   EXPECT_EQ(play.line.runMs, std::optional<long>(0));
+  EXPECT_TRUE(play.line.answersFile.empty());
+  // The answers of the dialogs, beside the console's own file.
+  const ParsedCommandLine answered = parseCommandLine({"--console", "--answers", "a.txt", "s.lgo"});
+  EXPECT_TRUE(answered.error.empty()) << answered.error;
+  EXPECT_EQ(answered.line.answersFile, "a.txt");
+  EXPECT_EQ(answered.line.consoleFile, "s.lgo");
   // After "--" a name that looks like an option is the console's file.
   const ParsedCommandLine dashed = parseCommandLine({"--console", "--", "--odd.lgo"});
   EXPECT_TRUE(dashed.error.empty()) << dashed.error;
@@ -93,7 +99,7 @@ TEST(CommandLine, QuestionsAnsweredWithoutRunning) {
     EXPECT_TRUE(parsed.error.empty());
     // Every option is explained.
     for (const char* option :
-         {"--console", "--play", "--lang", "--seed", "--headless", "--screenshot", "--run-ms",
+         {"--console", "--play", "--lang", "--seed", "--headless", "--screenshot", "--run-ms", "--answers",
           "--list-languages", "--version", "HWND", "Ctrl+C", "Ctrl+D", "history", "Exit status"})
       EXPECT_NE(parsed.text.find(option), std::string::npos) << option;
     EXPECT_LE(widestLine(parsed.text), 80u);
