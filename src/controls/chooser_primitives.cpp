@@ -21,7 +21,7 @@
 namespace lx {
 namespace {
 
-constexpr int kWidestPen = 10;  // the widths offered; a queued answer may give any up to 255
+constexpr int kWidthsOffered = 10;  // the widths offered; a queued answer may give any up to 255
 
 // A queued answer or an item: read as Logo reads it; one value stands for
 // itself, several for the list of them.
@@ -92,7 +92,7 @@ Value fillpatternchooser(const Value& pattern) {
 Value linewidthchooser(const Value& width) {
   DialogRequest request = dialogRequest(DialogKind::Choice, "LineWidthChooser");
   request.samples = DialogRequest::Samples::PenWidths;
-  for (int i = 1; i <= kWidestPen; ++i) request.items.push_back(std::to_string(i));
+  for (int i = 1; i <= kWidthsOffered; ++i) request.items.push_back(std::to_string(i));
   return numberChooser(request, width, 1, 255);
 }
 

@@ -16,7 +16,7 @@ namespace {
 constexpr int kNarrowWidth = 360;
 constexpr int kWideWidth = 420;
 constexpr int kMinButtonWidth = 88;
-constexpr int kGap = 8;
+constexpr int kPartGap = 8;
 
 int textWidth(const std::string& text) {
   PangoLayout* layout = controlLayout(measuringCanvas(), text, controlFont());
@@ -74,29 +74,29 @@ void DialogForm::layOut() {
   int y = kMargin;
   const int promptHeight = textHeight(request_.prompt, inner);
   layout_.prompt = {kMargin, y, inner, promptHeight};
-  if (promptHeight > 0) y += promptHeight + kGap;
+  if (promptHeight > 0) y += promptHeight + kPartGap;
   if (hasField()) {
     layout_.field = {kMargin, y, inner, kFieldHeight};
-    y += kFieldHeight + kGap;
+    y += kFieldHeight + kPartGap;
   }
   if (hasList()) {
     // A file list keeps its size however many files there are; a short choice is short.
     const int count = static_cast<int>(request_.items.size());
     rows_ = request_.kind == DialogKind::File ? kVisibleRows : std::clamp(count, kFewestRows, kVisibleRows);
     layout_.list = {kMargin, y, inner, rows_ * kRowHeight + 2};
-    y += layout_.list.height + kGap;
+    y += layout_.list.height + kPartGap;
   }
-  y += kGap;
+  y += kPartGap;
   int x = width - kMargin;
   layout_.buttons.assign(buttons_.size(), {});
   for (size_t i = buttons_.size(); i-- > 0;) {
     const int buttonWidth = std::max(kMinButtonWidth, textWidth(buttons_[i]) + 24);
     x -= buttonWidth;
     layout_.buttons[i] = {x, y, buttonWidth, kButtonHeight};
-    x -= kGap;
+    x -= kPartGap;
   }
   // Buttons of its own that do not fit make the dialog wider.
-  const int overflow = kMargin - (x + kGap);
+  const int overflow = kMargin - (x + kPartGap);
   layout_.width = width + std::max(0, overflow);
   if (overflow > 0)
     for (PixelRect& rect : layout_.buttons) rect.x += overflow;
