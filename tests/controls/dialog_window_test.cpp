@@ -10,6 +10,7 @@
 #include "control_test_world.h"
 #include "controls/dialog_answers.h"
 #include "controls/dialog_runner.h"
+#include "controls/dialog_sources.h"
 #include "interp/error_sink.h"
 #include "platform/message_box.h"
 #include "support/process_start.h"
@@ -87,6 +88,33 @@ TEST_F(DialogWindows, ATypedWordAndACancelledOne) {
   press(Key::Character, 'x');
   press(Key::Escape);
   EXPECT_TRUE(waitForLine("true"));
+}
+
+TEST_F(DialogWindows, VoicesAndFilesComeFromTheirSources) {
+  setDialogWindowsShown([] { return true; });
+  setVoiceNameSource([] { return std::vector<std::string>{"alto", "bass"}; });
+  setDialogFileLister([](const std::string& kind, const std::vector<std::string>& extensions) {
+    return std::vector<std::string>{kind + ".wav", std::to_string(extensions.size())};
+  });
+  ask("print voiceChooser");
+  ASSERT_TRUE(dialogOpens());
+  press(Key::Down);
+  press(Key::Enter);
+  EXPECT_TRUE(waitForLine("bass"));
+  opened.reset();
+  // The wave chooser asks for media files of one extension; the field starts with the name given.
+  ask("print wavechooser \"bell");
+  ASSERT_TRUE(dialogOpens());
+  press(Key::Enter);
+  EXPECT_TRUE(waitForLine("bell"));
+  opened.reset();
+  ask("print wavechooser \"bell");
+  ASSERT_TRUE(dialogOpens());
+  press(Key::Down);
+  press(Key::Enter);
+  EXPECT_TRUE(waitForLine("media.wav"));
+  setVoiceNameSource(nullptr);
+  setDialogFileLister(nullptr);
 }
 
 TEST_F(DialogWindows, ClosingTheWindowCancels) {
