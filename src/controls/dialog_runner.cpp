@@ -1,11 +1,14 @@
 // The dialog's window and the wait for its answer.
 #include "controls/dialog_runner.h"
 
+#include <algorithm>
 #include <mutex>
 
 #include "controls/dialog_answers.h"
 #include "controls/dialog_painting.h"
 #include "core/control_exceptions.h"
+#include "graphics/main_window.h"
+#include "graphics/window_object.h"
 #include "interp/logo_process.h"
 #include "interp/process_waits.h"
 #include "platform/message_box.h"
@@ -57,17 +60,36 @@ bool deliver(DialogForm& form, const InputEvent& event) {
   return false;
 }
 
+// The window the dialog stands over: the main window's, when there is one
+// (read by the asking process, which holds the interpreter lock).
+std::shared_ptr<PlatformWindow> ownerWindow() {
+  tSplitwindow* main = mainWindow();
+  return main ? main->params.window : nullptr;
+}
+
+// User-interface thread: the dialog's place, centred across its owner and
+// in the upper part of it, never off the screen's top left. A window left
+// unplaced (at 0, 0) stands in the middle of the screen: so does a dialog
+// without an owner or over an unplaced one.
+WindowParams placed(const DialogForm& form, const PlatformWindow* owner) {
+  WindowParams params;
+  params.title = form.caption();
+  params.width = form.layout().width;
+  params.height = form.layout().height;
+  params.x = 0;
+  params.y = 0;
+  if (owner && (owner->x() != 0 || owner->y() != 0)) {
+    params.x = std::max(1, owner->x() + (owner->clientWidth() - params.width) / 2);
+    params.y = std::max(1, owner->y() + (owner->clientHeight() - params.height) / 3);
+  }
+  return params;
+}
+
 // User-interface thread: the window with its handlers. The handlers hold
 // the session weakly, so a window dropped later does not keep it.
-void openWindow(PlatformBackend& backend, const std::shared_ptr<DialogSession>& session) {
-  const DialogForm::Layout& layout = session->form.layout();
-  WindowParams params;
-  params.title = session->form.caption();
-  params.width = layout.width;
-  params.height = layout.height;
-  params.x = 200;
-  params.y = 150;
-  session->window = backend.createWindow(params);
+void openWindow(PlatformBackend& backend, const std::shared_ptr<DialogSession>& session,
+                const PlatformWindow* owner) {
+  session->window = backend.createWindow(placed(session->form, owner));
   std::weak_ptr<DialogSession> weak = session;
   session->window->setPaintHandler([weak](PixelBuffer& pixels, const PixelRect&) {
     if (auto held = weak.lock()) paintDialog(held->form, pixels);
@@ -95,7 +117,8 @@ void closeWindow(PlatformBackend& backend, const std::shared_ptr<DialogSession>&
 
 DialogAnswer showDialog(PlatformBackend& backend, const DialogRequest& request) {
   auto session = std::make_shared<DialogSession>(request);
-  backend.uiThread().runOnUiThread([&] { openWindow(backend, session); });
+  const std::shared_ptr<PlatformWindow> owner = ownerWindow();
+  backend.uiThread().runOnUiThread([&] { openWindow(backend, session, owner.get()); });
   tLogoprocess* self = currentProcess();
   const WaitEnd end = waitReleased(self ? &self->control() : nullptr, [&] { return session->finished; });
   closeWindow(backend, session);
