@@ -39,7 +39,8 @@ std::vector<std::string> foldersOf(FileKind kind) {
   for (const std::string& entry : directoriesOf(kind)) entries.push_back(entry);
   for (const std::string& entry : entries) {
     const std::optional<std::string> folder = folderOfEntry(entry);
-    if (folder && std::find(folders.begin(), folders.end(), *folder) == folders.end()) folders.push_back(*folder);
+    if (folder && std::find(folders.begin(), folders.end(), *folder) == folders.end())
+      folders.push_back(*folder);
   }
   return folders;
 }
@@ -50,7 +51,8 @@ void addFilesOf(const std::string& folder, const std::vector<std::string>& exten
   for (const fs::directory_entry& entry : fs::directory_iterator(folder, failed)) {
     if (!entry.is_regular_file(failed) || !hasOneOf(entry.path(), extensions)) continue;
     const std::string name = internalPathText(entry.path().filename());
-    const bool known = std::any_of(names.begin(), names.end(), [&](const std::string& n) { return namesEqual(n, name); });
+    const bool known =
+        std::any_of(names.begin(), names.end(), [&](const std::string& n) { return namesEqual(n, name); });
     if (!known) names.push_back(name);
   }
 }

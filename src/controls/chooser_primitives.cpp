@@ -58,7 +58,8 @@ Value colourchooser(const Value& colour) {
 // answer may give the item's text or its number, `first` to `last`).
 Value numberChooser(DialogRequest request, const Value& given, int first, int last) {
   request.kind = DialogKind::Choice;
-  if (given->isNumber()) request.selected = std::clamp(given->asIntegerIn(INT32_MIN, INT32_MAX), first, last) - first;
+  if (given->isNumber())
+    request.selected = std::clamp(given->asIntegerIn(INT32_MIN, INT32_MAX), first, last) - first;
   const DialogAnswer answer = askDialog(request);
   if (!answer || answer->empty()) return cancelled();
   for (int i = 0; i < static_cast<int>(request.items.size()); ++i)
@@ -66,18 +67,21 @@ Value numberChooser(DialogRequest request, const Value& given, int first, int la
   return makeInt(answerValue(*answer)->asIntegerIn(first, last));
 }
 
-DialogRequest namedSamples(const char* form, DialogRequest::Samples samples, const std::vector<const char*>& names) {
+DialogRequest namedSamples(const char* form, DialogRequest::Samples samples,
+                           const std::vector<const char*>& names) {
   DialogRequest request = dialogRequest(DialogKind::Choice, form);
   request.samples = samples;
-  for (size_t i = 0; i < names.size(); ++i) request.items.push_back(formText(form, std::to_string(i), names[i]));
+  for (size_t i = 0; i < names.size(); ++i)
+    request.items.push_back(formText(form, std::to_string(i), names[i]));
   return request;
 }
 
 // `linepatternchooser` pattern: a pen pattern number, as `setpenpattern` takes it.
 Value linepatternchooser(const Value& pattern) {
-  return numberChooser(namedSamples("LinePatternChooser", DialogRequest::Samples::PenPatterns,
-                                    {"Solid inside", "Dashes", "Dots", "Dash dot", "Dash dot dot", "Solid", "None"}),
-                       pattern, 0, kPenPatternCount - 1);
+  return numberChooser(
+      namedSamples("LinePatternChooser", DialogRequest::Samples::PenPatterns,
+                   {"Solid inside", "Dashes", "Dots", "Dash dot", "Dash dot dot", "Solid", "None"}),
+      pattern, 0, kPenPatternCount - 1);
 }
 
 // `fillpatternchooser` pattern: a fill pattern number, as `setfillpattern` takes it.
@@ -106,18 +110,21 @@ Value fileChooser(DialogRequest request, const std::string& kind, const std::vec
   return answer && !answer->empty() ? Value(makeWord(*answer)) : cancelled();
 }
 
-const std::vector<std::string> kPictureExtensions = {".bmp", ".png", ".jpg", ".jpeg", ".gif", ".ico", ".lgf", ".lgw"};
+const std::vector<std::string> kPictureExtensions = {".bmp", ".png", ".jpg", ".jpeg",
+                                                     ".gif", ".ico", ".lgf", ".lgw"};
 
 Value loadimagechooser(const Value& name) {
   return fileChooser(dialogRequest(DialogKind::File, "LoadImageChooser"), "image", kPictureExtensions, name);
 }
 
 Value loadpicturechooser(const Value& name) {
-  return fileChooser(dialogRequest(DialogKind::File, "LoadPictureChooser"), "image", kPictureExtensions, name);
+  return fileChooser(dialogRequest(DialogKind::File, "LoadPictureChooser"), "image", kPictureExtensions,
+                     name);
 }
 
 Value loadpicturechooser1(const Value& name) {
-  return fileChooser(dialogRequest(DialogKind::File, "LoadPictureChooser"), "image", kPictureExtensions, name);
+  return fileChooser(dialogRequest(DialogKind::File, "LoadPictureChooser"), "image", kPictureExtensions,
+                     name);
 }
 
 Value wavechooser(const Value& name) {
@@ -141,14 +148,16 @@ std::pair<std::string, std::vector<std::string>> kindsOf(const Value& kinds, con
 // `openchooser` caption kinds name: a file to open.
 Value openchooser(const Value& caption, const Value& kinds, const Value& name) {
   const auto [kind, extensions] = kindsOf(kinds, "any");
-  return fileChooser(dialogRequest(DialogKind::File, "OpenChooser", dialogText(caption)), kind, extensions, name);
+  return fileChooser(dialogRequest(DialogKind::File, "OpenChooser", dialogText(caption)), kind, extensions,
+                     name);
 }
 
 // `savehtmlchooser` caption kinds name: the name for a web page.
 Value savehtmlchooser(const Value& caption, const Value& kinds, const Value& name) {
   auto [kind, extensions] = kindsOf(kinds, "web");
   if (kinds->isList() && kinds->isEmpty()) extensions = {".htm", ".html"};
-  return fileChooser(dialogRequest(DialogKind::File, "SaveHtmlChooser", dialogText(caption)), kind, extensions, name);
+  return fileChooser(dialogRequest(DialogKind::File, "SaveHtmlChooser", dialogText(caption)), kind,
+                     extensions, name);
 }
 
 // `URLchooser` address: a web address typed, starting from the one given.

@@ -220,8 +220,10 @@ bool DialogForm::key(const KeyEvent& event) {
       cancel();
       return true;
     case Key::Enter:
-      if (focus_.part == Part::Button) press(focus_.button);
-      else accept();
+      if (focus_.part == Part::Button)
+        press(focus_.button);
+      else
+        accept();
       return true;
     case Key::Tab:
       moveFocus((event.modifiers & kShift) ? -1 : 1);

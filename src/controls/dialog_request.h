@@ -31,7 +31,13 @@ struct DialogRequest {
   std::string text;   // the field's text at the start
   int selected = -1;  // the item chosen at the start, -1 for none
   // How Choice items look: as words, or drawn as samples of pens, fills or colours.
-  enum class Samples : uint8_t { Words, PenPatterns, FillPatterns, PenWidths, Colours } samples = Samples::Words;
+  enum class Samples : uint8_t {
+    Words,
+    PenPatterns,
+    FillPatterns,
+    PenWidths,
+    Colours
+  } samples = Samples::Words;
   std::vector<uint32_t> colours;  // Colours: the colour (0xRRGGBB) of each item
 };
 

@@ -13,8 +13,8 @@ namespace lx {
 // The names of the files of `kind` ("image", "media", "web", "text",
 // "project" or "any"), kept to `extensions` (".WAV"; any letter case) when
 // some are given, each once, sorted.
-using DialogFileLister =
-    std::function<std::vector<std::string>(const std::string& kind, const std::vector<std::string>& extensions)>;
+using DialogFileLister = std::function<std::vector<std::string>(const std::string& kind,
+                                                                const std::vector<std::string>& extensions)>;
 void setDialogFileLister(DialogFileLister lister);
 std::vector<std::string> dialogFiles(const std::string& kind, const std::vector<std::string>& extensions);
 

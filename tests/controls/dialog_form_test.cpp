@@ -1,10 +1,11 @@
 // A dialog's keyboard and mouse: Tab moves the focus, Enter accepts or
 // presses the focused button, Escape cancels, the arrows move in the list,
 // typing edits the field or jumps in a list; and how it is painted.
+#include "controls/dialog_form.h"
+
 #include <gtest/gtest.h>
 
 #include "controls/control_painting.h"
-#include "controls/dialog_form.h"
 #include "controls/dialog_painting.h"
 
 namespace lx {
@@ -194,7 +195,8 @@ TEST(DialogFormPainting, TheSelectedRowAndTheFocusShow) {
   paintDialog(form, pixels);
   const PixelRect list = form.layout().list;
   const int x = list.right() - 6;  // right of the text
-  EXPECT_EQ(pixels.pixel(x, list.y + 1 + DialogForm::kRowHeight + DialogForm::kRowHeight / 2), look::kSelection);
+  EXPECT_EQ(pixels.pixel(x, list.y + 1 + DialogForm::kRowHeight + DialogForm::kRowHeight / 2),
+            look::kSelection);
   EXPECT_EQ(pixels.pixel(x, list.y + 1 + DialogForm::kRowHeight / 2), kWhite);
   // The list has the focus: its border wears the accent, not the plain border.
   EXPECT_NE(pixels.pixel(list.x, list.y + list.height / 2), pixels.pixel(0, 0));

@@ -76,8 +76,7 @@ TEST_F(DialogWindows, ATypedWordAndACancelledOne) {
   setDialogWindowsShown([] { return true; });
   ask("print readworddialog");
   ASSERT_TRUE(dialogOpens());
-  for (char c : std::string("hi"))
-    press(Key::Character, static_cast<unsigned char>(c));
+  for (char c : std::string("hi")) press(Key::Character, static_cast<unsigned char>(c));
   press(Key::Enter);
   EXPECT_TRUE(waitForLine("hi"));
   printed();

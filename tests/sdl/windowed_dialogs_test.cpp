@@ -36,7 +36,8 @@ class WindowedDialogs : public ::testing::Test {
   // project prints `expected`. Keys that come before the window takes them
   // are lost, so with `retry` each attempt presses the whole answer again
   // (for keys that give the same answer however often they are pressed).
-  void answer(const std::string& title, const std::string& keys, const std::string& expected, bool retry = true) {
+  void answer(const std::string& title, const std::string& keys, const std::string& expected,
+              bool retry = true) {
     const std::optional<unsigned long> dialog = display_.findWindow(title, 10s);
     ASSERT_TRUE(dialog) << title << " did not open\n" << why();
     const int attempts = retry ? 10 : 1;
