@@ -12,6 +12,7 @@
 #include "interp/logo_process.h"
 #include "interp/process_waits.h"
 #include "platform/message_box.h"
+#include "platform/modal_windows.h"
 #include "platform/platform.h"
 
 namespace lx {
@@ -90,6 +91,7 @@ WindowParams placed(const DialogForm& form, const PlatformWindow* owner) {
 void openWindow(PlatformBackend& backend, const std::shared_ptr<DialogSession>& session,
                 const PlatformWindow* owner) {
   session->window = backend.createWindow(placed(session->form, owner));
+  addModalWindow(session->window.get());
   std::weak_ptr<DialogSession> weak = session;
   session->window->setPaintHandler([weak](PixelBuffer& pixels, const PixelRect&) {
     if (auto held = weak.lock()) paintDialog(held->form, pixels);
@@ -112,7 +114,10 @@ void openWindow(PlatformBackend& backend, const std::shared_ptr<DialogSession>& 
 }
 
 void closeWindow(PlatformBackend& backend, const std::shared_ptr<DialogSession>& session) {
-  backend.uiThread().post([session] { session->window.reset(); });
+  backend.uiThread().post([session] {
+    removeModalWindow(session->window.get());
+    session->window.reset();
+  });
 }
 
 DialogAnswer showDialog(PlatformBackend& backend, const DialogRequest& request) {

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <type_traits>
 
+#include "platform/modal_windows.h"
+
 namespace lx {
 
 PlatformWindow::PlatformWindow(UiThread& ui, const WindowParams& params)
@@ -163,6 +165,8 @@ void PlatformWindow::warpPointer(int x, int y) {
 }
 
 void PlatformWindow::deliver(const InputEvent& event) {
+  // While a dialog waits for its answer, the other windows take no input.
+  if (inputBlockedFor(this)) return;
   track(event);
   if (passedToGuest(event)) return;
   // A copy: the handler may replace itself while it runs.

@@ -116,6 +116,21 @@ TEST_F(DialogWindows, VoicesAndFilesComeFromTheirSources) {
   setDialogFileLister(nullptr);
 }
 
+TEST_F(DialogWindows, WhileADialogIsOpenThePageTakesNoClicks) {
+  logo.run("ask \"page1 [new \"Button [name ok aPos [20 20] size [80 28]]]");
+  logo.run("ask \"page1 [ask \"ok [setevent \"onPush [print \"pushed]]]");
+  setDialogWindowsShown([] { return true; });
+  ask("print readworddialog");
+  ASSERT_TRUE(dialogOpens());
+  click(40, 30);
+  press(Key::Escape);
+  EXPECT_TRUE(waitForLine(""));  // the cancelled dialog's empty list
+  EXPECT_EQ(printed(), (std::vector<std::string>{""}));
+  // The dialog is gone: the same click pushes the button.
+  click(40, 30);
+  EXPECT_TRUE(waitForLine("pushed"));
+}
+
 TEST_F(DialogWindows, ClosingTheWindowCancels) {
   setDialogWindowsShown([] { return true; });
   ask("print empty? colourchooser 1");
