@@ -124,10 +124,23 @@ DialogAnswer showDialog(PlatformBackend& backend, const DialogRequest& request) 
   auto session = std::make_shared<DialogSession>(request);
   const std::shared_ptr<PlatformWindow> owner = ownerWindow();
   backend.uiThread().runOnUiThread([&] { openWindow(backend, session, owner.get()); });
-  tLogoprocess* self = currentProcess();
-  const WaitEnd end = waitReleased(self ? &self->control() : nullptr, [&] { return session->finished; });
+  const auto finished = [&] { return session->finished; };
+  if (backend.uiThread().isCurrent()) {
+    // Asked on the user-interface thread itself: its loop must go on to
+    // deliver the dialog's input, so it runs here until the answer is in
+    // (or the program ends, which cancels).
+    backend.uiThread().runUntil([&] {
+      std::lock_guard lock(waitMutex());
+      return finished();
+    });
+  } else {
+    tLogoprocess* self = currentProcess();
+    if (waitReleased(self ? &self->control() : nullptr, finished) == WaitEnd::Stopped) {
+      closeWindow(backend, session);
+      throw eTerminateException(false);
+    }
+  }
   closeWindow(backend, session);
-  if (end == WaitEnd::Stopped) throw eTerminateException(false);
   std::lock_guard lock(waitMutex());
   return session->answer;
 }

@@ -131,6 +131,18 @@ TEST_F(DialogWindows, WhileADialogIsOpenThePageTakesNoClicks) {
   EXPECT_TRUE(waitForLine("pushed"));
 }
 
+TEST_F(DialogWindows, AskedOnTheUserInterfaceThreadItsLoopRunsUntilTheAnswer) {
+  setDialogWindowsShown([] { return true; });
+  // The test's thread is the user-interface thread: the hook answers the
+  // dialog as soon as it opens, and the loop the dialog runs delivers it.
+  setDialogOpenedHook([](const std::shared_ptr<PlatformWindow>& window) {
+    window->queueInput(KeyEvent{KeyAction::Down, Key::End, 0, kNoModifiers, false});
+    window->queueInput(KeyEvent{KeyAction::Down, Key::Enter, 0, kNoModifiers, false});
+  });
+  logo.run("print chooser [one two three]");
+  EXPECT_EQ(logo.takePrinted(), (std::vector<std::string>{"three"}));
+}
+
 TEST_F(DialogWindows, ClosingTheWindowCancels) {
   setDialogWindowsShown([] { return true; });
   ask("print empty? colourchooser 1");
