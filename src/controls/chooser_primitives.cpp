@@ -46,7 +46,10 @@ Value colourchooser(const Value& colour) {
   for (int i = 0; i < kPaletteSize; ++i) request.colours.push_back(paletteColour(i));
   if (std::find(request.colours.begin(), request.colours.end(), given) == request.colours.end())
     request.colours.insert(request.colours.begin(), given);
-  for (Rgb entry : request.colours) request.items.push_back(rgbText(entry));
+  for (Rgb entry : request.colours) {
+    const std::string name = colourName(entry);
+    request.items.push_back(name.empty() ? rgbText(entry) : name);
+  }
   request.selected = static_cast<int>(std::find(request.colours.begin(), request.colours.end(), given) -
                                       request.colours.begin());
   const DialogAnswer answer = askDialog(request);

@@ -217,6 +217,10 @@ Rgb colourOf(const Value& value) {
   throw eLogoException(erExpectColors, value);
 }
 
+std::string colourName(Rgb colour) {
+  return nameOfColour(colour & 0xFFFFFF);
+}
+
 Value colourValue(Rgb colour) {
   colour &= 0xFFFFFF;
   const Value style = globalSetting("colourstyle");

@@ -4,6 +4,7 @@
 // `colourstyle` selects. Colours are kept as 0x00RRGGBB.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "platform/pixel_buffer.h"
@@ -25,5 +26,7 @@ Rgb colourOf(const Value& value);
 Rgb randomColour();
 // The colour as Logo reads it back.
 Value colourValue(Rgb colour);
+// The colour's localized name with its shade ("blue3"), or "" when it has none.
+std::string colourName(Rgb colour);
 
 }  // namespace lx
