@@ -59,8 +59,7 @@ void variableLines(std::string& out, const tmultiobject& object) {
     const auto& variable = static_cast<const tLogoVarDesc&>(desc);
     const std::string name = variable.nameText();
     if (!variable.value || name.empty() || name.front() == '@') return;
-    const auto* own = dynamic_cast<const tObjectVarDesc*>(&variable);
-    const std::string prefix = own && own->common ? commonPrefix : std::string();
+    const std::string prefix = variable.common ? commonPrefix : std::string();
     line(out, prefix + showFormOfWord(name) + " " + entryValueText(variable.value));
   });
 }

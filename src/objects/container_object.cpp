@@ -93,7 +93,7 @@ void tcontainerobject::enterChild(tmultiobject& object) {
     destroyObject(*old);
   }
   children->setValue(code, Value(&object));
-  if (auto* control = dynamic_cast<tControlObject*>(&object)) control->container = this;
+  if (tControlObject* control = asControlObject(object)) control->container = this;
 }
 
 void tcontainerobject::removeChild(tmultiobject& object) {
@@ -201,7 +201,7 @@ void eraseObjectNamed(tmultiobject& from, NameCode code) {
   const ObjectRef object = from.resolveObjectName(code);
   if (!object) throw eLogoException::withName(erNoObject, code);
   if (object.get() == mainObject()) throw eLogoException::withName(erErasePersistent, code);
-  if (auto* control = dynamic_cast<tControlObject*>(object.get()); control && control->container) {
+  if (tControlObject* control = asControlObject(*object); control && control->container) {
     const tLogoVarDesc* entry = control->container->children->variable(codeOf(object->name));
     if (entry && (entry->flags & kBuiltIn) && interpreterRunning())
       throw eLogoException::withName(erErasePersistent, code);

@@ -36,7 +36,7 @@ Value tmultiobject::copy() const {
 
 void tmultiobject::makeTables() {
   procedures = std::make_unique<tLogoTab>("commandsLabel");
-  variables = std::make_unique<tObjectVarTab>();
+  variables = std::make_unique<tLogoVarTab>();
   events = std::make_unique<tLogoEventTab>();
 }
 
@@ -87,8 +87,8 @@ void tmultiobject::initInstance(tmultiobject* newPlace, const std::string& given
   const Value shown = pendingLoadValues().peek(kShownProperty);
   cursorDefault = shown && shown->isBool() && !shown->asBool() ? 0 : 1;
   if (mode == CreateMode::RunCreate) {
-    if (auto* create = dynamic_cast<tProcDesc*>(findProcedure(objectCodes().create)))
-      callDescriptor(*create, 0, false);
+    if (tTabDesc* found = findProcedure(objectCodes().create); found && found->asProcedure())
+      callDescriptor(*found->asProcedure(), 0, false);
   } else {
     takeLoadValues();
   }
@@ -170,6 +170,10 @@ Value tmultiobject::storedProperty(int propertyCode) const {
 
 void tmultiobject::setStoredProperty(int propertyCode, Value value) {
   storedProperties_[propertyCode] = storableValue(std::move(value));
+}
+
+tcontainerobject* tmultiobject::asContainer() {
+  return isContainer() ? static_cast<tcontainerobject*>(this) : nullptr;
 }
 
 tmultiobject& currentObject() {

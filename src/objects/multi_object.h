@@ -34,6 +34,7 @@ using tlogoobjectlist = std::vector<ObjectRef>;
 
 // The object of a value, or nullptr when it is no object.
 tmultiobject* asObject(const Value& value);
+tmultiobject* asObject(tlogoobject* value);
 
 // How an object is made: made by `new` and its kin (an instance), or by
 // `newclass` and at start-up (a class).
@@ -43,22 +44,6 @@ enum class ObjectKind : uint8_t { Class, Instance };
 // `create` procedure, or (the container's loading mode) by taking its
 // property values out of the pending load values.
 enum class CreateMode : uint8_t { RunCreate, TakeLoadValues };
-
-// The own variable table of an object. Its entries remember whether they
-// were made `common` (shared by every heir) rather than own (copied into
-// every heir).
-class tObjectVarDesc : public tLogoVarDesc {
- public:
-  using tLogoVarDesc::tLogoVarDesc;
-  bool common = false;
-};
-
-class tObjectVarTab : public tLogoVarTab {
- protected:
-  std::unique_ptr<tLogoVarDesc> makeEntry(NameCode code, Value value) const override {
-    return std::make_unique<tObjectVarDesc>(code, std::move(value));
-  }
-};
 
 class tmultiobject : public tlogoobject {
  public:
@@ -96,11 +81,6 @@ class tmultiobject : public tlogoobject {
   virtual void createHook() {}
   // A named child object (containers), or nullptr.
   virtual tmultiobject* objectByName(NameCode) const { return nullptr; }
-  virtual bool isControlObject() const { return false; }
-  virtual bool canHoldControls() const { return false; }
-  virtual tcontainerobject* asContainer() { return nullptr; }
-  virtual bool isWindow() const { return false; }
-  virtual bool isPage() const { return false; }
   virtual bool hasPageWho() const { return false; }
   // Windows take pages; every other object refuses (error 122).
   virtual void addPage(tmultiobject& page);
@@ -189,6 +169,15 @@ class tmultiobject : public tlogoobject {
   // Pseudo-names whose object is missing raise their errors.
   ObjectRef resolveObjectName(NameCode code);
 
+  // --- Kind (the model kind the constructors set) ---
+
+  bool isControlObject() const { return modelKind >= ModelKind::ControlObject; }
+  bool canHoldControls() const { return modelKind >= ModelKind::ContainingControl; }
+  bool isContainer() const { return modelKind >= ModelKind::Container; }
+  tcontainerobject* asContainer();  // nullptr when the object holds no named objects
+  bool isPage() const { return modelKind == ModelKind::Page; }
+  bool isWindow() const { return modelKind == ModelKind::Window; }
+
   // --- State ---
 
   bool alive() const { return alive_; }
@@ -262,8 +251,14 @@ void destroyObject(tmultiobject& object);
 // first object of an object list, or the main object.
 tmultiobject& currentObject();
 
+inline tmultiobject* asObject(tlogoobject* value) {
+  return value && value->modelKind >= ModelKind::Object ? static_cast<tmultiobject*>(value) : nullptr;
+}
+inline const tmultiobject* asObject(const tlogoobject* value) {
+  return asObject(const_cast<tlogoobject*>(value));
+}
 inline tmultiobject* asObject(const Value& value) {
-  return value && value->modelKind == ModelKind::Object ? static_cast<tmultiobject*>(value.get()) : nullptr;
+  return asObject(value.get());
 }
 
 }  // namespace lx

@@ -149,9 +149,9 @@ void tmultiobject::addParent(tmultiobject& parent, bool runEvent) {
   if (!runEvent) return;
   // The behaviour's own variables become this object's, unless it has them.
   parent.variables->forEach([&](tTabDesc& desc) {
-    auto* variable = dynamic_cast<tObjectVarDesc*>(&desc);
-    if (variable && !variable->common && !variables->findOrNull(variable->name))
-      setOwnVariable(variable->name, variable->value);
+    auto& variable = static_cast<tLogoVarDesc&>(desc);
+    if (!variable.isProperty && !variable.common && !variables->findOrNull(variable.name))
+      setOwnVariable(variable.name, variable.value);
   });
   if (Value handler = parent.eventHandler(eventCode(EventId::onAddBehaviour));
       handler && !handler->isEmpty()) {

@@ -62,8 +62,7 @@ void copyOwnVariables(tmultiobject& from, tmultiobject& to) {
   from.variables->forEach([&](tTabDesc& desc) {
     auto& variable = static_cast<tLogoVarDesc&>(desc);
     if (variable.isProperty || !variable.value) return;
-    const auto* own = static_cast<const tObjectVarDesc*>(&variable);
-    if (own->common)
+    if (variable.common)
       to.setOwnVariableNoPropagate(variable.name, variable.value);
     else
       to.setOwnVariable(variable.name, variable.value);
@@ -84,8 +83,7 @@ void copyOwnProcedures(tmultiobject& from, tmultiobject& to) {
   std::vector<std::string> texts;
   from.procedures->forEach([&](tTabDesc& desc) {
     if (desc.flags & kBuiltIn) return;
-    if (tProcDesc* procedure = desc.asProcedure(); procedure && procedure->definitionList())
-      texts.push_back(desc.definitionText());
+    if (desc.writtenInLogo) texts.push_back(desc.definitionText());
   });
   for (const std::string& text : texts) defineProcedure(*to.procedures, procedureFromText(text));
 }

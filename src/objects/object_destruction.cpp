@@ -41,7 +41,8 @@ bool takingApart() {
 // process inside a taking apart waits until the taking apart is done.
 void runDestroyProcedure(tmultiobject& object) {
   if (!object.isInstance() || !object.constructed() || !interpreterRunning() || !hasThreadState()) return;
-  auto* destroy = dynamic_cast<tProcDesc*>(object.findProcedure(objectCodes().destroy));
+  tTabDesc* found = object.findProcedure(objectCodes().destroy);
+  tProcDesc* destroy = found ? found->asProcedure() : nullptr;
   if (!destroy) return;
   ThreadState& state = threadState();
   try {
@@ -99,7 +100,7 @@ void forgetEverywhere(tmultiobject& object) {
   if (hasThreadState() && threadState().lastObject.get() == &object) threadState().lastObject = nullptr;
   if (activeToolButton() == &object) setActiveToolButton(nullptr);
   if (mainWindowObject() == &object) setMainWindowObject(nullptr);
-  if (auto* control = dynamic_cast<tControlObject*>(&object); control && control->container) {
+  if (tControlObject* control = asControlObject(object); control && control->container) {
     control->container->removeChild(object);
     control->container = nullptr;
   }

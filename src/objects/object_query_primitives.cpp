@@ -185,7 +185,8 @@ Value getParam(const Value& source, const Value& key) {
 }
 
 bool myDefined(const Value& name) {
-  return dynamic_cast<tLogoProcDesc*>(currentObject().procedures->findOrNull(name->nameCode())) != nullptr;
+  const tTabDesc* desc = currentObject().procedures->findOrNull(name->nameCode());
+  return desc && desc->writtenInLogo;
 }
 
 bool myPrimitive(const Value& name) {

@@ -20,8 +20,7 @@ namespace lx {
 namespace {
 
 bool isCommon(const tLogoVarDesc& desc) {
-  const auto* variable = dynamic_cast<const tObjectVarDesc*>(&desc);
-  return variable && variable->common;
+  return desc.common;
 }
 
 bool isProperty(const tLogoVarDesc& desc) {
@@ -100,8 +99,7 @@ void tmultiobject::setOwnVariableWith(NameCode code, Value value, bool propagate
   }
   if (!isValidName(nameOf(code))) throw eLogoException::withName(erWrongVarName, code);
   variables->setValue(code, value);
-  if (auto* variable = dynamic_cast<tObjectVarDesc*>(variables->variable(code)))
-    variable->common = !propagate;
+  if (tLogoVarDesc* made = variables->variable(code)) made->common = !propagate;
   if (!allowAccessors) return;
   addAccessors(code);
   // The main object's variables are the global ones, which every object

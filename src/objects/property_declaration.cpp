@@ -36,7 +36,7 @@ void tPropertyVarDesc::write(tmultiobject& object, const Value& value) const {
 }
 
 Value tPseudoVarDesc::currentValue() const {
-  tmultiobject* owner = table ? dynamic_cast<tmultiobject*>(table->ownerObject) : nullptr;
+  tmultiobject* owner = table ? asObject(table->ownerObject) : nullptr;
   return owner ? read(*owner) : nullptr;
 }
 
@@ -58,7 +58,7 @@ bool ownsProperty(const tmultiobject& object, int propertyCode) {
   const tPropertyVarDesc* desc = propertyOf(object, propertyCode);
   if (!desc) return false;
   const auto* declaredBy =
-      desc->table ? dynamic_cast<const tmultiobject*>(desc->table->ownerObject) : nullptr;
+      desc->table ? asObject(desc->table->ownerObject) : nullptr;
   return !declaredBy || madeFrom(object, *declaredBy);
 }
 
