@@ -24,13 +24,13 @@ tmultiobject::InstanceFactory factoryOf(tmultiobject& ofClass) {
 }
 
 tcontainerobject* nearestContainer(tmultiobject* start) {
-  for (tmultiobject* object = start; object; object = object->place.get())
+  for (tmultiobject* object = start; object; object = object->place())
     if (tcontainerobject* container = object->asContainer()) return container;
   return nullptr;
 }
 
 tmultiobject* nearestHolder(tmultiobject* start) {
-  for (tmultiobject* object = start; object; object = object->place.get())
+  for (tmultiobject* object = start; object; object = object->place())
     if (object->canHoldControls()) return object;
   return nullptr;
 }

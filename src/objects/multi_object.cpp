@@ -28,7 +28,11 @@ constexpr int kShownProperty = 10;
 
 tmultiobject::tmultiobject() { modelKind = ModelKind::Object; }
 
-tmultiobject::~tmultiobject() = default;
+// An object is freed after it was destroyed, which left the graph already;
+// one whose making failed half-way leaves it here.
+tmultiobject::~tmultiobject() {
+  leaveGraph();
+}
 
 Value tmultiobject::copy() const {
   return Value(const_cast<tmultiobject*>(this));
@@ -54,11 +58,10 @@ void tmultiobject::init(const std::string& givenName, const tlogoobjectlist& giv
   if (chosen.empty() && !noParent) chosen.push_back(ObjectRef(mainObject()));
   for (const ObjectRef& parent : chosen) {
     if (!parent || !parent->alive()) throw eLogoException(erNoObject, Value(parent));
-    if (std::find(parents.begin(), parents.end(), parent) != parents.end()) continue;
-    parents.push_back(parent);
-    parent->addHeir(*this);
+    if (graph_.hasParent(*parent)) continue;
+    graph_.appendParent(parent, true);
+    parent->graph_.addHeir(*this);
   }
-  firstParentCount = parents.size();
 
   name = givenName.empty() ? nextUnnamedObjectName() : givenName;
   if (name.empty()) throw eLogoException(erEmptyObjName);

@@ -2,13 +2,25 @@
 // instance: it owns procedures, variables and event handlers, and inherits
 // from an ordered list of parents through four precomputed lookup chains.
 //
-// Ownership. Objects are Logo values, kept alive by counted references. The
-// graph holds counted references both ways (parents, heirs, place,
-// ancestors), so an object lives until it is destroyed explicitly (erased,
-// or together with its first parent or place), which cuts every link; after
-// that it is dead: values that still name it keep the record, with empty
-// tables. The tables in the chains belong to this object or to one of its
-// `ancestors`, which the object holds, so no chain outlives its tables.
+// How the pieces fit. An object is three things at once. Its place in the
+// inheritance graph (object_graph.h: parents, behaviours, place, heirs and
+// ancestors, with private links and checked invariants) says what it
+// inherits from. Its tables (procedures, variables, events) and the four
+// lookup chains built from the graph say what its names mean: every change
+// of the graph goes through setPlace, addParent or removeParent, which
+// rebuild the chains of the object and its heirs and move the lookup epoch
+// on. Its identity (name, kind, number in the list of all objects,
+// object_registry.h) says how Logo code finds it.
+//
+// Ownership. Objects are Logo values, kept alive by counted references:
+// the list of all objects holds each listed object, and the graph holds
+// references upward only (parents, place, ancestors); heirs are back-links.
+// An object lives until it is destroyed explicitly (erased, or together
+// with its first parent or place), which cuts every link and takes it out
+// of the list; after that it is dead: values that still name it keep the
+// record, with empty tables. The tables in the chains belong to this object
+// or to one of its ancestors, which the object holds, so no chain outlives
+// its tables.
 //
 // Layer: objects, above interp. Objects, classes and prototypes, property
 // codes and properties, events and property lists.
@@ -23,14 +35,11 @@
 #include "interp/logo_tab.h"
 #include "interp/var_tab.h"
 #include "core/value.h"
+#include "objects/object_graph.h"
 
 namespace lx {
 
-class tmultiobject;
 class tcontainerobject;
-using ObjectRef = Ref<tmultiobject>;
-// An ordered list of objects, each held by a counted reference.
-using tlogoobjectlist = std::vector<ObjectRef>;
 
 // The object of a value, or nullptr when it is no object.
 tmultiobject* asObject(const Value& value);
@@ -104,8 +113,6 @@ class tmultiobject : public tlogoobject {
   // Builds the four chains again, and those of every heir (error 184 when
   // this object is being rebuilt already: inheritance in a circle).
   void rebuildChains();
-  void addHeir(tmultiobject& heir);
-  void removeHeir(tmultiobject& heir);
   // Behaviours: the parents after the founding ones.
   tlogoobjectlist behaviours() const;
   bool inheritsFrom(const tmultiobject& other) const;
@@ -184,7 +191,16 @@ class tmultiobject : public tlogoobject {
   // Made completely: a class after `init`, an instance after `initInstance`.
   bool constructed() const { return constructed_; }
   bool isInstance() const { return kind == ObjectKind::Instance; }
-  tmultiobject* firstParent() const { return parents.empty() ? nullptr : parents.front().get(); }
+
+  // The inheritance graph, read-only: it changes through setPlace,
+  // addParent, removeParent, the constructors and destruction.
+  const ObjectGraph& graph() const { return graph_; }
+  const tlogoobjectlist& parents() const { return graph_.parents(); }
+  size_t firstParentCount() const { return graph_.foundingCount(); }  // the rest are behaviours
+  tmultiobject* firstParent() const { return graph_.firstParent(); }
+  tmultiobject* place() const { return graph_.place(); }  // the containing object (`myPlace`)
+  const std::vector<tmultiobject*>& heirs() const { return graph_.heirs(); }
+  const tlogoobjectlist& ancestors() const { return graph_.ancestors(); }
 
   std::string name;
   ObjectKind kind = ObjectKind::Class;
@@ -193,12 +209,7 @@ class tmultiobject : public tlogoobject {
   bool hasClassInit = false;    // own variables are copied into every new heir
   uint8_t cursorDefault = 1;    // `shown` at creation
   int32_t saveNumber = 0;       // "#n" while a project is saved
-  size_t firstParentCount = 0;  // founding parents; the rest of `parents` are behaviours
 
-  tlogoobjectlist parents;
-  tlogoobjectlist heirs;      // objects naming this one as a parent or as their place
-  tlogoobjectlist ancestors;  // every object reachable through parents and place, once
-  ObjectRef place;            // the containing object (`myPlace`)
   // Property codes to apply again after creation (inherited from the first
   // parent when the object has none).
   std::vector<int> moveParams;
@@ -231,11 +242,16 @@ class tmultiobject : public tlogoobject {
  private:
   friend void destroyObject(tmultiobject& object);
 
+  // Takes this object out of the heirs of its parents and place, and
+  // forgets its links.
+  void leaveGraph();
+
   void applyLoadValues();
   void copyFirstParentVariables();
   void setOwnVariableWith(NameCode code, Value value, bool propagate);
   void addAccessors(NameCode code);
 
+  ObjectGraph graph_;
   bool alive_ = true;
   bool constructed_ = false;
   bool rebuilding_ = false;  // set while the chains of this object and its heirs are rebuilt

@@ -89,8 +89,9 @@ void copyOwnProcedures(tmultiobject& from, tmultiobject& to) {
 }
 
 ObjectRef makeCopy(tmultiobject& original, const std::string& name) {
-  const tlogoobjectlist founding(original.parents.begin(),
-                                 original.parents.begin() + static_cast<std::ptrdiff_t>(original.firstParentCount));
+  const tlogoobjectlist founding(
+      original.parents().begin(),
+      original.parents().begin() + static_cast<std::ptrdiff_t>(original.firstParentCount()));
   if (!original.isInstance()) {
     const ObjectRef made(new tControlObject);
     try {
@@ -103,9 +104,9 @@ ObjectRef makeCopy(tmultiobject& original, const std::string& name) {
     return made;
   }
   ListBuilder initList;
-  if (original.place) {
+  if (original.place()) {
     initList.add(makeWord(nameOf(propertyRow(prop::kMyPlace).nameCode)));
-    initList.add(Value(original.place.get()));
+    initList.add(Value(original.place()));
   }
   return containerOfCurrentObject().makeInstance(founding, name, initList.finish(), CreateMode::RunCreate);
 }
@@ -126,7 +127,8 @@ Value cloneObject(const Value& address, const Value& newName) {
 }
 
 bool takesAsParent(const tmultiobject& heir, const tmultiobject& parent) {
-  return std::any_of(heir.parents.begin(), heir.parents.end(), [&](const ObjectRef& p) { return p.get() == &parent; });
+  return std::any_of(heir.parents().begin(), heir.parents().end(),
+                     [&](const ObjectRef& p) { return p.get() == &parent; });
 }
 
 // Every object that inherits from `object`, by a founding parent or by a
@@ -134,9 +136,10 @@ bool takesAsParent(const tmultiobject& heir, const tmultiobject& parent) {
 tlogoobjectlist descendantsOf(tmultiobject& object) {
   tlogoobjectlist found{ObjectRef(&object)};
   for (size_t i = 0; i < found.size(); ++i)
-    for (const ObjectRef& heir : found[i]->heirs)
-      if (heir->alive() && takesAsParent(*heir, *found[i]) && std::find(found.begin(), found.end(), heir) == found.end())
-        found.push_back(heir);
+    for (tmultiobject* heir : found[i]->heirs())
+      if (heir->alive() && takesAsParent(*heir, *found[i]) &&
+          std::none_of(found.begin(), found.end(), [&](const ObjectRef& f) { return f.get() == heir; }))
+        found.push_back(ObjectRef(heir));
   found.erase(found.begin());
   return found;
 }

@@ -29,7 +29,7 @@ namespace lx {
 namespace {
 
 bool isFirstParentOrPlace(const tmultiobject& object, const tmultiobject& heir) {
-  return (heir.firstParentCount > 0 && heir.firstParent() == &object) || heir.place.get() == &object;
+  return (heir.firstParentCount() > 0 && heir.firstParent() == &object) || heir.place() == &object;
 }
 
 bool takingApart() {
@@ -61,7 +61,7 @@ void runDestroyProcedure(tmultiobject& object) {
 void collectGoingWith(tmultiobject& object, std::vector<const tlogoobject*>& going) {
   if (std::find(going.begin(), going.end(), &object) != going.end()) return;
   going.push_back(&object);
-  for (const ObjectRef& heir : object.heirs) {
+  for (tmultiobject* heir : object.heirs()) {
     if (heir->alive() && isFirstParentOrPlace(object, *heir)) collectGoingWith(*heir, going);
   }
   tcontainerobject* container = object.asContainer();
@@ -135,9 +135,9 @@ void destroyObject(tmultiobject& object) {
   forgetEverywhere(object);
   object.beforeFree();
 
-  for (size_t i = object.heirs.size(); i-- > 0;) {
-    if (i >= object.heirs.size()) continue;  // destroying one heir took others along
-    const ObjectRef heir = object.heirs[i];
+  for (size_t i = object.heirs().size(); i-- > 0;) {
+    if (i >= object.heirs().size()) continue;  // destroying one heir took others along
+    const ObjectRef heir(object.heirs()[i]);
     if (!heir->alive()) continue;
     if (isFirstParentOrPlace(object, *heir)) {
       destroyObject(*heir);
@@ -148,12 +148,7 @@ void destroyObject(tmultiobject& object) {
 
   // Leave every list the object is in, then empty its own tables: values in
   // them may refer back to the object.
-  for (const ObjectRef& parent : object.parents) parent->removeHeir(object);
-  if (object.place) object.place->removeHeir(object);
-  object.parents.clear();
-  object.heirs.clear();
-  object.ancestors.clear();
-  object.place = nullptr;
+  object.leaveGraph();
   object.variableChain.clear();
   object.procedureChain.clear();
   object.eventChain.clear();

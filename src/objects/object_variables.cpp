@@ -62,7 +62,7 @@ Value tmultiobject::valueOfVariable(NameCode code) {
 
 tmultiobject* tmultiobject::ownerOfVariable(NameCode code) {
   if (variables->findOrNull(code)) return this;
-  for (const ObjectRef& ancestor : ancestors)
+  for (const ObjectRef& ancestor : ancestors())
     if (ancestor->variables->findOrNull(code)) return ancestor.get();
   throw eLogoException::withName(erNoObject, code);
 }
@@ -106,9 +106,10 @@ void tmultiobject::setOwnVariableWith(NameCode code, Value value, bool propagate
   // finds along its chain: they are not handed down.
   if (!propagate || this == mainObject()) return;
   if (!isInstance()) hasClassInit = true;
-  const tlogoobjectlist receivers = heirs;
+  tlogoobjectlist receivers;
+  for (tmultiobject* heir : heirs()) receivers.push_back(ObjectRef(heir));
   for (const ObjectRef& heir : receivers)
-    if (heir->place.get() != this && !heir->variables->findOrNull(code)) heir->setOwnVariable(code, value);
+    if (heir->place() != this && !heir->variables->findOrNull(code)) heir->setOwnVariable(code, value);
 }
 
 void tmultiobject::addAccessors(NameCode code) {

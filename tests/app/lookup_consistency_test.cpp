@@ -41,9 +41,9 @@ std::vector<tLogoTab*> freshProcedureChain(const tmultiobject& object) {
     const std::vector<tLogoTab*> more = freshProcedureChain(from);
     chain.insert(chain.end(), more.begin(), more.end());
   };
-  for (size_t i = object.firstParentCount; i < object.parents.size(); ++i) take(*object.parents[i]);
-  for (size_t i = 0; i < object.firstParentCount && i < object.parents.size(); ++i) take(*object.parents[i]);
-  if (object.place) take(*object.place);
+  for (size_t i = object.firstParentCount(); i < object.parents().size(); ++i) take(*object.parents()[i]);
+  for (size_t i = 0; i < object.firstParentCount() && i < object.parents().size(); ++i) take(*object.parents()[i]);
+  if (object.place()) take(*object.place());
   keepLast(chain);
   return chain;
 }
@@ -55,8 +55,8 @@ std::vector<tLogoEventTab*> freshEventChain(const tmultiobject& object) {
     const std::vector<tLogoEventTab*> more = freshEventChain(from);
     chain.insert(chain.end(), more.begin(), more.end());
   };
-  for (size_t i = object.firstParentCount; i < object.parents.size(); ++i) take(*object.parents[i]);
-  for (size_t i = 0; i < object.firstParentCount && i < object.parents.size(); ++i) take(*object.parents[i]);
+  for (size_t i = object.firstParentCount(); i < object.parents().size(); ++i) take(*object.parents()[i]);
+  for (size_t i = 0; i < object.firstParentCount() && i < object.parents().size(); ++i) take(*object.parents()[i]);
   keepLast(chain);
   return chain;
 }
