@@ -59,8 +59,7 @@ void variableLines(std::string& out, const tmultiobject& object) {
     const auto& variable = static_cast<const tLogoVarDesc&>(desc);
     const std::string name = variable.nameText();
     if (!variable.value || name.empty() || name.front() == '@') return;
-    const auto* own = dynamic_cast<const tObjectVarDesc*>(&variable);
-    const std::string prefix = own && own->common ? commonPrefix : std::string();
+    const std::string prefix = variable.common ? commonPrefix : std::string();
     line(out, prefix + showFormOfWord(name) + " " + entryValueText(variable.value));
   });
 }
@@ -92,8 +91,8 @@ std::string SaveNaming::referenceOf(const tmultiobject& object) const {
   // By name, through the places it stands in: a turtle on a pane of a page
   // is found from the main object only by way of the page and the pane.
   std::string path = showFormOfWord(object.name);
-  const tmultiobject* place = object.isInstance() ? object.place.get() : nullptr;
-  for (; place && place != mainObject() && place != mainWindowObject(); place = place->place.get())
+  const tmultiobject* place = object.isInstance() ? object.place() : nullptr;
+  for (; place && place != mainObject() && place != mainWindowObject(); place = place->place())
     path = showFormOfWord(place->name) + "'" + path;
   return path;
 }
@@ -105,7 +104,7 @@ std::string SaveNaming::placePrefix(const tmultiobject* place) const {
 }
 
 std::string objectHeadLine(const tmultiobject& object, const SaveNaming& naming) {
-  std::string head = naming.placePrefix(object.place.get());
+  std::string head = naming.placePrefix(object.place());
   const tmultiobject* parent = object.firstParent();
   const std::string parentRef = parent ? naming.referenceOf(*parent) : localEntry("class", "main");
   if (object.isInstance()) {
@@ -114,10 +113,10 @@ std::string objectHeadLine(const tmultiobject& object, const SaveNaming& naming)
     return head + localName(".new.") + " \"" + parentRef + " [" + nameKey + " " + showFormOfWord(object.name);
   }
   std::string parents = "\"" + parentRef;
-  if (object.firstParentCount > 1) {
+  if (object.firstParentCount() > 1) {
     parents = "[";
-    for (size_t i = 0; i < object.firstParentCount; ++i)
-      parents += (i ? " " : "") + naming.referenceOf(*object.parents[i]);
+    for (size_t i = 0; i < object.firstParentCount(); ++i)
+      parents += (i ? " " : "") + naming.referenceOf(*object.parents()[i]);
     parents += "]";
   }
   return head + localName("newclass") + " " + parents + " \"" + showFormOfWord(object.name) + " [";

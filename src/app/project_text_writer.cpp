@@ -77,7 +77,7 @@ class SaveSelection {
   }
 
   bool containedInMarked(const tmultiobject& object) const {
-    if (object.place && marked_.count(object.place.get())) return true;
+    if (object.place() && marked_.count(object.place())) return true;
     const auto* control = dynamic_cast<const tControlObject*>(&object);
     return control && control->container && marked_.count(control->container);
   }

@@ -77,7 +77,7 @@ tLogoButtons* tLogoButtons::downPartner() const {
   if (group == 0 && kind_ != Kind::Tool) return nullptr;
   for (tLogoButtons* other : allButtons()) {
     if (other == this || !other->down_ || other->kind_ != kind_ || !other->object() || !object()) continue;
-    if (kind_ == Kind::Tool || (other->group == group && other->object()->place == object()->place))
+    if (kind_ == Kind::Tool || (other->group == group && other->object()->place() == object()->place()))
       return other;
   }
   return nullptr;
@@ -86,7 +86,7 @@ tLogoButtons* tLogoButtons::downPartner() const {
 // --- Handlers ---
 
 tmultiobject* tLogoButtons::enclosingPage() const {
-  for (tmultiobject* at = object() ? object()->place.get() : nullptr; at; at = at->place.get())
+  for (tmultiobject* at = object() ? object()->place() : nullptr; at; at = at->place())
     if (at->isPage()) return at;
   return nullptr;
 }

@@ -16,7 +16,7 @@ namespace lx {
 tControlGraphic& tDrawnControl::graphic() {
   if (graphic_) return *graphic_;
   tgrScreen* surface = nullptr;
-  for (tmultiobject* at = place.get(); at && !surface; at = at->place.get()) surface = surfaceOf(*at);
+  for (tmultiobject* at = place(); at && !surface; at = at->place()) surface = surfaceOf(*at);
   if (!surface) throw eLogoException(initError());
   graphic_ = makeGraphic(*surface);
   return *graphic_;

@@ -63,7 +63,7 @@ void setOrder(tmultiobject& self, int, const Value& value) {
 
 // Whether `object` was made from `ofClass` or one of its heirs (parents only).
 bool madeFrom(const tmultiobject& object, const tmultiobject& ofClass) {
-  for (const ObjectRef& parent : object.parents)
+  for (const ObjectRef& parent : object.parents())
     if (parent.get() == &ofClass || madeFrom(*parent, ofClass)) return true;
   return false;
 }

@@ -38,10 +38,25 @@ class tLogoTab;  // a procedure table: the method table of a value class
 // (images, Logo objects) keeps its own in `methods`.
 enum class ValueKind : uint8_t { Word, Integer, Real, Boolean, List, Other };
 
-// Where a value stands in the object model: an object, a group of objects
-// an `ask` made current, or neither. Variable and procedure lookups ask it
-// at every `:name`, so it is a field, not a type test.
-enum class ModelKind : uint8_t { None, Object, AskGroup };
+// Where a value stands in the object model: a group of objects an `ask`
+// made current, the context of an inherited procedure's call, or an object
+// and its kind; None for every other value. Variable and procedure lookups
+// ask it at every `:name`, so it is a field, not a type test.
+//
+// The object kinds follow the class tree, each kind after the one it is
+// made from, so that "at least a control object" is one comparison: an
+// object's kind is set by the constructor of its most derived class.
+enum class ModelKind : uint8_t {
+  None,
+  AskGroup,
+  CallContext,
+  Object,             // tmultiobject: from here on, every kind is an object
+  ControlObject,      // owns a visible control
+  ContainingControl,  // can hold child controls (a pane)
+  Container,          // holds named child objects (the main object, tool windows)
+  Page,               // a container shown in a window
+  Window,             // a container of pages
+};
 
 class tlogoobject : public tCounted {
  public:

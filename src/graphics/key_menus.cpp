@@ -46,7 +46,7 @@ std::vector<KeyMenus::Entry> KeyMenus::table() const {
 // Along the object's places: the first page met is the window's shown page,
 // or the window comes first.
 bool KeyMenus::shown(tmultiobject& object) const {
-  for (tmultiobject* at = &object; at; at = at->place.get()) {
+  for (tmultiobject* at = &object; at; at = at->place()) {
     if (at->isPage()) return at == window_->currentPage();
     if (at->isWindow()) return true;
   }

@@ -20,7 +20,7 @@ void tlogopage::prepare() {
 void tlogopage::afterCreate() {
   tcontainerobject::afterCreate();
   if (tgrScreen* screen = surface()) screen->enablePainting();
-  if (place && place->isWindow()) place->addPage(*this);
+  if (tmultiobject* window = place(); window && window->isWindow()) window->addPage(*this);
 }
 
 void tlogopage::rename(const std::string& newName) {
@@ -107,7 +107,7 @@ void tlogopane::prepare() {
 
 tlogopage* tlogopane::page() const {
   if (page_ || created) return page_;
-  for (tmultiobject* at = place.get(); at; at = at->place.get())
+  for (tmultiobject* at = place(); at; at = at->place())
     if (auto* holder = dynamic_cast<tlogopage*>(at); holder && holder->surface()) return holder;
   return nullptr;
 }
@@ -147,7 +147,7 @@ void tlogopane::moveTo(PixelPoint position) {
 }
 
 tmultiobject& surfaceObjectOf(tmultiobject& object) {
-  for (tmultiobject* at = &object; at; at = at->place.get())
+  for (tmultiobject* at = &object; at; at = at->place())
     if (surfaceOf(*at)) return *at;
   throw eLogoException(erInitPage);
 }

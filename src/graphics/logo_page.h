@@ -18,8 +18,8 @@ class tlogopage : public tcontainerobject, public tSurfaceOwner {
  public:
   static constexpr PixelPoint kDefaultSize{796, 499};
 
+  tlogopage() { modelKind = ModelKind::Page; }
   const char* className() const override { return "tlogopage"; }
-  bool isPage() const override { return true; }
   bool hasPageWho() const override { return true; }
   void afterCreate() override;
   void beforeFree() override;

@@ -89,7 +89,7 @@ Value allTurtles(tmultiobject& self, tLogoStack&, int) {
 // Whether `object` was made from `ofClass` or from one of its heirs, along
 // parents only (an object's place is not its class).
 bool madeFrom(const tmultiobject& object, const tmultiobject& ofClass) {
-  for (const ObjectRef& parent : object.parents)
+  for (const ObjectRef& parent : object.parents())
     if (parent.get() == &ofClass || madeFrom(*parent, ofClass)) return true;
   return false;
 }

@@ -9,7 +9,7 @@ namespace lx {
 tLogoTurtleParams& tTurtle::state() {
   if (state_) return *state_;
   tgrScreen* surface = nullptr;
-  for (tmultiobject* at = place.get(); at && !surface; at = at->place.get()) surface = surfaceOf(*at);
+  for (tmultiobject* at = place(); at && !surface; at = at->place()) surface = surfaceOf(*at);
   if (!surface) throw eLogoException(erInvalidPlace);
   state_ = std::make_unique<tLogoTurtleParams>(*surface, this);
   return *state_;

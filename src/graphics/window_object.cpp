@@ -73,7 +73,7 @@ void tSplitwindow::afterCreate() {
 
 void tSplitwindow::afterCreateHandlers(CreateMode mode) {
   tcontainerobject::afterCreateHandlers(mode);
-  if (mainWindowObject() == this && place.get() == mainObject()) runStartSteps();
+  if (mainWindowObject() == this && place() == mainObject()) runStartSteps();
 }
 
 void tSplitwindow::beforeFree() {
@@ -274,7 +274,7 @@ bool tSplitwindow::startStartupProcedure() {
 }
 
 tSplitwindow* windowOf(tmultiobject& object) {
-  for (tmultiobject* at = &object; at; at = at->place.get())
+  for (tmultiobject* at = &object; at; at = at->place())
     if (auto* window = dynamic_cast<tSplitwindow*>(at)) return window;
   return nullptr;
 }

@@ -31,8 +31,8 @@ class tSplitwindow : public tcontainerobject {
  public:
   static constexpr PixelPoint kDefaultPageSize{796, 499};
 
+  tSplitwindow() { modelKind = ModelKind::Window; }
   const char* className() const override { return "tSplitwindow"; }
-  bool isWindow() const override { return true; }
   void declareMembers() override;
   void afterCreate() override;
   void afterCreateHandlers(CreateMode mode) override;

@@ -21,6 +21,7 @@ tLogoProcDesc::tLogoProcDesc(NameCode name, std::vector<NameCode> params, Value 
       body(std::move(body)),
       params(std::move(params)) {
   tailCallable = true;
+  writtenInLogo = true;
 }
 
 tLogoProcDescF::tLogoProcDescF(NameCode name, std::vector<NameCode> params, Value body, std::string sourceText)

@@ -48,6 +48,9 @@ class tTabDesc {
 
   NameCode name;
   uint8_t flags = 0;
+  // A procedure written in Logo (the only kind that can run "usual'"): a
+  // field, since every call of an inherited procedure asks.
+  bool writtenInLogo = false;
   // Insertion-order links, changed and walked under the tables' list lock.
   tTabDesc* next = nullptr;
   tTabDesc* prev = nullptr;

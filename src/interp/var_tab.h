@@ -18,6 +18,9 @@ class tLogoVarDesc : public tTabDesc {
   // A property of an object: read and written through its routines, never
   // as a plain `:name` (a field, since every variable lookup asks).
   bool isProperty = false;
+  // A variable of an object made `common`: it stays in the class, and every
+  // heir finds that one variable, instead of being copied into every heir.
+  bool common = false;
 };
 
 class tLogoVarTab : public tLogoTab {

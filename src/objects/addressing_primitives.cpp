@@ -58,13 +58,22 @@ Value tell(const Value& address) {
   return nullptr;
 }
 
+// The names of the objects `ask` or `tell` addressed, leaving out those
+// erased since: one name alone as a word.
 Value who() {
   ThreadState& state = threadState();
-  if (state.objectList.size() == 1) return makeWord(asObject(state.objectList.front())->name);
   if (!state.objectList.empty()) {
     ListBuilder names;
-    for (const Value& object : state.objectList) names.add(makeWord(asObject(object)->name));
-    return names.finish();
+    size_t count = 0;
+    Value last;
+    for (const Value& listed : state.objectList) {
+      const tmultiobject* object = asObject(listed);
+      if (!object || !object->alive()) continue;
+      last = makeWord(object->name);
+      names.add(last);
+      ++count;
+    }
+    return count == 1 ? last : Value(names.finish());
   }
   if (!state.objectStack.empty()) return makeWord(currentObject().name);
   return tLogoList::empty();

@@ -59,7 +59,8 @@ void tBroadcastCall::run(int inputCount, bool wantValue) {
   Value result;
   for (const ObjectRef& object : objects) {
     if (!object->alive()) continue;
-    auto* desc = dynamic_cast<tProcDesc*>(object->findProcedure(name));
+    tTabDesc* found = object->findProcedure(name);
+    tProcDesc* desc = found ? found->asProcedure() : nullptr;
     if (!desc) throw eLogoException::withName(erDoNotKnowHowTo, name);
     CurrentObjectScope current(state, Value(object.get()));
     CallContextScope context(state, procedureResolver().contextOf(Value(object.get()), *desc));
@@ -88,7 +89,7 @@ tTabDesc* tAskObject::procedure(NameCode code) {
   tmultiobject* first = firstAlive();
   if (!first) first = mainObject();
   tTabDesc* found = first->findProcedure(code);
-  auto* desc = dynamic_cast<tProcDesc*>(found);
+  tProcDesc* desc = found ? found->asProcedure() : nullptr;
   if (!desc || !found->table || found->table->ownerObject == mainObject()) return found;
   for (const auto& made : broadcasts_) {
     auto& broadcast = static_cast<tBroadcastCall&>(*made);

@@ -24,15 +24,33 @@ tmultiobject::InstanceFactory factoryOf(tmultiobject& ofClass) {
 }
 
 tcontainerobject* nearestContainer(tmultiobject* start) {
-  for (tmultiobject* object = start; object; object = object->place.get())
+  for (tmultiobject* object = start; object; object = object->place())
     if (tcontainerobject* container = object->asContainer()) return container;
   return nullptr;
 }
 
 tmultiobject* nearestHolder(tmultiobject* start) {
-  for (tmultiobject* object = start; object; object = object->place.get())
+  for (tmultiobject* object = start; object; object = object->place())
     if (object->canHoldControls()) return object;
   return nullptr;
+}
+
+// Where `holder` puts the objects made in it, as its `@childdestination`
+// says: 0 (the main object's value, which every object inherits) for the
+// holder itself, else the name of the object (or the object) that holds
+// them. An empty value is error 135 with the holder's name, and so is an
+// object that cannot hold controls.
+tmultiobject* childDestination(tmultiobject& holder) {
+  const NameCode code = objectCodes().childDestination;
+  if (!holder.findVariableOrNull(code)) return &holder;
+  const Value value = holder.valueOfVariable(code);
+  if (!value || value->isEmpty()) throw eLogoException::withWord(erInvalidParentAccpt, holder.name);
+  if (value->isNumber() ? value->asReal() == 0 : value->isWord() && value->wordText() == "0") return &holder;
+  ObjectRef named(asObject(value));
+  if (!named && value->isWord()) named = holder.resolveObjectName(value->nameCode());
+  if (!named || !named->alive()) throw eLogoException(erNoObject, value);
+  if (!named->canHoldControls()) throw eLogoException::withWord(erInvalidParentAccpt, named->name);
+  return named.get();
 }
 
 // A name given in an init list: a non-empty word, or none.
@@ -75,7 +93,7 @@ void tcontainerobject::enterChild(tmultiobject& object) {
     destroyObject(*old);
   }
   children->setValue(code, Value(&object));
-  if (auto* control = dynamic_cast<tControlObject*>(&object)) control->container = this;
+  if (tControlObject* control = asControlObject(object)) control->container = this;
 }
 
 void tcontainerobject::removeChild(tmultiobject& object) {
@@ -94,12 +112,12 @@ tmultiobject* tcontainerobject::placeForNewObject(const tLogoList* initList) con
         if (!named) throw eLogoException(erNoObject, where);
         object = named.get();
       }
-      if (tmultiobject* holder = nearestHolder(object)) return holder;
+      if (tmultiobject* holder = nearestHolder(object)) return childDestination(*holder);
       throw eLogoException(erInvalidParentAccpt, Value(object));
     }
   }
-  if (tmultiobject* holder = nearestHolder(&currentObject())) return holder;
-  return const_cast<tcontainerobject*>(this);
+  if (tmultiobject* holder = nearestHolder(&currentObject())) return childDestination(*holder);
+  return childDestination(*const_cast<tcontainerobject*>(this));
 }
 
 std::string tcontainerobject::nameForNewObject(tmultiobject& ofClass, const tLogoList* initList) const {
@@ -183,7 +201,7 @@ void eraseObjectNamed(tmultiobject& from, NameCode code) {
   const ObjectRef object = from.resolveObjectName(code);
   if (!object) throw eLogoException::withName(erNoObject, code);
   if (object.get() == mainObject()) throw eLogoException::withName(erErasePersistent, code);
-  if (auto* control = dynamic_cast<tControlObject*>(object.get()); control && control->container) {
+  if (tControlObject* control = asControlObject(*object); control && control->container) {
     const tLogoVarDesc* entry = control->container->children->variable(codeOf(object->name));
     if (entry && (entry->flags & kBuiltIn) && interpreterRunning())
       throw eLogoException::withName(erErasePersistent, code);

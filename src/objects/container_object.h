@@ -11,8 +11,8 @@ namespace lx {
 
 class tControlObject : public tmultiobject {
  public:
+  tControlObject() { modelKind = ModelKind::ControlObject; }
   const char* className() const override { return "tControlObject"; }
-  bool isControlObject() const override { return true; }
   void afterCreate() override { created = true; }
   // A new name, which the container's table of named objects follows
   // (error 175 when another object of the container has it).
@@ -25,14 +25,14 @@ class tControlObject : public tmultiobject {
 
 class tcontainingcontrol : public tControlObject {
  public:
+  tcontainingcontrol() { modelKind = ModelKind::ContainingControl; }
   const char* className() const override { return "tcontainingcontrol"; }
-  bool canHoldControls() const override { return true; }
 };
 
 class tcontainerobject : public tcontainingcontrol {
  public:
+  tcontainerobject() { modelKind = ModelKind::Container; }
   const char* className() const override { return "tcontainerobject"; }
-  tcontainerobject* asContainer() override { return this; }
   tmultiobject* objectByName(NameCode code) const override;
 
   // Whether the container takes a new child of this name (error 139 when not).
@@ -61,6 +61,11 @@ class tcontainerobject : public tcontainingcontrol {
   std::string nameForNewObject(tmultiobject& ofClass, const tLogoList* initList) const;
   tmultiobject* placeForNewObject(const tLogoList* initList) const;
 };
+
+// The object as a control object, or nullptr when it owns no control.
+inline tControlObject* asControlObject(tmultiobject& object) {
+  return object.isControlObject() ? static_cast<tControlObject*>(&object) : nullptr;
+}
 
 // The container that runs `new` for the current object: the nearest one on
 // its place chain, or the main object.

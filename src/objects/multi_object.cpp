@@ -28,7 +28,11 @@ constexpr int kShownProperty = 10;
 
 tmultiobject::tmultiobject() { modelKind = ModelKind::Object; }
 
-tmultiobject::~tmultiobject() = default;
+// An object is freed after it was destroyed, which left the graph already;
+// one whose making failed half-way leaves it here.
+tmultiobject::~tmultiobject() {
+  leaveGraph();
+}
 
 Value tmultiobject::copy() const {
   return Value(const_cast<tmultiobject*>(this));
@@ -36,7 +40,7 @@ Value tmultiobject::copy() const {
 
 void tmultiobject::makeTables() {
   procedures = std::make_unique<tLogoTab>("commandsLabel");
-  variables = std::make_unique<tObjectVarTab>();
+  variables = std::make_unique<tLogoVarTab>();
   events = std::make_unique<tLogoEventTab>();
 }
 
@@ -54,11 +58,10 @@ void tmultiobject::init(const std::string& givenName, const tlogoobjectlist& giv
   if (chosen.empty() && !noParent) chosen.push_back(ObjectRef(mainObject()));
   for (const ObjectRef& parent : chosen) {
     if (!parent || !parent->alive()) throw eLogoException(erNoObject, Value(parent));
-    if (std::find(parents.begin(), parents.end(), parent) != parents.end()) continue;
-    parents.push_back(parent);
-    parent->addHeir(*this);
+    if (graph_.hasParent(*parent)) continue;
+    graph_.appendParent(parent, true);
+    parent->graph_.addHeir(*this);
   }
-  firstParentCount = parents.size();
 
   name = givenName.empty() ? nextUnnamedObjectName() : givenName;
   if (name.empty()) throw eLogoException(erEmptyObjName);
@@ -87,8 +90,8 @@ void tmultiobject::initInstance(tmultiobject* newPlace, const std::string& given
   const Value shown = pendingLoadValues().peek(kShownProperty);
   cursorDefault = shown && shown->isBool() && !shown->asBool() ? 0 : 1;
   if (mode == CreateMode::RunCreate) {
-    if (auto* create = dynamic_cast<tProcDesc*>(findProcedure(objectCodes().create)))
-      callDescriptor(*create, 0, false);
+    if (tTabDesc* found = findProcedure(objectCodes().create); found && found->asProcedure())
+      callDescriptor(*found->asProcedure(), 0, false);
   } else {
     takeLoadValues();
   }
@@ -170,6 +173,10 @@ Value tmultiobject::storedProperty(int propertyCode) const {
 
 void tmultiobject::setStoredProperty(int propertyCode, Value value) {
   storedProperties_[propertyCode] = storableValue(std::move(value));
+}
+
+tcontainerobject* tmultiobject::asContainer() {
+  return isContainer() ? static_cast<tcontainerobject*>(this) : nullptr;
 }
 
 tmultiobject& currentObject() {

@@ -2,13 +2,25 @@
 // instance: it owns procedures, variables and event handlers, and inherits
 // from an ordered list of parents through four precomputed lookup chains.
 //
-// Ownership. Objects are Logo values, kept alive by counted references. The
-// graph holds counted references both ways (parents, heirs, place,
-// ancestors), so an object lives until it is destroyed explicitly (erased,
-// or together with its first parent or place), which cuts every link; after
-// that it is dead: values that still name it keep the record, with empty
-// tables. The tables in the chains belong to this object or to one of its
-// `ancestors`, which the object holds, so no chain outlives its tables.
+// How the pieces fit. An object is three things at once. Its place in the
+// inheritance graph (object_graph.h: parents, behaviours, place, heirs and
+// ancestors, with private links and checked invariants) says what it
+// inherits from. Its tables (procedures, variables, events) and the four
+// lookup chains built from the graph say what its names mean: every change
+// of the graph goes through setPlace, addParent or removeParent, which
+// rebuild the chains of the object and its heirs and move the lookup epoch
+// on. Its identity (name, kind, number in the list of all objects,
+// object_registry.h) says how Logo code finds it.
+//
+// Ownership. Objects are Logo values, kept alive by counted references:
+// the list of all objects holds each listed object, and the graph holds
+// references upward only (parents, place, ancestors); heirs are back-links.
+// An object lives until it is destroyed explicitly (erased, or together
+// with its first parent or place), which cuts every link and takes it out
+// of the list; after that it is dead: values that still name it keep the
+// record, with empty tables. The tables in the chains belong to this object
+// or to one of its ancestors, which the object holds, so no chain outlives
+// its tables.
 //
 // Layer: objects, above interp. Objects, classes and prototypes, property
 // codes and properties, events and property lists.
@@ -23,17 +35,15 @@
 #include "interp/logo_tab.h"
 #include "interp/var_tab.h"
 #include "core/value.h"
+#include "objects/object_graph.h"
 
 namespace lx {
 
-class tmultiobject;
 class tcontainerobject;
-using ObjectRef = Ref<tmultiobject>;
-// An ordered list of objects, each held by a counted reference.
-using tlogoobjectlist = std::vector<ObjectRef>;
 
 // The object of a value, or nullptr when it is no object.
 tmultiobject* asObject(const Value& value);
+tmultiobject* asObject(tlogoobject* value);
 
 // How an object is made: made by `new` and its kin (an instance), or by
 // `newclass` and at start-up (a class).
@@ -43,22 +53,6 @@ enum class ObjectKind : uint8_t { Class, Instance };
 // `create` procedure, or (the container's loading mode) by taking its
 // property values out of the pending load values.
 enum class CreateMode : uint8_t { RunCreate, TakeLoadValues };
-
-// The own variable table of an object. Its entries remember whether they
-// were made `common` (shared by every heir) rather than own (copied into
-// every heir).
-class tObjectVarDesc : public tLogoVarDesc {
- public:
-  using tLogoVarDesc::tLogoVarDesc;
-  bool common = false;
-};
-
-class tObjectVarTab : public tLogoVarTab {
- protected:
-  std::unique_ptr<tLogoVarDesc> makeEntry(NameCode code, Value value) const override {
-    return std::make_unique<tObjectVarDesc>(code, std::move(value));
-  }
-};
 
 class tmultiobject : public tlogoobject {
  public:
@@ -96,11 +90,6 @@ class tmultiobject : public tlogoobject {
   virtual void createHook() {}
   // A named child object (containers), or nullptr.
   virtual tmultiobject* objectByName(NameCode) const { return nullptr; }
-  virtual bool isControlObject() const { return false; }
-  virtual bool canHoldControls() const { return false; }
-  virtual tcontainerobject* asContainer() { return nullptr; }
-  virtual bool isWindow() const { return false; }
-  virtual bool isPage() const { return false; }
   virtual bool hasPageWho() const { return false; }
   // Windows take pages; every other object refuses (error 122).
   virtual void addPage(tmultiobject& page);
@@ -124,8 +113,6 @@ class tmultiobject : public tlogoobject {
   // Builds the four chains again, and those of every heir (error 184 when
   // this object is being rebuilt already: inheritance in a circle).
   void rebuildChains();
-  void addHeir(tmultiobject& heir);
-  void removeHeir(tmultiobject& heir);
   // Behaviours: the parents after the founding ones.
   tlogoobjectlist behaviours() const;
   bool inheritsFrom(const tmultiobject& other) const;
@@ -189,13 +176,31 @@ class tmultiobject : public tlogoobject {
   // Pseudo-names whose object is missing raise their errors.
   ObjectRef resolveObjectName(NameCode code);
 
+  // --- Kind (the model kind the constructors set) ---
+
+  bool isControlObject() const { return modelKind >= ModelKind::ControlObject; }
+  bool canHoldControls() const { return modelKind >= ModelKind::ContainingControl; }
+  bool isContainer() const { return modelKind >= ModelKind::Container; }
+  tcontainerobject* asContainer();  // nullptr when the object holds no named objects
+  bool isPage() const { return modelKind == ModelKind::Page; }
+  bool isWindow() const { return modelKind == ModelKind::Window; }
+
   // --- State ---
 
   bool alive() const { return alive_; }
   // Made completely: a class after `init`, an instance after `initInstance`.
   bool constructed() const { return constructed_; }
   bool isInstance() const { return kind == ObjectKind::Instance; }
-  tmultiobject* firstParent() const { return parents.empty() ? nullptr : parents.front().get(); }
+
+  // The inheritance graph, read-only: it changes through setPlace,
+  // addParent, removeParent, the constructors and destruction.
+  const ObjectGraph& graph() const { return graph_; }
+  const tlogoobjectlist& parents() const { return graph_.parents(); }
+  size_t firstParentCount() const { return graph_.foundingCount(); }  // the rest are behaviours
+  tmultiobject* firstParent() const { return graph_.firstParent(); }
+  tmultiobject* place() const { return graph_.place(); }  // the containing object (`myPlace`)
+  const std::vector<tmultiobject*>& heirs() const { return graph_.heirs(); }
+  const tlogoobjectlist& ancestors() const { return graph_.ancestors(); }
 
   std::string name;
   ObjectKind kind = ObjectKind::Class;
@@ -204,12 +209,7 @@ class tmultiobject : public tlogoobject {
   bool hasClassInit = false;    // own variables are copied into every new heir
   uint8_t cursorDefault = 1;    // `shown` at creation
   int32_t saveNumber = 0;       // "#n" while a project is saved
-  size_t firstParentCount = 0;  // founding parents; the rest of `parents` are behaviours
 
-  tlogoobjectlist parents;
-  tlogoobjectlist heirs;      // objects naming this one as a parent or as their place
-  tlogoobjectlist ancestors;  // every object reachable through parents and place, once
-  ObjectRef place;            // the containing object (`myPlace`)
   // Property codes to apply again after creation (inherited from the first
   // parent when the object has none).
   std::vector<int> moveParams;
@@ -242,11 +242,16 @@ class tmultiobject : public tlogoobject {
  private:
   friend void destroyObject(tmultiobject& object);
 
+  // Takes this object out of the heirs of its parents and place, and
+  // forgets its links.
+  void leaveGraph();
+
   void applyLoadValues();
   void copyFirstParentVariables();
   void setOwnVariableWith(NameCode code, Value value, bool propagate);
   void addAccessors(NameCode code);
 
+  ObjectGraph graph_;
   bool alive_ = true;
   bool constructed_ = false;
   bool rebuilding_ = false;  // set while the chains of this object and its heirs are rebuilt
@@ -262,8 +267,14 @@ void destroyObject(tmultiobject& object);
 // first object of an object list, or the main object.
 tmultiobject& currentObject();
 
+inline tmultiobject* asObject(tlogoobject* value) {
+  return value && value->modelKind >= ModelKind::Object ? static_cast<tmultiobject*>(value) : nullptr;
+}
+inline const tmultiobject* asObject(const tlogoobject* value) {
+  return asObject(const_cast<tlogoobject*>(value));
+}
 inline tmultiobject* asObject(const Value& value) {
-  return value && value->modelKind == ModelKind::Object ? static_cast<tmultiobject*>(value.get()) : nullptr;
+  return asObject(value.get());
 }
 
 }  // namespace lx

@@ -35,14 +35,6 @@ void keepLast(std::vector<T>& items) {
   items = std::move(kept);
 }
 
-bool removeOne(tlogoobjectlist& list, const tmultiobject& object) {
-  const auto found =
-      std::find_if(list.begin(), list.end(), [&](const ObjectRef& o) { return o.get() == &object; });
-  if (found == list.end()) return false;
-  list.erase(found);
-  return true;
-}
-
 // Clears the rebuilding mark however the rebuild of the heirs ends.
 class RebuildingMark {
  public:
@@ -69,15 +61,17 @@ void tmultiobject::rebuildChains() {
     append(evs, parent->eventChain);
     if (founding) append(own, parent->ownProcedureChain);
     reached.push_back(parent);
-    append(reached, parent->ancestors);
+    append(reached, parent->ancestors());
   };
-  for (size_t i = firstParentCount; i < parents.size(); ++i) take(parents[i], false);
-  for (size_t i = 0; i < firstParentCount && i < parents.size(); ++i) take(parents[i], true);
-  if (place) {
+  const tlogoobjectlist& parents = graph_.parents();
+  const size_t founding = graph_.foundingCount();
+  for (size_t i = founding; i < parents.size(); ++i) take(parents[i], false);
+  for (size_t i = 0; i < founding; ++i) take(parents[i], true);
+  if (tmultiobject* place = graph_.place()) {
     append(vars, place->variableChain);
     append(procs, place->procedureChain);
-    reached.push_back(place);
-    append(reached, place->ancestors);
+    reached.push_back(ObjectRef(place));
+    append(reached, place->ancestors());
   }
   keepLast(vars);
   keepLast(procs);
@@ -88,70 +82,73 @@ void tmultiobject::rebuildChains() {
   procedureChain = std::move(procs);
   eventChain = std::move(evs);
   ownProcedureChain = std::move(own);
-  ancestors = std::move(reached);
+  graph_.setAncestors(std::move(reached));
 
   RebuildingMark mark(rebuilding_);
-  const tlogoobjectlist toRebuild = heirs;
+  // Held while they are rebuilt: a rebuild runs no Logo code, but the list
+  // of heirs is only back-links.
+  tlogoobjectlist toRebuild;
+  toRebuild.reserve(graph_.heirs().size());
+  for (tmultiobject* heir : graph_.heirs()) toRebuild.push_back(ObjectRef(heir));
   for (const ObjectRef& heir : toRebuild) heir->rebuildChains();
+  // Checked once the heirs are rebuilt too: a circle shows only half-way
+  // (this object among its own ancestors) before it is refused.
+  graph_.checkInvariants(*this);
 }
 
-void tmultiobject::addHeir(tmultiobject& heir) {
-  heirs.push_back(ObjectRef(&heir));
-}
-
-void tmultiobject::removeHeir(tmultiobject& heir) {
-  removeOne(heirs, heir);
+void tmultiobject::leaveGraph() {
+  for (const ObjectRef& parent : graph_.parents()) parent->graph_.removeHeir(*this);
+  if (tmultiobject* place = graph_.place()) place->graph_.removeHeir(*this);
+  graph_.clear();
 }
 
 tlogoobjectlist tmultiobject::behaviours() const {
-  return tlogoobjectlist(
-      parents.begin() + static_cast<std::ptrdiff_t>(std::min(firstParentCount, parents.size())),
-      parents.end());
+  const tlogoobjectlist& parents = graph_.parents();
+  const auto founding = static_cast<std::ptrdiff_t>(graph_.foundingCount());
+  return tlogoobjectlist(parents.begin() + founding, parents.end());
 }
 
 bool tmultiobject::inheritsFrom(const tmultiobject& other) const {
-  return std::any_of(ancestors.begin(), ancestors.end(),
-                     [&](const ObjectRef& a) { return a.get() == &other; });
+  return graph_.reaches(other);
 }
 
 void tmultiobject::setPlace(tmultiobject* newPlace) {
-  if (place.get() == newPlace) return;
-  const ObjectRef old = place;
-  if (old) old->removeHeir(*this);
-  if (newPlace) newPlace->addHeir(*this);
-  place = ObjectRef(newPlace);
+  if (graph_.place() == newPlace) return;
+  const ObjectRef old(graph_.place());
+  if (old) old->graph_.removeHeir(*this);
+  if (newPlace) newPlace->graph_.addHeir(*this);
+  graph_.setPlace(ObjectRef(newPlace));
   try {
     rebuildChains();
   } catch (const eLogoException&) {
     // A place inside this object itself: put the old place back.
-    if (newPlace) newPlace->removeHeir(*this);
-    if (old) old->addHeir(*this);
-    place = old;
+    if (newPlace) newPlace->graph_.removeHeir(*this);
+    if (old) old->graph_.addHeir(*this);
+    graph_.setPlace(old);
     rebuildChains();
     throw;
   }
 }
 
 void tmultiobject::addParent(tmultiobject& parent, bool runEvent) {
-  if (std::any_of(parents.begin(), parents.end(), [&](const ObjectRef& p) { return p.get() == &parent; }))
-    return;
-  parents.push_back(ObjectRef(&parent));
-  parent.addHeir(*this);
+  if (graph_.hasParent(parent)) return;
+  graph_.appendParent(ObjectRef(&parent), false);
+  parent.graph_.addHeir(*this);
   try {
     rebuildChains();
   } catch (const eLogoException& e) {
     if (e.code != erLinkLoop) throw;
-    removeOne(parents, parent);
-    parent.removeHeir(*this);
+    graph_.removeParent(parent);
+    parent.graph_.removeHeir(*this);
     rebuildChains();
     throw;
   }
   if (!runEvent) return;
   // The behaviour's own variables become this object's, unless it has them.
   parent.variables->forEach([&](tTabDesc& desc) {
-    auto* variable = dynamic_cast<tObjectVarDesc*>(&desc);
-    if (variable && !variable->common && !variables->findOrNull(variable->name))
-      setOwnVariable(variable->name, variable->value);
+    auto& variable = static_cast<tLogoVarDesc&>(desc);
+    if (!variable.isProperty && !variable.common && !variables->findOrNull(variable.name))
+      setOwnVariable(variable.name, variable.value);
   });
   if (Value handler = parent.eventHandler(eventCode(EventId::onAddBehaviour));
       handler && !handler->isEmpty()) {
@@ -162,11 +159,9 @@ void tmultiobject::addParent(tmultiobject& parent, bool runEvent) {
 }
 
 void tmultiobject::removeParent(tmultiobject& parent, bool runEvent) {
-  const auto found =
-      std::find_if(parents.begin(), parents.end(), [&](const ObjectRef& p) { return p.get() == &parent; });
-  if (found == parents.end()) return;
-  if (static_cast<size_t>(found - parents.begin()) < firstParentCount)
-    throw eLogoException(erNotFoundObj, Value(&parent));
+  const std::ptrdiff_t at = graph_.indexOfParent(parent);
+  if (at < 0) return;
+  if (static_cast<size_t>(at) < graph_.foundingCount()) throw eLogoException(erNotFoundObj, Value(&parent));
   const ObjectRef keep(&parent);
   if (runEvent && interpreterRunning()) {
     if (Value handler = parent.eventHandler(eventCode(EventId::onDeleteBehaviour));
@@ -176,8 +171,8 @@ void tmultiobject::removeParent(tmultiobject& parent, bool runEvent) {
       runTopLevelList(state, *handler);
     }
   }
-  removeOne(parents, parent);
-  parent.removeHeir(*this);
+  graph_.removeParent(parent);
+  parent.graph_.removeHeir(*this);
   rebuildChains();
 }
 

@@ -29,7 +29,7 @@ namespace lx {
 namespace {
 
 bool isFirstParentOrPlace(const tmultiobject& object, const tmultiobject& heir) {
-  return (heir.firstParentCount > 0 && heir.firstParent() == &object) || heir.place.get() == &object;
+  return (heir.firstParentCount() > 0 && heir.firstParent() == &object) || heir.place() == &object;
 }
 
 bool takingApart() {
@@ -41,7 +41,8 @@ bool takingApart() {
 // process inside a taking apart waits until the taking apart is done.
 void runDestroyProcedure(tmultiobject& object) {
   if (!object.isInstance() || !object.constructed() || !interpreterRunning() || !hasThreadState()) return;
-  auto* destroy = dynamic_cast<tProcDesc*>(object.findProcedure(objectCodes().destroy));
+  tTabDesc* found = object.findProcedure(objectCodes().destroy);
+  tProcDesc* destroy = found ? found->asProcedure() : nullptr;
   if (!destroy) return;
   ThreadState& state = threadState();
   try {
@@ -60,7 +61,7 @@ void runDestroyProcedure(tmultiobject& object) {
 void collectGoingWith(tmultiobject& object, std::vector<const tlogoobject*>& going) {
   if (std::find(going.begin(), going.end(), &object) != going.end()) return;
   going.push_back(&object);
-  for (const ObjectRef& heir : object.heirs) {
+  for (tmultiobject* heir : object.heirs()) {
     if (heir->alive() && isFirstParentOrPlace(object, *heir)) collectGoingWith(*heir, going);
   }
   tcontainerobject* container = object.asContainer();
@@ -99,7 +100,7 @@ void forgetEverywhere(tmultiobject& object) {
   if (hasThreadState() && threadState().lastObject.get() == &object) threadState().lastObject = nullptr;
   if (activeToolButton() == &object) setActiveToolButton(nullptr);
   if (mainWindowObject() == &object) setMainWindowObject(nullptr);
-  if (auto* control = dynamic_cast<tControlObject*>(&object); control && control->container) {
+  if (tControlObject* control = asControlObject(object); control && control->container) {
     control->container->removeChild(object);
     control->container = nullptr;
   }
@@ -134,9 +135,9 @@ void destroyObject(tmultiobject& object) {
   forgetEverywhere(object);
   object.beforeFree();
 
-  for (size_t i = object.heirs.size(); i-- > 0;) {
-    if (i >= object.heirs.size()) continue;  // destroying one heir took others along
-    const ObjectRef heir = object.heirs[i];
+  for (size_t i = object.heirs().size(); i-- > 0;) {
+    if (i >= object.heirs().size()) continue;  // destroying one heir took others along
+    const ObjectRef heir(object.heirs()[i]);
     if (!heir->alive()) continue;
     if (isFirstParentOrPlace(object, *heir)) {
       destroyObject(*heir);
@@ -147,12 +148,7 @@ void destroyObject(tmultiobject& object) {
 
   // Leave every list the object is in, then empty its own tables: values in
   // them may refer back to the object.
-  for (const ObjectRef& parent : object.parents) parent->removeHeir(object);
-  if (object.place) object.place->removeHeir(object);
-  object.parents.clear();
-  object.heirs.clear();
-  object.ancestors.clear();
-  object.place = nullptr;
+  object.leaveGraph();
   object.variableChain.clear();
   object.procedureChain.clear();
   object.eventChain.clear();

@@ -18,7 +18,7 @@ namespace {
 // The nearest object from `start` along the places that `is` accepts.
 template <class Test>
 tmultiobject* nearestOnPlaces(tmultiobject* start, Test is) {
-  for (tmultiobject* object = start; object; object = object->place.get())
+  for (tmultiobject* object = start; object; object = object->place())
     if (is(*object)) return object;
   return nullptr;
 }
@@ -32,7 +32,7 @@ ObjectRef required(tmultiobject* object, errorConst missing) {
 
 ObjectRef tmultiobject::resolveObjectName(NameCode code) {
   if (tmultiobject* found = objectByName(code)) return ObjectRef(found);
-  for (const ObjectRef& ancestor : ancestors)
+  for (const ObjectRef& ancestor : ancestors())
     if (tmultiobject* found = ancestor->objectByName(code)) return ObjectRef(found);
   if (tmultiobject* found = lookupInPageContext(code)) return ObjectRef(found);
 
@@ -44,7 +44,7 @@ ObjectRef tmultiobject::resolveObjectName(NameCode code) {
     return ObjectRef(firstParent());
   }
   if (code == c.activeToolbutton) return required(activeToolButton(), erNoActiveToolbutton);
-  if (code == c.myPlace) return required(place.get(), erNoMyplace);
+  if (code == c.myPlace) return required(place(), erNoMyplace);
   if (code == c.lastObject) {
     tmultiobject* last = hasThreadState() ? asObject(threadState().lastObject) : nullptr;
     return required(last && last->alive() ? last : nullptr, erNoObjCreated);

@@ -6,6 +6,8 @@ namespace lx {
 void registerObjectPrimitives(tLogoTab& table) {
   registerAddressingPrimitives(table);
   registerObjectMakingPrimitives(table);
+  registerObjectCopyPrimitives(table);
+  registerObjectStatePrimitives(table);
   registerObjectQueryPrimitives(table);
   registerObjectVariablePrimitives(table);
   registerEventPrimitives(table);

@@ -12,6 +12,8 @@ void registerObjectPrimitives(tLogoTab& table);
 
 void registerAddressingPrimitives(tLogoTab& table);
 void registerObjectMakingPrimitives(tLogoTab& table);
+void registerObjectCopyPrimitives(tLogoTab& table);
+void registerObjectStatePrimitives(tLogoTab& table);
 void registerObjectQueryPrimitives(tLogoTab& table);
 void registerObjectVariablePrimitives(tLogoTab& table);
 void registerEventPrimitives(tLogoTab& table);

@@ -38,17 +38,17 @@ ObjectRef objectOrNone(const Value& name) {
 }
 
 bool isParentOf(const tmultiobject& parent, const tmultiobject& heir) {
-  return std::any_of(heir.parents.begin(), heir.parents.end(),
+  return std::any_of(heir.parents().begin(), heir.parents().end(),
                      [&](const ObjectRef& p) { return p.get() == &parent; });
 }
 
 // The heirs that took `object` as a parent (not those that only stand in it).
 tlogoobjectlist inheritingHeirs(const tmultiobject& object) {
   tlogoobjectlist found;
-  for (const ObjectRef& heir : object.heirs)
+  for (tmultiobject* heir : object.heirs())
     if (heir->alive() && isParentOf(object, *heir) &&
-        std::find(found.begin(), found.end(), heir) == found.end())
-      found.push_back(heir);
+        std::none_of(found.begin(), found.end(), [&](const ObjectRef& f) { return f.get() == heir; }))
+      found.push_back(ObjectRef(heir));
   return found;
 }
 
@@ -105,7 +105,7 @@ bool isObjectName(const Value& name) {
   const NameCode code = name->nameCode();
   tmultiobject& self = currentObject();
   if (self.objectByName(code)) return true;
-  return std::any_of(self.ancestors.begin(), self.ancestors.end(),
+  return std::any_of(self.ancestors().begin(), self.ancestors().end(),
                      [&](const ObjectRef& a) { return a->objectByName(code) != nullptr; });
 }
 
@@ -127,7 +127,7 @@ Value lastName() {
 // `objects` leaves out the classes.
 Value namedObjects(bool withClasses) {
   tcontainerobject* container = nullptr;
-  for (tmultiobject* object = &currentObject(); object && !container; object = object->place.get())
+  for (tmultiobject* object = &currentObject(); object && !container; object = object->place())
     container = object->asContainer();
   if (!container) container = mainObject();
   tlogoobjectlist found;
@@ -185,7 +185,8 @@ Value getParam(const Value& source, const Value& key) {
 }
 
 bool myDefined(const Value& name) {
-  return dynamic_cast<tLogoProcDesc*>(currentObject().procedures->findOrNull(name->nameCode())) != nullptr;
+  const tTabDesc* desc = currentObject().procedures->findOrNull(name->nameCode());
+  return desc && desc->writtenInLogo;
 }
 
 bool myPrimitive(const Value& name) {

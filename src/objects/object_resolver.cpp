@@ -36,7 +36,7 @@ tTabDesc* ObjectResolver::findInherited(const Value& context, NameCode code) {
   if (!context) throw eLogoException(erUsual);
   tmultiobject* object = nullptr;
   const tLogoTab* after = nullptr;
-  if (const auto* call = dynamic_cast<const tCallContext*>(context.get())) {
+  if (const tCallContext* call = asCallContext(context)) {
     object = call->object.get();
     after = call->table;
   } else {
@@ -76,7 +76,7 @@ Value ObjectResolver::contextOf(const Value& context, const tTabDesc& found) {
   // ones, most calls) need no more context than that.
   if (table->ownerObject == mainObject()) return Value(mainObject());
   tmultiobject* object = nullptr;
-  if (const auto* call = dynamic_cast<const tCallContext*>(context.get()))
+  if (const tCallContext* call = asCallContext(context))
     object = call->object.get();
   else if (const auto* asked = asAskGroup(context))
     object = asked->firstAlive();
@@ -85,7 +85,7 @@ Value ObjectResolver::contextOf(const Value& context, const tTabDesc& found) {
   if (!object) object = mainObject();
   // Only a procedure written in Logo can run "usual'", and one of the
   // object's own table needs no more than the object.
-  if (table == object->procedures.get() || !dynamic_cast<const tLogoProcDesc*>(&found)) return Value(object);
+  if (table == object->procedures.get() || !found.writtenInLogo) return Value(object);
   return Value(new tCallContext(ObjectRef(object), table));
 }
 

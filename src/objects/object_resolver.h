@@ -16,7 +16,9 @@ namespace lx {
 class tCallContext : public tlogoobject {
  public:
   tCallContext(ObjectRef object, const tLogoTab* table)
-      : object(std::move(object)), table(table), tableOwner(asObject(Value(table->ownerObject))) {}
+      : object(std::move(object)), table(table), tableOwner(asObject(table->ownerObject)) {
+    modelKind = ModelKind::CallContext;
+  }
   Value copy() const override { return Value(const_cast<tCallContext*>(this)); }
   const char* className() const override { return "tCallContext"; }
 
@@ -26,6 +28,11 @@ class tCallContext : public tlogoobject {
   // procedure runs, even when its object is destroyed meanwhile.
   ObjectRef tableOwner;
 };
+
+// The call context a value is, or nullptr.
+inline const tCallContext* asCallContext(const Value& value) {
+  return value && value->modelKind == ModelKind::CallContext ? static_cast<const tCallContext*>(value.get()) : nullptr;
+}
 
 class ObjectResolver : public ProcedureResolver {
  public:

@@ -20,8 +20,7 @@ namespace lx {
 namespace {
 
 bool isCommon(const tLogoVarDesc& desc) {
-  const auto* variable = dynamic_cast<const tObjectVarDesc*>(&desc);
-  return variable && variable->common;
+  return desc.common;
 }
 
 bool isProperty(const tLogoVarDesc& desc) {
@@ -63,7 +62,7 @@ Value tmultiobject::valueOfVariable(NameCode code) {
 
 tmultiobject* tmultiobject::ownerOfVariable(NameCode code) {
   if (variables->findOrNull(code)) return this;
-  for (const ObjectRef& ancestor : ancestors)
+  for (const ObjectRef& ancestor : ancestors())
     if (ancestor->variables->findOrNull(code)) return ancestor.get();
   throw eLogoException::withName(erNoObject, code);
 }
@@ -100,17 +99,17 @@ void tmultiobject::setOwnVariableWith(NameCode code, Value value, bool propagate
   }
   if (!isValidName(nameOf(code))) throw eLogoException::withName(erWrongVarName, code);
   variables->setValue(code, value);
-  if (auto* variable = dynamic_cast<tObjectVarDesc*>(variables->variable(code)))
-    variable->common = !propagate;
+  if (tLogoVarDesc* made = variables->variable(code)) made->common = !propagate;
   if (!allowAccessors) return;
   addAccessors(code);
   // The main object's variables are the global ones, which every object
   // finds along its chain: they are not handed down.
   if (!propagate || this == mainObject()) return;
   if (!isInstance()) hasClassInit = true;
-  const tlogoobjectlist receivers = heirs;
+  tlogoobjectlist receivers;
+  for (tmultiobject* heir : heirs()) receivers.push_back(ObjectRef(heir));
   for (const ObjectRef& heir : receivers)
-    if (heir->place.get() != this && !heir->variables->findOrNull(code)) heir->setOwnVariable(code, value);
+    if (heir->place() != this && !heir->variables->findOrNull(code)) heir->setOwnVariable(code, value);
 }
 
 void tmultiobject::addAccessors(NameCode code) {

@@ -27,7 +27,7 @@ World& world() {
 }
 
 std::string ownerName(const tlogoobject* owner) {
-  const auto* object = dynamic_cast<const tmultiobject*>(owner);
+  const tmultiobject* object = asObject(owner);
   return !object || object == mainObject() ? std::string() : object->name;
 }
 

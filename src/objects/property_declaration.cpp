@@ -36,7 +36,7 @@ void tPropertyVarDesc::write(tmultiobject& object, const Value& value) const {
 }
 
 Value tPseudoVarDesc::currentValue() const {
-  tmultiobject* owner = table ? dynamic_cast<tmultiobject*>(table->ownerObject) : nullptr;
+  tmultiobject* owner = table ? asObject(table->ownerObject) : nullptr;
   return owner ? read(*owner) : nullptr;
 }
 
@@ -47,7 +47,7 @@ namespace {
 bool madeFrom(const tmultiobject& object, const tmultiobject& other, int depth = 0) {
   if (&object == &other) return true;
   if (depth > 1000) return false;
-  for (const ObjectRef& parent : object.parents)
+  for (const ObjectRef& parent : object.parents())
     if (parent && madeFrom(*parent, other, depth + 1)) return true;
   return false;
 }
@@ -58,7 +58,7 @@ bool ownsProperty(const tmultiobject& object, int propertyCode) {
   const tPropertyVarDesc* desc = propertyOf(object, propertyCode);
   if (!desc) return false;
   const auto* declaredBy =
-      desc->table ? dynamic_cast<const tmultiobject*>(desc->table->ownerObject) : nullptr;
+      desc->table ? asObject(desc->table->ownerObject) : nullptr;
   return !declaredBy || madeFrom(object, *declaredBy);
 }
 
@@ -67,7 +67,7 @@ bool ownsProperty(const tmultiobject& object, int propertyCode) {
 // asks for `bgcolour` gets its page's).
 tmultiobject& holderOf(int propertyCode) {
   tmultiobject* object = &currentObject();
-  while (object && !ownsProperty(*object, propertyCode)) object = object->place.get();
+  while (object && !ownsProperty(*object, propertyCode)) object = object->place();
   if (!object) throw eLogoException(erNoProperty);
   return *object;
 }
@@ -155,7 +155,7 @@ void collectProperties(const tmultiobject& object, std::set<const tmultiobject*>
     if (const auto* property = asProperty(&desc))
       found.emplace(property->propertyCode, property);
   });
-  for (const ObjectRef& parent : object.parents) collectProperties(*parent, seen, found);
+  for (const ObjectRef& parent : object.parents()) collectProperties(*parent, seen, found);
 }
 
 // The show form of the property's value now, or none when it cannot be read.

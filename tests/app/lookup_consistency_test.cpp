@@ -1,7 +1,7 @@
 // What a name resolves to stays right through every change that can alter
 // it. Many seeded sequences of changes (procedures and events defined and
 // erased in every kind of table, behaviours and parents added and removed,
-// objects made and erased, places changed, projects loaded), each followed
+// objects made, copied and erased, places changed, projects loaded), each followed
 // by lookups through instruction lists that stay compiled all along, and so
 // remember what their names meant, compared with lookups that walk the
 // parent graph afresh and trust no chain or remembered resolution.
@@ -41,9 +41,9 @@ std::vector<tLogoTab*> freshProcedureChain(const tmultiobject& object) {
     const std::vector<tLogoTab*> more = freshProcedureChain(from);
     chain.insert(chain.end(), more.begin(), more.end());
   };
-  for (size_t i = object.firstParentCount; i < object.parents.size(); ++i) take(*object.parents[i]);
-  for (size_t i = 0; i < object.firstParentCount && i < object.parents.size(); ++i) take(*object.parents[i]);
-  if (object.place) take(*object.place);
+  for (size_t i = object.firstParentCount(); i < object.parents().size(); ++i) take(*object.parents()[i]);
+  for (size_t i = 0; i < object.firstParentCount() && i < object.parents().size(); ++i) take(*object.parents()[i]);
+  if (object.place()) take(*object.place());
   keepLast(chain);
   return chain;
 }
@@ -55,8 +55,8 @@ std::vector<tLogoEventTab*> freshEventChain(const tmultiobject& object) {
     const std::vector<tLogoEventTab*> more = freshEventChain(from);
     chain.insert(chain.end(), more.begin(), more.end());
   };
-  for (size_t i = object.firstParentCount; i < object.parents.size(); ++i) take(*object.parents[i]);
-  for (size_t i = 0; i < object.firstParentCount && i < object.parents.size(); ++i) take(*object.parents[i]);
+  for (size_t i = object.firstParentCount(); i < object.parents().size(); ++i) take(*object.parents()[i]);
+  for (size_t i = 0; i < object.firstParentCount() && i < object.parents().size(); ++i) take(*object.parents()[i]);
   keepLast(chain);
   return chain;
 }
@@ -91,7 +91,7 @@ class LookupConsistency : public ProjectTest {
     const std::vector<std::string> all = living(true, true);
     const std::vector<std::string> instances = living(false, true);
     const std::string body = " [[] [output \"" + tag() + "]]";
-    switch (random_() % 12) {
+    switch (random_() % 15) {
       case 0:
         errorOf("define \"" + name() + body);
         break;
@@ -126,6 +126,18 @@ class LookupConsistency : public ProjectTest {
         break;
       case 10:
         movePlace(instances, all);
+        break;
+      case 11: {
+        // A copy takes the original's own procedures, handlers and behaviours.
+        const std::string made = "o" + std::to_string(++objects_);
+        if (errorOf("clone \"" + pick(all) + " \"" + made) == erUnexpected) made_.push_back(made);
+        break;
+      }
+      case 12:
+        if (all.size() > 4) errorOf("erasecomplete \"" + pick(all));
+        break;
+      case 13:
+        errorOf("ask \"" + pick(all) + " [changeme]");
         break;
       default:
         load();

@@ -66,8 +66,8 @@ def caught(feature, lines):
             f'if not empty? :ctx.caught [make "ctx.error.{slug(feature)} first :ctx.caught]')
 
 
-def body():
-    return [line for _, lines, _, _ in FEATURES for line in lines]
+def body(features=FEATURES):
+    return [line for _, lines, _, _ in features for line in lines]
 
 
 def with_continuations(lines):
@@ -81,10 +81,10 @@ def with_continuations(lines):
     return out
 
 
-def checks():
+def checks(features=FEATURES):
     """One line per feature: its error, or its check's value."""
     out = []
-    for feature, _, check, _ in FEATURES:
+    for feature, _, check, _ in features:
         name = slug(feature)
         out.append(f'ifelse name? "ctx.error.{name} [print (list "|{feature}:| "error :ctx.error.{name})] '
                    f'[make "ctx.result {check} type "|{feature}: | print :ctx.result]')
@@ -112,15 +112,15 @@ def run(lumaxis, script, folder):
     return done.stdout.decode("utf-8", "replace"), done.stderr.decode("utf-8", "replace")
 
 
-def compare(context, out, err):
+def compare(context, out, err, features=FEATURES, expected_in=EXPECTED_IN):
     printed = {}
     for line in out.replace("\r\n", "\n").split("\n"):
         feature, sep, value = line.partition(": ")
         if sep:
             printed[feature] = value
     failures = []
-    for feature, _, check, expected in FEATURES:
-        expected = EXPECTED_IN.get((feature, context), expected)
+    for feature, _, check, expected in features:
+        expected = expected_in.get((feature, context), expected)
         got = printed.get(feature, "(nothing)")
         if got != expected:
             failures.append(f"{context}: {feature}: {check} gave {got!r}, expected {expected!r}")
@@ -148,4 +148,5 @@ def main():
     return 1 if failures else 0
 
 
-sys.exit(main())
+if __name__ == "__main__":
+    sys.exit(main())

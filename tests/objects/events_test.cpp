@@ -11,7 +11,9 @@
 #include "object_test_world.h"
 #include "objects/object_codes.h"
 #include "platform/message_box.h"
+#include "prims/control_primitives.h"
 #include "prims/process_primitives.h"
+#include "prims/variable_primitives.h"
 
 namespace lx {
 namespace {
@@ -92,6 +94,20 @@ TEST_F(Events, RaisedEventsRunAsProcessesOfTheirObjectAndReportTheirErrors) {
   // The raiser's own state is untouched.
   EXPECT_EQ(threadState().currentObject.get(), nullptr);
   EXPECT_TRUE(threadState().objectStack.empty());
+}
+
+TEST_F(Events, PlannedNamesTheRaisedHandlersOfTheObjectUntilTheyEnd) {
+  registerControlPrimitives(globalProcedures());
+  registerVariablePrimitives(globalProcedures());
+  tmultiobject& ok = *object("ok");
+  logo.run("make \"go \"false ask \"ok [setevent \"onChange [waituntil [:go]]]");
+  EXPECT_TRUE(raiseEvent(&ok, codeOf("onChange")));
+  logo.run("ask \"ok [print .planned] ask \"cancel [print .planned] print .planned");
+  EXPECT_EQ(take(), (Names{"@okonChange", "", ""}));
+  logo.run("make \"go \"true");
+  EXPECT_TRUE(allThreads().waitUntilEmpty());
+  logo.run("ask \"ok [print .planned]");
+  EXPECT_EQ(take(), Names{""});
 }
 
 TEST_F(Events, RunningHereLetsErrorsThrough) {

@@ -3,6 +3,9 @@
 // circle refused.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "interp/scheduler.h"
 #include "object_test_world.h"
 #include "objects/multi_object.h"
 
@@ -37,8 +40,8 @@ class Inheritance : public testing::ObjectTest {
 
 TEST_F(Inheritance, ANewClassWithoutParentsHasTheMainObjectAlone) {
   logo.run("newclass [] \"lonely []");
-  EXPECT_EQ(namesOf(object("lonely")->parents), Names{"main"});
-  EXPECT_TRUE(mainObject()->parents.empty());
+  EXPECT_EQ(namesOf(object("lonely")->parents()), Names{"main"});
+  EXPECT_TRUE(mainObject()->parents().empty());
   EXPECT_EQ(ownersOf(object("lonely")->procedureChain), (Names{"lonely", "main"}));
 }
 
@@ -48,7 +51,7 @@ TEST_F(Inheritance, TheDiamondSearchesTheSharedClassAfterBothHeirs) {
   EXPECT_EQ(ownersOf(d.procedureChain), (Names{"D", "A", "B", "C", "main"}));
   EXPECT_EQ(ownersOf(d.variableChain), (Names{"D", "A", "B", "C", "main"}));
   EXPECT_EQ(ownersOf(d.eventChain), (Names{"D", "A", "B", "C", "main"}));
-  EXPECT_EQ(namesOf(d.ancestors), (Names{"A", "B", "C", "main"}));
+  EXPECT_EQ(namesOf(d.ancestors()), (Names{"A", "B", "C", "main"}));
   logo.run("ask \"D [hello only.b base]");
   EXPECT_EQ(take(), (Names{"A", "onlyB", "base"}));
 }
@@ -57,7 +60,7 @@ TEST_F(Inheritance, AnInstanceFindsItsClassThenItsPlace) {
   makeDiamond();
   logo.run("new \"D [name d1]");
   tmultiobject& d1 = *object("d1");
-  EXPECT_EQ(d1.place.get(), mainObject());
+  EXPECT_EQ(d1.place(), mainObject());
   // The main object is both the root class and the place: it comes last, once.
   EXPECT_EQ(ownersOf(d1.procedureChain), (Names{"d1", "D", "A", "B", "C", "main"}));
 }
@@ -80,18 +83,54 @@ TEST_F(Inheritance, BehavioursComeAfterTheOwnTableAndBeforeTheFoundingParents) {
 TEST_F(Inheritance, AddingAParentTwiceChangesNothing) {
   makeDiamond();
   logo.run("ask \"A [addBehaviour \"C addBehaviour \"B addBehaviour \"B]");
-  EXPECT_EQ(namesOf(object("A")->parents), (Names{"C", "B"}));
-  EXPECT_EQ(object("B")->heirs.size(), 2u);  // D and A
+  EXPECT_EQ(namesOf(object("A")->parents()), (Names{"C", "B"}));
+  EXPECT_EQ(object("B")->heirs().size(), 2u);  // D and A
+}
+
+// The heirs of an object are back-links: each heir stands there once for
+// each link it has (a parent, the place), and leaves with the link, so
+// they never hold an object that let go of it.
+Names heirNamesOf(const tmultiobject& object) {
+  Names names;
+  for (const tmultiobject* heir : object.heirs()) names.push_back(heir->name);
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+TEST_F(Inheritance, HeirsFollowEveryLinkAndLeaveWithIt) {
+  makeDiamond();
+  logo.run("newclass [] \"E [] ask \"E [addBehaviour \"B]");
+  EXPECT_EQ(heirNamesOf(*object("B")), (Names{"D", "E"}));
+  object("D")->graph().checkInvariants(*object("D"));
+  logo.run("ask \"E [removeBehaviour \"B]");
+  EXPECT_EQ(heirNamesOf(*object("B")), Names{"D"});
+  const ObjectRef d(object("D"));
+  logo.run("eraseobject \"D");
+  EXPECT_TRUE(object("B")->heirs().empty());
+  EXPECT_TRUE(object("A")->heirs().empty());
+  EXPECT_TRUE(d->parents().empty());
+  EXPECT_EQ(d->firstParentCount(), 0u);
+  EXPECT_EQ(heirNamesOf(*object("C")), (Names{"A", "B"}));
+  // A place and a parent both: listed twice, once for each link.
+  logo.run("newclass [] \"P [] (newobject [P] \"inside [])");
+  tmultiobject* inside = mainObject()->child(codeOf("inside"));
+  ASSERT_NE(inside, nullptr);
+  InterpreterLockScope locked;
+  inside->setPlace(object("P"));
+  EXPECT_EQ(heirNamesOf(*object("P")), (Names{"inside", "inside"}));
+  inside->graph().checkInvariants(*inside);
+  inside->setPlace(mainObject());
+  EXPECT_EQ(heirNamesOf(*object("P")), Names{"inside"});
 }
 
 TEST_F(Inheritance, InheritanceInACircleIsRefusedAndLeavesTheParents) {
   makeDiamond();
   EXPECT_EQ(logo.errorOf("ask \"C [addBehaviour \"D]"), erLinkLoop);
-  EXPECT_EQ(namesOf(object("C")->parents), Names{"main"});
+  EXPECT_EQ(namesOf(object("C")->parents()), Names{"main"});
   EXPECT_EQ(ownersOf(object("C")->procedureChain), (Names{"C", "main"}));
   EXPECT_EQ(ownersOf(object("D")->procedureChain), (Names{"D", "A", "B", "C", "main"}));
   EXPECT_EQ(logo.errorOf("ask \"A [addBehaviour \"A]"), erLinkLoop);
-  EXPECT_EQ(namesOf(object("A")->parents), Names{"C"});
+  EXPECT_EQ(namesOf(object("A")->parents()), Names{"C"});
   logo.run("ask \"D [hello]");
   EXPECT_EQ(take(), Names{"A"});
 }
@@ -100,7 +139,7 @@ TEST_F(Inheritance, AFoundingParentCannotBeRemoved) {
   makeDiamond();
   EXPECT_EQ(logo.errorOf("ask \"D [removeBehaviour \"A]"), erNotFoundObj);
   EXPECT_EQ(logo.lastError->value->printText(), "A");
-  EXPECT_EQ(namesOf(object("D")->parents), (Names{"A", "B"}));
+  EXPECT_EQ(namesOf(object("D")->parents()), (Names{"A", "B"}));
 }
 
 TEST_F(Inheritance, BehaviourEventsRunAsTheObjectThatChanges) {
