@@ -421,12 +421,13 @@ class Parser {
 
 }  // namespace
 
-bool runList(const CompiledPtr& code) {
+// The code is taken by value: the list may be compiled anew while it runs,
+// and the caller's temporary moves in without touching the shared count.
+bool runList(CompiledPtr code) {
   ThreadState& state = threadState();
   yieldPoint(state);
   DepthGuard depth(state, true);
-  CompiledPtr keep = code;  // the list may be compiled anew while it runs
-  Parser parser(state, *keep);
+  Parser parser(state, *code);
   while (!parser.atEnd()) {
     stopAtInstruction(state);
     try {
@@ -441,12 +442,11 @@ bool runList(const CompiledPtr& code) {
 
 bool runValue(const tlogoobject& value, CompileKind kind) { return runList(compiled(value, kind)); }
 
-Value evaluateList(const CompiledPtr& code) {
+Value evaluateList(CompiledPtr code) {
   ThreadState& state = threadState();
   yieldPoint(state);
   DepthGuard depth(state, false);
-  CompiledPtr keep = code;
-  Parser parser(state, *keep);
+  Parser parser(state, *code);
   const size_t height = state.stack.count();
   parser.relational();
   if (!parser.atEnd()) {
