@@ -67,6 +67,7 @@ class tlogoobject : public tCounted {
 
   bool pooled = false;    // the instance belongs to a recycling pool
   ModelKind modelKind = ModelKind::None;
+  ValueKind valueKind = ValueKind::Other;
   tLogoTab* methods = nullptr;  // the class's shared method table, not owned
 
   void dispose() override;
@@ -107,8 +108,8 @@ class tlogoobject : public tCounted {
   // The class's name, used in the text a value without a print form shows.
   virtual const char* className() const = 0;
   // Which value class this is. Operators and word/list primitives dispatch
-  // on it at every call, so it is one virtual call rather than a type test.
-  virtual ValueKind kind() const { return ValueKind::Other; }
+  // on it at every call, so it is a field that the class's constructor sets.
+  ValueKind kind() const { return valueKind; }
 };
 
 // The value as its class; nullptr when it is of another class.

@@ -305,6 +305,7 @@ class Parser {
   }
 
   void readInput(const tProcDesc& desc) {
+    if (pushLoneValue()) return;
     try {
       if (desc.inputsTakeComparisons)
         relational();
@@ -314,6 +315,19 @@ class Parser {
       if (e.code == erDidNotReport) annotatePrim(e, desc.name);
       throw;
     }
+  }
+
+  // A constant or variable that no operator follows, the most common
+  // input, is pushed without the descent through the operator levels.
+  bool pushLoneValue() {
+    const CodeToken& t = token();
+    if (t.kind != Tok::Constant && t.kind != Tok::Variable) return false;
+    // Never past the end: `t` is not the End token that closes the array.
+    const Tok next = tokens_[pos_ + 1].kind;
+    if (next == Tok::Relational || next == Tok::Additive || next == Tok::Multiplicative) return false;
+    state_.stack.push(t.kind == Tok::Constant ? t.constant : variableValue(t.code));
+    ++pos_;
+    return true;
   }
 
   bool callAsCommand(const Call& call, int count) {
@@ -356,10 +370,35 @@ class Parser {
   }
 
   void callOperator(tProcDesc* op, int count) {
+    if (count == 2 && op->onTwoIntegers && topTwoAreIntegers()) {
+      callOnTwoIntegers(*op);
+      return;
+    }
     Call call;
     call.desc = op;
     call.context = state_.currentObject;
     callAsFunction(call, count);
+  }
+
+  bool topTwoAreIntegers() const {
+    const tLogoStack& stack = state_.stack;
+    return stack.count() >= 2 && stack.peek(0)->kind() == ValueKind::Integer &&
+           stack.peek(1)->kind() == ValueKind::Integer;
+  }
+
+  // The operator's integer method without the dispatch: no Logo code runs
+  // in it, so it needs no call context either.
+  void callOnTwoIntegers(tProcDesc& op) {
+    tLogoStack& stack = state_.stack;
+    notePrimitiveRun(op.runSlot);
+    Value result;
+    try {
+      result = op.onTwoIntegers(stack.peek(1), stack.peek(0));
+    } catch (eLogoException& e) {
+      annotatePrim(e, op.name);
+      throw;
+    }
+    stack.replaceTopTwo(std::move(result));
   }
 
   template <class Run>
@@ -382,12 +421,13 @@ class Parser {
 
 }  // namespace
 
-bool runList(const CompiledPtr& code) {
+// The code is taken by value: the list may be compiled anew while it runs,
+// and the caller's temporary moves in without touching the shared count.
+bool runList(CompiledPtr code) {
   ThreadState& state = threadState();
   yieldPoint(state);
   DepthGuard depth(state, true);
-  CompiledPtr keep = code;  // the list may be compiled anew while it runs
-  Parser parser(state, *keep);
+  Parser parser(state, *code);
   while (!parser.atEnd()) {
     stopAtInstruction(state);
     try {
@@ -402,12 +442,11 @@ bool runList(const CompiledPtr& code) {
 
 bool runValue(const tlogoobject& value, CompileKind kind) { return runList(compiled(value, kind)); }
 
-Value evaluateList(const CompiledPtr& code) {
+Value evaluateList(CompiledPtr code) {
   ThreadState& state = threadState();
   yieldPoint(state);
   DepthGuard depth(state, false);
-  CompiledPtr keep = code;
-  Parser parser(state, *keep);
+  Parser parser(state, *code);
   const size_t height = state.stack.count();
   parser.relational();
   if (!parser.atEnd()) {

@@ -152,6 +152,7 @@ void tLogoprocess::cleanUp(ThreadState& state) {
   state.pendingOutput = nullptr;
   state.objectStack.clear();
   state.objectList.clear();
+  state.variableBindings.forgetAll();
   allThreads().remove(*this);
   releaseValues();
   object_ = nullptr;

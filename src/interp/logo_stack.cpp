@@ -5,11 +5,8 @@
 #include "values/list_builder.h"
 
 namespace lx {
-namespace {
 
-[[noreturn]] void fault(errorConst code) { throw eLogoException(code); }
-
-}  // namespace
+void tLogoStack::fault(errorConst code) { throw eLogoException(code); }
 
 const Value& tLogoStack::top() const {
   if (entries_.empty()) fault(erStackTop);
@@ -48,11 +45,6 @@ void tLogoStack::popNone() {
     throw eLogoException(erWhatToDo, std::move(value));
   }
   entries_.pop_back();
-}
-
-const Value& tLogoStack::peek(size_t k) const {
-  if (k >= entries_.size()) fault(erStackLookstack);
-  return entries_[entries_.size() - 1 - k];
 }
 
 void tLogoStack::removeAt(size_t k) {

@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <vector>
 
+#include "core/error_codes.h"
 #include "core/value.h"
 #include "values/list.h"
 
@@ -35,8 +36,19 @@ class tLogoStack {
   // The top entry must be none: error 146 when the stack is empty, error 2
   // (nothing says what to do with the value) when it holds a value.
   void popNone();
-  // The k-th entry from the top, 0 being the top (error 151).
-  const Value& peek(size_t k) const;
+  // The k-th entry from the top, 0 being the top (error 151). Inline: every
+  // operator reads its inputs here.
+  const Value& peek(size_t k) const {
+    if (k >= entries_.size()) [[unlikely]] fault(erStackLookstack);
+    return entries_[entries_.size() - 1 - k];
+  }
+  // Replaces the top two entries by one: a binary operator's inputs by its
+  // result (error 144 when fewer are there).
+  void replaceTopTwo(Value value) {
+    if (entries_.size() < 2) [[unlikely]] fault(erStackShift);
+    entries_.pop_back();
+    entries_.back() = std::move(value);
+  }
   // Removes the k-th entry from the top, shifting those above it down (error 144).
   void removeAt(size_t k);
   // Removes the entry under the top (error 143).
@@ -50,6 +62,8 @@ class tLogoStack {
   void copyFrom(const tLogoStack& other, size_t n);
 
  private:
+  [[noreturn]] static void fault(errorConst code);
+
   std::vector<Value> entries_;
 };
 

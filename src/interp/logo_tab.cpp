@@ -83,6 +83,7 @@ void tLogoTab::renameEntry(NameCode from, NameCode to) {
   if (!desc) failFind(from);
   if (to < 1) throw eLogoException(erInternLogoTab);
   if (from == to) return;
+  invalidateLookups();
   std::unique_ptr<tTabDesc> moved = std::move(entries_[from - low_]);
   growToCover(to);
   std::unique_ptr<tTabDesc>& slot = entries_[to - low_];

@@ -15,6 +15,7 @@
 #include "interp/local_tab.h"
 #include "interp/logo_stack.h"
 #include "interp/scheduler.h"
+#include "interp/variable_bindings.h"
 
 namespace lx {
 
@@ -51,6 +52,7 @@ struct ThreadState {
 
   tLogoStack stack;
   tLogoLocaltab locals;
+  VariableBindings variableBindings;  // where names outside the local scope were found last
   Value currentObject;               // where procedure names are looked up
   tLogoTab* currentTable = nullptr;  // searched first when set
   Value callContext;                 // the object context of the call being made

@@ -36,6 +36,35 @@ void operator0(tLogoTab& t, std::string_view text, M0 routine) { registerLiteral
 
 const tLogoList& listOf(const Value& v) { return *asList(*v); }
 
+Value lessThan(const Value& a, const Value& b) { return makeBool(lessP(*a, *b)); }
+Value greaterThan(const Value& a, const Value& b) { return makeBool(greaterP(*a, *b)); }
+Value lessOrEqual(const Value& a, const Value& b) { return makeBool(lessOrEqualP(*a, *b)); }
+Value greaterOrEqual(const Value& a, const Value& b) { return makeBool(greaterOrEqualP(*a, *b)); }
+Value equal(const Value& a, const Value& b) { return makeBool(a->equals(*b)); }
+Value notEqual(const Value& a, const Value& b) { return makeBool(a->notEquals(*b)); }
+Value plusAny(const Value& a, const Value& b) { return plus(*a, *b); }
+Value minusAny(const Value& a, const Value& b) { return minus(*a, *b); }
+
+// Times and divide take a list on the right element by element.
+Value timesAny(const Value& a, const Value& b) {
+  if (const tLogoList* list = asList(*b)) return numberTimesList(*a, *list);
+  return times(*a, *b);
+}
+Value divideAny(const Value& a, const Value& b) {
+  if (const tLogoList* list = asList(*b)) return numberDividedByList(*a, *list);
+  return divide(*a, *b);
+}
+
+// The binary operators' methods on words and numbers. The operators
+// themselves run the same routines directly on two integers.
+struct OperatorRoutine {
+  const char* text;
+  M1 routine;
+};
+constexpr OperatorRoutine kComparisons[] = {{"<", lessThan},     {">", greaterThan}, {"<=", lessOrEqual},
+                                            {">=", greaterOrEqual}, {"=", equal},       {"<>", notEqual}};
+constexpr OperatorRoutine kArithmetic[] = {{"+", plusAny}, {"-", minusAny}, {"*", timesAny}, {"/", divideAny}};
+
 // What words and numbers share: the characters as elements, comparison and
 // equality.
 void addWordOperations(tLogoTab& t) {
@@ -58,37 +87,19 @@ void addWordOperations(tLogoTab& t) {
   method1(t, "member", [](const Value& w, const Value& x) { return wordMember(*w, *x); });
   method1(t, "butitem", [](const Value& w, const Value& span) { return wordButitem(*w, span); });
   method2(t, "replace", [](const Value& w, const Value& span, const Value& x) { return wordReplace(*w, span, *x); });
-  method1(t, "less?", [](const Value& a, const Value& b) -> Value { return makeBool(lessP(*a, *b)); });
-  method1(t, "greater?", [](const Value& a, const Value& b) -> Value { return makeBool(greaterP(*a, *b)); });
-  operator1(t, "<", [](const Value& a, const Value& b) -> Value { return makeBool(lessP(*a, *b)); });
-  operator1(t, ">", [](const Value& a, const Value& b) -> Value { return makeBool(greaterP(*a, *b)); });
-  operator1(t, "<=", [](const Value& a, const Value& b) -> Value { return makeBool(lessOrEqualP(*a, *b)); });
-  operator1(t, ">=", [](const Value& a, const Value& b) -> Value { return makeBool(greaterOrEqualP(*a, *b)); });
-  operator1(t, "=", [](const Value& a, const Value& b) -> Value { return makeBool(a->equals(*b)); });
-  operator1(t, "<>", [](const Value& a, const Value& b) -> Value { return makeBool(a->notEquals(*b)); });
-}
-
-// Times and divide take a list on the right element by element.
-Value timesAny(const Value& a, const Value& b) {
-  if (const tLogoList* list = asList(*b)) return numberTimesList(*a, *list);
-  return times(*a, *b);
-}
-Value divideAny(const Value& a, const Value& b) {
-  if (const tLogoList* list = asList(*b)) return numberDividedByList(*a, *list);
-  return divide(*a, *b);
+  method1(t, "less?", lessThan);
+  method1(t, "greater?", greaterThan);
+  for (const OperatorRoutine& op : kComparisons) operator1(t, op.text, op.routine);
 }
 
 void addNumberOperations(tLogoTab& t) {
-  operator1(t, "+", [](const Value& a, const Value& b) { return plus(*a, *b); });
-  operator1(t, "-", [](const Value& a, const Value& b) { return minus(*a, *b); });
-  operator1(t, "*", timesAny);
-  operator1(t, "/", divideAny);
+  for (const OperatorRoutine& op : kArithmetic) operator1(t, op.text, op.routine);
   operator0(t, "<unary ->", [](const Value& a) { return negate(*a); });
   operator0(t, "<unary +>", [](const Value& a) { return unaryPlus(*a); });
   method1(t, "div", [](const Value& a, const Value& b) { return intDiv(*a, *b); });
   method1(t, "mod", [](const Value& a, const Value& b) { return modulo(*a, *b); });
   method1(t, "quotient", divideAny);
-  method1(t, "difference", [](const Value& a, const Value& b) { return minus(*a, *b); });
+  method1(t, "difference", minusAny);
   method0(t, "random", [](const Value& a) { return randomOf(*a); });
   method0(t, "abs", [](const Value& a) { return absOf(*a); });
   method0(t, "int", [](const Value& a) { return intOf(*a); });
@@ -198,6 +209,9 @@ void registerOperators(tLogoTab& table) {
   for (const char* op : {"*", "/"}) registerLiteral<tObjectProc1Desc>(table, op, 5, 2u);
   for (const char* op : {"<", ">", "<=", ">=", "=", "<>"}) registerLiteral<tObjectProc1Desc>(table, op, 2, 2u);
   for (const char* op : {"<unary ->", "<unary +>"}) registerLiteral<tObjectProc1Desc>(table, op, 3, 1u);
+  auto shortcut = [&](const OperatorRoutine& op) { table.find(codeOf(op.text))->asProcedure()->onTwoIntegers = op.routine; };
+  for (const OperatorRoutine& op : kComparisons) shortcut(op);
+  for (const OperatorRoutine& op : kArithmetic) shortcut(op);
   // Primitives that work on their first input.
   for (const char* name : {"quotient", "difference", "vectorangle", "less?", "greater?", "div", "mod"})
     registerPrimitive<tObjectProc1Desc>(table, name, 0, 2u);

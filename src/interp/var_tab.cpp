@@ -18,11 +18,15 @@ Value storableValue(Value value) {
 
 std::string tLogoVarDesc::definitionText() const { return value ? value->showText() : std::string(); }
 
+void tLogoVarTab::store(tLogoVarDesc& entry, Value value, uint8_t flags) {
+  entry.flags = static_cast<uint8_t>((entry.flags & ~kNotSavedUntilSet) | (flags & kNotSavedUntilSet));
+  if (entry.value && value && entry.value->absorb(*value)) return;
+  entry.value = storableValue(std::move(value));
+}
+
 void tLogoVarTab::setValue(NameCode code, Value value, uint8_t flags) {
   if (auto* entry = variable(code)) {
-    entry->flags = static_cast<uint8_t>((entry->flags & ~kNotSavedUntilSet) | (flags & kNotSavedUntilSet));
-    if (entry->value && value && entry->value->absorb(*value)) return;
-    entry->value = storableValue(std::move(value));
+    store(*entry, std::move(value), flags);
     return;
   }
   auto entry = makeEntry(code, storableValue(std::move(value)));

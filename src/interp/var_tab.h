@@ -31,6 +31,8 @@ class tLogoVarTab : public tLogoTab {
   // creates one. A pooled value is stored as a copy, so that pool instances
   // never become long-lived.
   void setValue(NameCode code, Value value, uint8_t flags = 0);
+  // Stores into an entry of some table the way `setValue` does.
+  static void store(tLogoVarDesc& entry, Value value, uint8_t flags);
   // Stores without touching the flags.
   void setPlain(NameCode code, Value value);
   // Stores only when the value differs from the current one.

@@ -2,23 +2,40 @@
 #include "interp/variables.h"
 
 #include "core/logo_exception.h"
+#include "interp/lookup_epoch.h"
 #include "interp/procedure_resolver.h"
 #include "interp/thread_state.h"
 #include "interp/var_tab.h"
 
 namespace lx {
+namespace {
+
+// The current object's variable of the name, else the global one; nullptr
+// when neither exists. Remembered per thread while the lookup epoch holds.
+tLogoVarDesc* nonLocalVariable(ThreadState& state, NameCode name) {
+  VariableBindings::Entry& entry = state.variableBindings.slot(name);
+  // Read before resolving: should the resolution itself move the epoch,
+  // the entry is simply made again next time.
+  const uint64_t epoch = lookupEpoch();
+  if (entry.epoch == epoch && entry.name == name && entry.object == state.currentObject) return entry.desc;
+  tLogoVarDesc* found = procedureResolver().objectVariable(state.currentObject, name);
+  if (!found) found = globalVariables().variable(name);
+  if (found) entry = {epoch, name, state.currentObject, found};
+  return found;
+}
+
+}  // namespace
+
+tLogoVarDesc* findVariable(NameCode name) {
+  ThreadState& state = threadState();
+  if (tLogoVarDesc* local = state.locals.variable(name)) return local;
+  return nonLocalVariable(state, name);
+}
 
 Value variableValue(NameCode name) {
-  ThreadState& state = threadState();
-  if (const tLogoVarDesc* local = state.locals.variable(name)) {
-    if (!local->value) throw eLogoException::withName(erNoVal, name);
-    return local->value;
-  }
-  if (const tLogoVarDesc* own = procedureResolver().objectVariable(state.currentObject, name)) {
-    if (!own->value) throw eLogoException::withName(erNoVal, name);
-    return own->value;
-  }
-  return globalVariables().value(name);
+  const tLogoVarDesc* found = findVariable(name);
+  if (!found || !found->value) throw eLogoException::withName(erNoVal, name);
+  return found->value;
 }
 
 void setVariable(NameCode name, Value value) {
@@ -27,8 +44,8 @@ void setVariable(NameCode name, Value value) {
     local->value = storableValue(std::move(value));
     return;
   }
-  if (tLogoVarDesc* own = procedureResolver().objectVariable(state.currentObject, name)) {
-    static_cast<tLogoVarTab*>(own->table)->setValue(name, std::move(value));
+  if (tLogoVarDesc* found = nonLocalVariable(state, name)) {
+    tLogoVarTab::store(*found, std::move(value), 0);
     return;
   }
   globalVariables().setValue(name, std::move(value));

@@ -9,6 +9,12 @@
 
 namespace lx {
 
+class tLogoVarDesc;
+
+// The descriptor `name` reads from now: its local binding, the current
+// object's variable or the global one; nullptr when there is none.
+tLogoVarDesc* findVariable(NameCode name);
+
 // The value of `name` (error 24 naming it when it has none).
 Value variableValue(NameCode name);
 // Sets `name` where it is read from; a name nothing holds yet becomes a

@@ -121,11 +121,8 @@ Value textOf(const Value& name) {
 
 bool nameP(const Value& name) {
   if (!name->isWord() || name->isEmpty()) return false;
-  const NameCode code = name->nameCode();
-  if (const tLogoVarDesc* local = threadState().locals.variable(code)) return local->value != nullptr;
-  if (const tLogoVarDesc* own = procedureResolver().objectVariable(threadState().currentObject, code))
-    return own->value != nullptr;
-  return globalVariables().valueOrNull(code) != nullptr;
+  const tLogoVarDesc* found = findVariable(name->nameCode());
+  return found && found->value;
 }
 
 bool definedP(const Value& name) {

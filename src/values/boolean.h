@@ -8,8 +8,8 @@ namespace lx {
 
 class tLogoBool : public tlogonumber {
  public:
-  explicit tLogoBool(bool value = false) : value(value) {}
-  tLogoBool(bool value, std::string text) : value(value) { setSpelling(std::move(text)); }
+  explicit tLogoBool(bool value = false) : value(value) { valueKind = ValueKind::Boolean; }
+  tLogoBool(bool value, std::string text) : tLogoBool(value) { setSpelling(std::move(text)); }
 
   void reset(bool v) {
     value = v;
@@ -18,7 +18,6 @@ class tLogoBool : public tlogonumber {
   void dispose() override;
   Value copy() const override;
   const char* className() const override { return "tLogoBool"; }
-  ValueKind kind() const override { return ValueKind::Boolean; }
 
   bool isNumber() const override { return false; }
   bool isBool() const override { return true; }

@@ -3,10 +3,16 @@
 
 #include "lang/name_comparison.h"
 #include "values/arithmetic.h"
+#include "values/number.h"
 
 namespace lx {
 
 int compareWords(const tlogoobject& a, const tlogoobject& b) {
+  // Two integers, every loop bound and recursion test, skip the operand tests.
+  if (a.kind() == ValueKind::Integer && b.kind() == ValueKind::Integer) {
+    const int32_t x = static_cast<const tLogoInt&>(a).value, y = static_cast<const tLogoInt&>(b).value;
+    return x < y ? -1 : x > y ? 1 : 0;
+  }
   if (a.isNumber() && b.isNumber()) {
     if (isIntegerOperand(a) && isIntegerOperand(b)) {
       const int32_t x = a.asInteger(), y = b.asInteger();

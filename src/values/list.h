@@ -85,7 +85,6 @@ class tLogoList : public tlogoobject {
   // A spine copy: new cells holding the same elements.
   Value copy() const override;
   const char* className() const override { return "tLogoList"; }
-  ValueKind kind() const override { return ValueKind::List; }
 
   bool isList() const override { return true; }
   bool isEmpty() const override { return !element_; }
@@ -108,7 +107,7 @@ class tLogoList : public tlogoobject {
 
  private:
   friend class ListBuilder;
-  tLogoList() = default;
+  tLogoList() { valueKind = ValueKind::List; }
   ~tLogoList() override = default;
 
   Value element_;         // none only in the empty list

@@ -36,9 +36,9 @@ class tlogonumber : public tLogoWord {
 
 class tLogoInt : public tlogonumber {
  public:
-  explicit tLogoInt(int32_t value = 0) : value(value) {}
+  explicit tLogoInt(int32_t value = 0) : value(value) { valueKind = ValueKind::Integer; }
   // An integer as spelled in source text.
-  tLogoInt(int32_t value, std::string text) : value(value) { setSpelling(std::move(text)); }
+  tLogoInt(int32_t value, std::string text) : tLogoInt(value) { setSpelling(std::move(text)); }
 
   void reset(int32_t v) {
     value = v;
@@ -47,7 +47,6 @@ class tLogoInt : public tlogonumber {
   void dispose() override;
   Value copy() const override;
   const char* className() const override { return "tLogoInt"; }
-  ValueKind kind() const override { return ValueKind::Integer; }
 
   bool isInteger() const override { return true; }
   int32_t asIntegerIn(int32_t lo, int32_t hi) const override;
@@ -65,9 +64,9 @@ class tLogoInt : public tlogonumber {
 
 class tLogoReal : public tlogonumber {
  public:
-  explicit tLogoReal(long double value = 0) : value(value) {}
+  explicit tLogoReal(long double value = 0) : value(value) { valueKind = ValueKind::Real; }
   // A real as spelled in source text.
-  tLogoReal(std::string text, long double value) : value(value) { setSpelling(std::move(text)); }
+  tLogoReal(std::string text, long double value) : tLogoReal(value) { setSpelling(std::move(text)); }
 
   void reset(long double v) {
     value = v;
@@ -76,7 +75,6 @@ class tLogoReal : public tlogonumber {
   void dispose() override;
   Value copy() const override;
   const char* className() const override { return "tLogoReal"; }
-  ValueKind kind() const override { return ValueKind::Real; }
 
   bool isInteger() const override;
   int32_t asIntegerIn(int32_t lo, int32_t hi) const override;

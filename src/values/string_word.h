@@ -10,7 +10,7 @@ namespace lx {
 
 class tLogoString : public tLogoWord {
  public:
-  explicit tLogoString(std::string text = {}) : chars_(std::move(text)) {}
+  explicit tLogoString(std::string text = {}) : chars_(std::move(text)) { valueKind = ValueKind::Word; }
 
   const std::string& chars() const { return chars_; }
   // Gives a pooled instance a new text.
@@ -19,7 +19,6 @@ class tLogoString : public tLogoWord {
   void dispose() override;
   Value copy() const override;
   const char* className() const override { return "tLogoString"; }
-  ValueKind kind() const override { return ValueKind::Word; }
 
   bool isAnyWord() const override;
   bool isNumber() const override { return parsed().isNum; }

@@ -9,6 +9,7 @@
 #include "values/list_access.h"
 #include "values/pools.h"
 #include "values/random.h"
+#include "values/string_word.h"
 
 namespace lx {
 namespace {
@@ -46,36 +47,53 @@ std::string replacedSpan(const std::string& text, const ItemSpan& span, std::str
   return out;
 }
 
+// The characters of a word: a text word lends its own, without the copy
+// that `wordText` makes (loops take `count` and `item` of one word often);
+// any other word spells itself into `spare`.
+const std::string& charactersOf(const tlogoobject& word, std::string& spare) {
+  if (word.kind() == ValueKind::Word) return static_cast<const tLogoString&>(word).chars();
+  spare = word.wordText();
+  return spare;
+}
+
 }  // namespace
 
-Value wordCount(const tlogoobject& word) { return makeNumber(static_cast<int64_t>(word.wordText().size())); }
+Value wordCount(const tlogoobject& word) {
+  std::string spare;
+  return makeNumber(static_cast<int64_t>(charactersOf(word, spare).size()));
+}
 
 Value wordFirst(const tlogoobject& word) {
-  const std::string text = word.wordText();
+  std::string spare;
+  const std::string& text = charactersOf(word, spare);
   if (text.empty()) return emptyWordAnswer(word);
   return makeWord(text.substr(0, 1));
 }
 
 Value wordButfirst(const tlogoobject& word) {
-  const std::string text = word.wordText();
+  std::string spare;
+  const std::string& text = charactersOf(word, spare);
   if (text.empty()) return emptyWordAnswer(word);
   return makeWord(std::string_view(text).substr(1));
 }
 
 Value wordLast(const tlogoobject& word) {
-  const std::string text = word.wordText();
+  std::string spare;
+  const std::string& text = charactersOf(word, spare);
   if (text.empty()) return emptyWordAnswer(word);
   return makeWord(text.substr(text.size() - 1));
 }
 
 Value wordButlast(const tlogoobject& word) {
-  const std::string text = word.wordText();
+  std::string spare;
+  const std::string& text = charactersOf(word, spare);
   if (text.empty()) return emptyWordAnswer(word);
   return makeWord(std::string_view(text).substr(0, text.size() - 1));
 }
 
 Value wordPick(const tlogoobject& word) {
-  const std::string text = word.wordText();
+  std::string spare;
+  const std::string& text = charactersOf(word, spare);
   if (text.empty()) return emptyWordAnswer(word);
   return makeWord(std::string(1, text[static_cast<size_t>(randomBelow(static_cast<int64_t>(text.size())))]));
 }
@@ -86,7 +104,8 @@ Value wordItem(const tlogoobject& word, const Value& index) {
     for (const Value& step : *path) current = itemOf(current, step);
     return current;
   }
-  const std::string text = word.wordText();
+  std::string spare;
+  const std::string& text = charactersOf(word, spare);
   const int32_t n = index->asInteger();
   if (!indexInRange(n, text.size(), strictLists(), erEmptyWord, selfValue(word), index)) return makeWord("");
   return makeWord(text.substr(static_cast<size_t>(n - 1), 1));
@@ -101,7 +120,8 @@ Value wordMemberP(const tlogoobject& word, const tlogoobject& x) {
 }
 
 Value wordMember(const tlogoobject& word, const tlogoobject& x) {
-  const std::string text = word.wordText();
+  std::string spare;
+  const std::string& text = charactersOf(word, spare);
   CharacterMatcher matcher(x);
   for (size_t i = 0; i < text.size(); ++i)
     if (matcher.matches(text[i])) return makeNumber(static_cast<int64_t>(i + 1));
@@ -109,7 +129,8 @@ Value wordMember(const tlogoobject& word, const tlogoobject& x) {
 }
 
 Value wordButmember(const tlogoobject& word, const tlogoobject& x) {
-  const std::string text = word.wordText();
+  std::string spare;
+  const std::string& text = charactersOf(word, spare);
   CharacterMatcher matcher(x);
   std::string out;
   for (char c : text)
@@ -118,7 +139,8 @@ Value wordButmember(const tlogoobject& word, const tlogoobject& x) {
 }
 
 Value wordFrommember(const tlogoobject& word, const tlogoobject& x) {
-  const std::string text = word.wordText();
+  std::string spare;
+  const std::string& text = charactersOf(word, spare);
   CharacterMatcher matcher(x);
   for (size_t i = 0; i < text.size(); ++i)
     if (matcher.matches(text[i])) return makeWord(std::string_view(text).substr(i));
@@ -134,7 +156,8 @@ Value wordReverse(const tlogoobject& word) {
 // Each character in turn goes to a random one of the places among those
 // placed before it (an inside-out shuffle: every order is equally likely).
 Value wordShuffle(const tlogoobject& word) {
-  const std::string text = word.wordText();
+  std::string spare;
+  const std::string& text = charactersOf(word, spare);
   std::string out(text.size(), '\0');
   for (size_t i = 0; i < text.size(); ++i) {
     const auto j = static_cast<size_t>(randomBelow(static_cast<int64_t>(i + 1)));
@@ -146,7 +169,8 @@ Value wordShuffle(const tlogoobject& word) {
 
 Value wordButitem(const tlogoobject& word, const Value& span) {
   const ItemSpan s = readItemSpan(span);
-  const std::string text = word.wordText();
+  std::string spare;
+  const std::string& text = charactersOf(word, spare);
   if (!indexInRange(s.index, text.size(), strictLists(), erEmptyWord, selfValue(word), span)) return makeWord("");
   return makeWord(replacedSpan(text, s, ""));
 }
@@ -154,7 +178,8 @@ Value wordButitem(const tlogoobject& word, const Value& span) {
 Value wordReplace(const tlogoobject& word, const Value& span, const tlogoobject& value) {
   const ItemSpan s = readItemSpan(span);
   const std::string insert = value.wordText();
-  const std::string text = word.wordText();
+  std::string spare;
+  const std::string& text = charactersOf(word, spare);
   if (!indexInRange(s.index, text.size(), strictLists(), erEmptyWord, selfValue(word), span)) return makeWord("");
   return makeWord(replacedSpan(text, s, insert));
 }

@@ -1,10 +1,11 @@
 // What a name resolves to stays right through every change that can alter
-// it. Many seeded sequences of changes (procedures and events defined and
-// erased in every kind of table, behaviours and parents added and removed,
-// objects made, copied and erased, places changed, projects loaded), each followed
-// by lookups through instruction lists that stay compiled all along, and so
-// remember what their names meant, compared with lookups that walk the
-// parent graph afresh and trust no chain or remembered resolution.
+// it. Many seeded sequences of changes (procedures, events and variables
+// defined, set and erased in every kind of table, behaviours and parents
+// added and removed, objects made, copied and erased, places changed, projects
+// loaded), each followed by lookups through instruction lists that stay
+// compiled all along, and so remember what their names meant, and through
+// the thread's remembered variable bindings, compared with lookups that walk
+// the parent graph afresh and trust no chain or remembered resolution.
 #include <algorithm>
 #include <random>
 #include <unordered_set>
@@ -13,6 +14,7 @@
 #include "interp/evaluator.h"
 #include "interp/scheduler.h"
 #include "interp/logo_proc_desc.h"
+#include "interp/procedure_resolver.h"
 #include "objects/object_scope.h"
 #include "project_world.h"
 #include "values/reader.h"
@@ -61,6 +63,39 @@ std::vector<tLogoEventTab*> freshEventChain(const tmultiobject& object) {
   return chain;
 }
 
+// The variable tables searched for `object` before the global ones: as the
+// procedures, the object's own first.
+std::vector<tLogoVarTab*> freshVariableChain(const tmultiobject& object) {
+  std::vector<tLogoVarTab*> chain{object.variables.get()};
+  auto take = [&](const tmultiobject& from) {
+    const std::vector<tLogoVarTab*> more = freshVariableChain(from);
+    chain.insert(chain.end(), more.begin(), more.end());
+  };
+  for (size_t i = object.firstParentCount(); i < object.parents().size(); ++i) take(*object.parents()[i]);
+  for (size_t i = 0; i < object.firstParentCount() && i < object.parents().size(); ++i) take(*object.parents()[i]);
+  if (object.place()) take(*object.place());
+  keepLast(chain);
+  return chain;
+}
+
+// What `:name` reads from `object`: its chain up to the global variables
+// (a property there is read through its routines, never as a variable),
+// then the global variable.
+std::string expectedVariable(const tmultiobject& object, NameCode code) {
+  const tLogoVarDesc* found = nullptr;
+  if (&object != mainObject()) {
+    for (tLogoVarTab* table : freshVariableChain(object)) {
+      if (table == mainObject()->variables.get()) break;
+      if (const auto* entry = static_cast<const tLogoVarDesc*>(table->findOrNull(code))) {
+        if (!entry->isProperty) found = entry;
+        break;
+      }
+    }
+  }
+  if (!found) found = globalVariables().variable(code);
+  return found && found->value ? found->value->printText() : "novalue";
+}
+
 // The tag a test procedure outputs ("none" when the name finds nothing).
 std::string tagOf(const tTabDesc* desc) {
   const auto* procedure = dynamic_cast<const tLogoProcDesc*>(desc);
@@ -74,6 +109,7 @@ class LookupConsistency : public ProjectTest {
  protected:
   std::string pick(const std::vector<std::string>& from) { return from[random_() % from.size()]; }
   std::string name() { return "p" + std::to_string(random_() % kNames); }
+  std::string variable() { return "v" + std::to_string(random_() % kNames); }
   std::string tag() { return "tag" + std::to_string(++tags_); }
 
   // Every object the test made that is still there, classes first.
@@ -91,7 +127,7 @@ class LookupConsistency : public ProjectTest {
     const std::vector<std::string> all = living(true, true);
     const std::vector<std::string> instances = living(false, true);
     const std::string body = " [[] [output \"" + tag() + "]]";
-    switch (random_() % 15) {
+    switch (random_() % 20) {
       case 0:
         errorOf("define \"" + name() + body);
         break;
@@ -138,6 +174,21 @@ class LookupConsistency : public ProjectTest {
         break;
       case 13:
         errorOf("ask \"" + pick(all) + " [changeme]");
+        break;
+      case 14:
+        errorOf("make \"" + variable() + " \"" + tag());
+        break;
+      case 15:
+        errorOf("ask \"" + pick(all) + " [make \"" + variable() + " \"" + tag() + "]");
+        break;
+      case 16:
+        errorOf("ask \"" + pick(all) + " [haveown \"" + variable() + " \"" + tag() + "]");
+        break;
+      case 17:
+        errorOf("ask \"" + pick(all) + " [havecommon \"" + variable() + " \"" + tag() + "]");
+        break;
+      case 18:
+        errorOf("erase \"" + variable());
         break;
       default:
         load();
@@ -195,6 +246,17 @@ class LookupConsistency : public ProjectTest {
         }
         ASSERT_EQ(got, tagOf(expected)) << "seed " << seed << " step " << step << ": p" << k << " from "
                                         << o->name;
+        const NameCode variableCode = codeOf("v" + std::to_string(k));
+        {
+          CurrentObjectScope current(state, Value(o));
+          try {
+            got = evaluateValue(*variableProbes_[k])->printText();
+          } catch (const eLogoException& e) {
+            got = e.code == erNoVal ? "novalue" : "error " + std::to_string(e.code);
+          }
+        }
+        ASSERT_EQ(got, expectedVariable(*o, variableCode))
+            << "seed " << seed << " step " << step << ": :v" << k << " from " << o->name;
       }
       const NameCode poke = codeOf("onClick");
       Value expectedHandler;
@@ -218,7 +280,11 @@ class LookupConsistency : public ProjectTest {
     // Lists compiled once for the whole sequence: their tokens remember
     // what the names resolved to.
     probes_.clear();
-    for (int k = 0; k < kNames; ++k) probes_.push_back(readList("p" + std::to_string(k)));
+    variableProbes_.clear();
+    for (int k = 0; k < kNames; ++k) {
+      probes_.push_back(readList("p" + std::to_string(k)));
+      variableProbes_.push_back(readList(":v" + std::to_string(k)));
+    }
     for (int step = 0; step < kSteps; ++step) {
       change();
       compareLookups(seed, step);
@@ -228,6 +294,7 @@ class LookupConsistency : public ProjectTest {
 
   std::mt19937 random_;
   std::vector<Ref<tLogoList>> probes_;
+  std::vector<Ref<tLogoList>> variableProbes_;
   std::vector<std::string> made_;
   int tags_ = 0;
   int objects_ = 1;
