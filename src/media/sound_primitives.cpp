@@ -1,4 +1,5 @@
-// `play`, `note`, `rest`, `setinstrument` and `playwave`.
+// `play`, `note`, `rest`, `setinstrument` and `playwave`; the media-file
+// and speech primitives are registered with them.
 #include "media/sound_primitives.h"
 
 #include "core/control_exceptions.h"
@@ -12,6 +13,7 @@
 #include "media/instrument_names.h"
 #include "media/media_primitives.h"
 #include "media/melody.h"
+#include "media/speech.h"
 #include "media/midi_device.h"
 #include "media/wave_player.h"
 #include "platform/clock.h"
@@ -153,6 +155,7 @@ void registerSoundPrimitives(tLogoTab& table) {
   registerPrimitive<tMainPasProcDescNp<1>>(table, "setinstrument", false, setInstrument);
   registerPrimitive<tMainPasProcDesc>(table, "playwave", false, 1u, playWave);
   registerMediaFilePrimitives(table);
+  registerSpeechPrimitives(table);
 }
 
 }  // namespace lx
