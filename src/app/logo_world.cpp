@@ -2,6 +2,7 @@
 #include "app/logo_world.h"
 
 #include "app/console_page.h"
+#include "app/desktop_primitives.h"
 #include "app/media_lookup.h"
 #include "app/net_object_text.h"
 #include "app/option_primitives.h"
@@ -39,6 +40,7 @@ bool buildLogoWorld(const std::string& language) {
     registerOptionPrimitives(table);
     registerObjectPrimitives(table);
     registerMediaPrimitives(table);
+    registerDesktopPrimitives(table);
   });
   registerGraphicsClasses(main);
   registerControlClasses(main);

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <type_traits>
 
+#include "platform/paint_count.h"
+
 namespace lx {
 
 PlatformWindow::PlatformWindow(UiThread& ui, const WindowParams& params)
@@ -119,6 +121,7 @@ void PlatformWindow::paintNow() {
     paintQueued_ = false;
   }
   if (dirty.isEmpty()) return;
+  countPaint(dirty);
   if (paintHandler_) paintHandler_(pixels_, dirty);
   composeGuests(dirty);
   if (overlayHandler_) overlayHandler_(pixels_, dirty);

@@ -21,7 +21,7 @@ namespace {
 struct ExpectedName {
   std::string name;
   std::string section;
-  int inputs = -1;  // -1: not checked (the exits `output` and `stop`)
+  int inputs = -1;  // -1: only looked for (the exits `output` and `stop`)
   bool variable = false;
   bool comparisons = false;
   bool literal = false;
@@ -80,7 +80,7 @@ std::string faultOf(const ExpectedName& e) {
     fault << " takes " << desc->defaultInputs << " inputs, not " << e.inputs << ";";
   if (e.inputs >= 0 && desc->variableInputs != e.variable)
     fault << (e.variable ? " takes no other number of inputs;" : " takes any number of inputs;");
-  if (desc->inputsTakeComparisons != e.comparisons)
+  if (e.inputs >= 0 && desc->inputsTakeComparisons != e.comparisons)
     fault << (e.comparisons ? " parses no comparisons;" : " parses comparisons;");
   return fault.str();
 }
