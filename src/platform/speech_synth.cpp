@@ -78,6 +78,12 @@ const std::vector<SpeechVoice>& speechVoices() {
 std::optional<SpeechVoice> findSpeechVoice(const std::string& tagOrName) {
   for (const SpeechVoice& v : speechVoices())
     if (sameText(v.language, tagOrName) || sameText(v.name, tagOrName)) return v;
+  // A language without a voice of its own tag ("en") speaks with the
+  // synthesizer's choice among its regional voices ("en-gb", "en-us").
+  const std::string regional = tagOrName + "-";
+  for (const SpeechVoice& v : speechVoices())
+    if (v.language.size() > regional.size() && sameText(v.language.substr(0, regional.size()), regional))
+      return SpeechVoice{tagOrName, v.name};
   const size_t dash = tagOrName.find('-');
   if (dash != std::string::npos) return findSpeechVoice(tagOrName.substr(0, dash));
   return std::nullopt;

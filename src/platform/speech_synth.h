@@ -28,8 +28,10 @@ struct SpokenSamples {
 // cannot start (no data files). Any thread.
 const std::vector<SpeechVoice>& speechVoices();
 
-// The voice for a language tag or a voice name (compared without case),
-// or for the tag's first part ("en" for "en-us"); none when there is none.
+// The voice for a language tag or a voice name (compared without case); a
+// tag of a language's regional voices ("en" for "en-gb" and "en-us") keeps
+// that tag; a regional tag without a voice ("de-at") falls back to its
+// first part. None when there is none.
 std::optional<SpeechVoice> findSpeechVoice(const std::string& tagOrName);
 
 // Speaks UTF-8 `text` with the voice of `language` into samples. One text

@@ -15,7 +15,7 @@ namespace {
 
 // Prints the memory in use where `print` prints.
 Value mem() {
-  writeMainOutput(std::to_string(residentKilobytes()) + " KB\n");
+  writeMainOutput(std::to_string(residentKilobytes()) + " KB\r\n");
   return nullptr;
 }
 
