@@ -77,7 +77,9 @@ std::vector<int> activeJoysticks() {
   std::vector<int> active;
   for (int i = 0; i < joystickCount(); ++i) {
     SDL_Joystick* stick = SDL_JoystickOpen(i);
-    if (stick && SDL_JoystickGetAttached(stick)) active.push_back(i + 1);
+    if (!stick) continue;
+    if (SDL_JoystickGetAttached(stick)) active.push_back(i + 1);
+    SDL_JoystickClose(stick);
   }
   return active;
 }
