@@ -73,10 +73,10 @@ struct CursorName {
 
 // The pointer shapes by name; a number 0 to 9 takes them in this order too.
 constexpr CursorName kCursorNames[] = {
-    {"arrow", CursorShape::Arrow},        {"wait", CursorShape::Wait},
-    {"cross", CursorShape::Cross},        {"hand", CursorShape::Hand},
-    {"ibeam", CursorShape::IBeam},        {"move", CursorShape::Move},
-    {"size", CursorShape::ResizeDiagonal}, {"sizewe", CursorShape::ResizeHorizontal},
+    {"arrow", CursorShape::Arrow},           {"wait", CursorShape::Wait},
+    {"cross", CursorShape::Cross},           {"hand", CursorShape::Hand},
+    {"ibeam", CursorShape::IBeam},           {"move", CursorShape::Move},
+    {"size", CursorShape::ResizeDiagonal},   {"sizewe", CursorShape::ResizeHorizontal},
     {"sizens", CursorShape::ResizeVertical}, {"none", CursorShape::Hidden},
 };
 
@@ -109,7 +109,8 @@ bool isWebAddress(const std::string& target) {
 // Hands `target` to the desktop; headless there is no desktop to show it
 // on, and that is said rather than pretended.
 void openOrRefuse(const std::string& target, const Value& named) {
-  if (platform().kind() == BackendKind::Headless || !openOnDesktop(target)) throw eLogoException(erOpenDoc, named);
+  if (platform().kind() == BackendKind::Headless || !openOnDesktop(target))
+    throw eLogoException(erOpenDoc, named);
 }
 
 // A document or web address: an address as it is, a file found as

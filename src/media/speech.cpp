@@ -34,12 +34,12 @@ struct LanguageTag {
 };
 
 constexpr LanguageTag kLanguageTags[] = {
-    {"english", "en"},   {"slovak", "sk"},     {"czech", "cs"},     {"german", "de"},     {"hungarian", "hu"},
-    {"polish", "pl"},    {"french", "fr"},     {"spanish", "es"},   {"italian", "it"},    {"portuguese", "pt"},
-    {"russian", "ru"},   {"ukrainian", "uk"},  {"dutch", "nl"},     {"slovenian", "sl"},  {"croatian", "hr"},
-    {"serbian", "sr"},   {"romanian", "ro"},   {"bulgarian", "bg"}, {"greek", "el"},      {"lithuanian", "lt"},
-    {"latvian", "lv"},   {"estonian", "et"},   {"finnish", "fi"},   {"swedish", "sv"},    {"danish", "da"},
-    {"norwegian", "nb"}, {"icelandic", "is"},  {"turkish", "tr"},   {"japanese", "ja"},   {"chinese", "cmn"},
+    {"english", "en"},   {"slovak", "sk"},    {"czech", "cs"},     {"german", "de"},    {"hungarian", "hu"},
+    {"polish", "pl"},    {"french", "fr"},    {"spanish", "es"},   {"italian", "it"},   {"portuguese", "pt"},
+    {"russian", "ru"},   {"ukrainian", "uk"}, {"dutch", "nl"},     {"slovenian", "sl"}, {"croatian", "hr"},
+    {"serbian", "sr"},   {"romanian", "ro"},  {"bulgarian", "bg"}, {"greek", "el"},     {"lithuanian", "lt"},
+    {"latvian", "lv"},   {"estonian", "et"},  {"finnish", "fi"},   {"swedish", "sv"},   {"danish", "da"},
+    {"norwegian", "nb"}, {"icelandic", "is"}, {"turkish", "tr"},   {"japanese", "ja"},  {"chinese", "cmn"},
 };
 
 // The voice a `say` speaks with now: the chosen one, else the project

@@ -36,16 +36,31 @@ CursorShape rememberedCursor = CursorShape::Arrow;
 // tell without a window, and for every size headless.
 std::optional<int> fixedMetric(int index) {
   switch (index) {
-    case 0: case 16: return 1024;
-    case 1: return 768;
-    case 17: return 728;
-    case 2: case 3: return 17;
-    case 4: return 23;
-    case 5: case 6: return 1;
-    case 7: case 8: return 3;
-    case 15: return 20;
-    case 32: case 33: return 4;
-    default: return std::nullopt;
+    case 0:
+    case 16:
+      return 1024;
+    case 1:
+      return 768;
+    case 17:
+      return 728;
+    case 2:
+    case 3:
+      return 17;
+    case 4:
+      return 23;
+    case 5:
+    case 6:
+      return 1;
+    case 7:
+    case 8:
+      return 3;
+    case 15:
+      return 20;
+    case 32:
+    case 33:
+      return 4;
+    default:
+      return std::nullopt;
   }
 }
 

@@ -55,18 +55,23 @@ std::vector<SpeechVoice> listVoices() {
     const std::string language = firstLanguage(**v);
     if (!language.empty() && (*v)->name) voices.push_back({language, (*v)->name});
   }
-  std::sort(voices.begin(), voices.end(), [](const auto& a, const auto& b) { return a.language < b.language; });
+  std::sort(voices.begin(), voices.end(),
+            [](const auto& a, const auto& b) { return a.language < b.language; });
   return voices;
 }
 
 bool sameText(const std::string& a, const std::string& b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](unsigned char x, unsigned char y) {
-           return std::tolower(x) == std::tolower(y);
-         });
+  return a.size() == b.size() &&
+         std::equal(a.begin(), a.end(), b.begin(),
+                    [](unsigned char x, unsigned char y) { return std::tolower(x) == std::tolower(y); });
 }
 
-void put16(std::ofstream& out, uint16_t v) { out.write(reinterpret_cast<const char*>(&v), 2); }
-void put32(std::ofstream& out, uint32_t v) { out.write(reinterpret_cast<const char*>(&v), 4); }
+void put16(std::ofstream& out, uint16_t v) {
+  out.write(reinterpret_cast<const char*>(&v), 2);
+}
+void put32(std::ofstream& out, uint32_t v) {
+  out.write(reinterpret_cast<const char*>(&v), 4);
+}
 
 }  // namespace
 

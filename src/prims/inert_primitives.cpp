@@ -57,9 +57,10 @@ void registerAll(tLogoTab& table, std::initializer_list<InertEntry> entries) {
 
 void registerInertPrimitives(tLogoTab& table) {
   registerAll<Answer::Nothing>(
-      table, {{"home", 0}, {"destroy", 0}, {"bye", 0, true}, {"edit", 1, true}, {"showdocument", 1, true}, {"showbuttons", 0},
-              {"hidebuttons", 0}, {"setbuttons", 1, true}, {"setbuttonssize", 1}, {".setbubblewindow", 1}, {"setbury", 1},
-              {"closeExplorer", 0}, {"changeme", 0}, {"eraseall", 0}, {"loadtable", 1}, {"unpackwebproject", 1}});
+      table, {{"home", 0}, {"destroy", 0}, {"bye", 0, true}, {"edit", 1, true}, {"showdocument", 1, true},
+              {"showbuttons", 0}, {"hidebuttons", 0}, {"setbuttons", 1, true}, {"setbuttonssize", 1},
+              {".setbubblewindow", 1}, {"setbury", 1}, {"closeExplorer", 0}, {"changeme", 0}, {"eraseall", 0},
+              {"loadtable", 1}, {"unpackwebproject", 1}});
   for (const char* device : {"out", "outW", "outD"})
     registerLiteral<tInertFixedDesc>(table, device, 2u, inert<Answer::Nothing>);
   registerAll<Answer::EmptyList>(table, {{"buttons", 0, true}, {"buttonssize", 0}, {".bubblewindow", 0},

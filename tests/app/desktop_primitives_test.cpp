@@ -1,9 +1,10 @@
 // The main object's desktop primitives headless: the pointer kept on the
 // screen it answers, its shape, the memory diagnostic, and documents that
 // cannot be opened without a desktop.
+#include "app/desktop_primitives.h"
+
 #include <gtest/gtest.h>
 
-#include "app/desktop_primitives.h"
 #include "app/search_paths.h"
 #include "objects/object_world.h"
 #include "platform/desktop_devices.h"

@@ -1,5 +1,7 @@
 // The desktop headless, the opener started without a shell, and the paint
 // count.
+#include "platform/desktop_devices.h"
+
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -10,7 +12,6 @@
 #include <sstream>
 #include <thread>
 
-#include "platform/desktop_devices.h"
 #include "platform/memory_use.h"
 #include "platform/paint_count.h"
 #include "platform/platform.h"

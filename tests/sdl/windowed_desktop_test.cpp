@@ -37,7 +37,8 @@ class WindowedDesktop : public ::testing::Test {
   }
   fs::path file(const std::string& name) const { return folder_ / name; }
   std::string why() const {
-    return "output: " + testing::readFile(file("out.txt")) + "\nerrors: " + testing::readFile(file("err.txt"));
+    return "output: " + testing::readFile(file("out.txt")) +
+           "\nerrors: " + testing::readFile(file("err.txt"));
   }
 
   testing::XvfbDisplay display_;
