@@ -13,10 +13,11 @@
 namespace lx {
 namespace {
 
-// The synthesizer keeps global state: every use is under this mutex.
+// The synthesizer keeps global state: every use is under this mutex. It is
+// never destroyed: a speaking thread may still run while the program ends.
 std::mutex& synthMutex() {
-  static std::mutex mutex;
-  return mutex;
+  static auto* mutex = new std::mutex;
+  return *mutex;
 }
 
 // What one speaking gathers; reached through the synthesizer's user data.
@@ -76,8 +77,8 @@ void put32(std::ofstream& out, uint32_t v) {
 }  // namespace
 
 const std::vector<SpeechVoice>& speechVoices() {
-  static const std::vector<SpeechVoice> voices = listVoices();
-  return voices;
+  static const auto* voices = new std::vector<SpeechVoice>(listVoices());
+  return *voices;
 }
 
 std::optional<SpeechVoice> findSpeechVoice(const std::string& tagOrName) {
@@ -96,6 +97,9 @@ std::optional<SpeechVoice> findSpeechVoice(const std::string& tagOrName) {
 
 std::optional<SpokenSamples> synthesizeSpeech(const std::string& text, const std::string& language,
                                               const std::atomic<bool>& cancel) {
+  // The voice list is made first: once a long text holds the synthesizer,
+  // looking a voice up must not wait for it.
+  speechVoices();
   std::lock_guard lock(synthMutex());
   const int rate = startedRate();
   if (!rate) return std::nullopt;
