@@ -2,6 +2,7 @@
 #include "app/logo_world.h"
 
 #include "app/console_page.h"
+#include "app/desktop_primitives.h"
 #include "app/dialog_files.h"
 #include "app/media_lookup.h"
 #include "app/net_object_text.h"
@@ -11,12 +12,14 @@
 #include "app/project_primitives.h"
 #include "app/search_paths.h"
 #include "controls/controls_classes.h"
+#include "controls/dialog_sources.h"
 #include "graphics/graphics_classes.h"
 #include "interp/procedure_resolver.h"
 #include "interp/scheduler.h"
 #include "interp/value_class_tables.h"
 #include "lang/dictionary.h"
 #include "lang/interface_dictionary.h"
+#include "media/speech.h"
 #include "net/net_classes.h"
 #include "objects/object_primitives.h"
 #include "objects/object_registry.h"
@@ -32,6 +35,7 @@ bool buildLogoWorld(const std::string& language) {
   initFilePaths();
   installPictureFiles();
   installDialogFiles();
+  setVoiceNameSource(speechVoiceNames);
   initValuePools();
   initValueClassTables();
   tMainLogoObject& main = startObjectModel([](tLogoTab& table) {
@@ -41,6 +45,7 @@ bool buildLogoWorld(const std::string& language) {
     registerOptionPrimitives(table);
     registerObjectPrimitives(table);
     registerMediaPrimitives(table);
+    registerDesktopPrimitives(table);
   });
   registerGraphicsClasses(main);
   registerControlClasses(main);

@@ -14,6 +14,7 @@
 #include "graphics/library_codecs.h"
 #include "graphics/logo_image.h"
 #include "graphics/picture_bytes.h"
+#include "graphics/picture_clipboard.h"
 #include "graphics/turtle_shape.h"
 #include "lang/clipboard_word.h"
 #include "values/pools.h"
@@ -95,8 +96,13 @@ Value decodePicture(std::string_view bytes, const std::string& extension) {
 }
 
 Value loadImageNamed(const std::string& name, ImageDefault kind) {
-  // The clipboard holds text alone here, never a picture.
-  if (isClipboardWord(name)) throw eLogoException::withWord(erClipboard, name);
+  // The desktop's clipboard holds text alone here; a picture is there only
+  // when the program put one.
+  if (isClipboardWord(name)) {
+    const std::optional<ClipboardPicture> held = clipboardPicture();
+    if (!held) throw eLogoException::withWord(erClipboard, name);
+    return makeImage(held->frames, held->baseAngle, held->loop);
+  }
   const PictureName parts = splitPictureName(name);
   std::string file = parts.file;
   std::string extension = pictureExtension(file);

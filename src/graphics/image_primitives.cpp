@@ -6,10 +6,12 @@
 #include "graphics/image_primitives.h"
 
 #include "core/logo_exception.h"
+#include "graphics/colour_tint.h"
 #include "graphics/colour_value.h"
 #include "graphics/image_loader.h"
 #include "graphics/image_methods.h"
 #include "graphics/image_record.h"
+#include "graphics/image_saving.h"
 #include "graphics/logo_image.h"
 #include "graphics/picture_bytes.h"
 #include "interp/primitive_descs.h"
@@ -185,6 +187,8 @@ void registerImagePrimitives(tLogoTab& table) {
   registerPrimitive<tMainPasProcDesc>(table, "loadimagelist", false, 1u, loadImageList);
   registerPrimitive<tMainPasProcDesc1p>(table, ".loadimage", false, projectImage);
   registerPrimitive<tMainPasProcDesc1p>(table, "torgb", false, toRgb);
+  registerColourTint(table);
+  registerImageSaving(table);
 }
 
 }  // namespace lx

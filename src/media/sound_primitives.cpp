@@ -1,4 +1,5 @@
-// `play`, `note`, `rest`, `setinstrument` and `playwave`.
+// `play`, `note`, `rest`, `setinstrument` and `playwave`; the media-file
+// and speech primitives are registered with them.
 #include "media/sound_primitives.h"
 
 #include "core/control_exceptions.h"
@@ -13,6 +14,7 @@
 #include "media/media_primitives.h"
 #include "media/melody.h"
 #include "media/midi_device.h"
+#include "media/speech.h"
 #include "media/wave_player.h"
 #include "platform/clock.h"
 #include "values/list.h"
@@ -153,6 +155,7 @@ void registerSoundPrimitives(tLogoTab& table) {
   registerPrimitive<tMainPasProcDescNp<1>>(table, "setinstrument", false, setInstrument);
   registerPrimitive<tMainPasProcDesc>(table, "playwave", false, 1u, playWave);
   registerMediaFilePrimitives(table);
+  registerSpeechPrimitives(table);
 }
 
 }  // namespace lx

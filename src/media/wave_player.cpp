@@ -42,7 +42,11 @@ std::filesystem::path prepare(const std::string& name) {
 }  // namespace
 
 void playWaveToEnd(const std::string& name) {
-  const std::filesystem::path path = prepare(name);
+  playWaveFileToEnd(prepare(name));
+}
+
+void playWaveFileToEnd(const std::filesystem::path& path) {
+  stopMediaOfKind(MediaKind::Wave);
   SoundOutput* out = output();
   if (!out) return;
   // Shared with the callback, which may come after this wait was stopped.

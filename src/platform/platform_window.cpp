@@ -6,6 +6,7 @@
 #include <type_traits>
 
 #include "platform/modal_windows.h"
+#include "platform/paint_count.h"
 
 namespace lx {
 
@@ -121,6 +122,7 @@ void PlatformWindow::paintNow() {
     paintQueued_ = false;
   }
   if (dirty.isEmpty()) return;
+  countPaint(dirty);
   if (paintHandler_) paintHandler_(pixels_, dirty);
   composeGuests(dirty);
   if (overlayHandler_) overlayHandler_(pixels_, dirty);

@@ -8,9 +8,11 @@
 #include "prims/clock_primitives.h"
 #include "prims/control_primitives.h"
 #include "prims/data_primitives.h"
+#include "prims/diagnostic_primitives.h"
 #include "prims/higher_order_primitives.h"
 #include "prims/inert_primitives.h"
 #include "prims/process_primitives.h"
+#include "prims/reduced_path.h"
 #include "prims/variable_primitives.h"
 
 namespace lx {
@@ -27,6 +29,8 @@ void registerGlobalPrimitives(tLogoTab& table) {
   registerDataPrimitives(table);
   registerInertPrimitives(table);
   registerProcessPrimitives(table);
+  registerDiagnosticPrimitives(table);
+  registerReducedPath(table);
 }
 
 }  // namespace lx

@@ -28,37 +28,53 @@ Value inert(tLogoStack& stack, int count) {
   return nullptr;
 }
 
+// An inert primitive that takes exactly its inputs: one more or fewer is an
+// error, as for the primitives that do something.
+class tInertFixedDesc : public tMainPasProcDesc {
+ public:
+  tInertFixedDesc(NameCode name, uint32_t inputs, Routine routine) : tMainPasProcDesc(name, false, inputs, routine) {
+    variableInputs = false;
+  }
+};
+
 struct InertEntry {
   const char* name;
   uint32_t inputs;
+  bool anyCount = false;  // takes any number of inputs in parentheses
 };
 
 template <Answer A>
 void registerAll(tLogoTab& table, std::initializer_list<InertEntry> entries) {
-  for (const InertEntry& e : entries) registerPrimitive<tMainPasProcDesc>(table, e.name, false, e.inputs, inert<A>);
+  for (const InertEntry& e : entries) {
+    if (e.anyCount)
+      registerPrimitive<tMainPasProcDesc>(table, e.name, false, e.inputs, inert<A>);
+    else
+      registerPrimitive<tInertFixedDesc>(table, e.name, e.inputs, inert<A>);
+  }
 }
 
 }  // namespace
 
 void registerInertPrimitives(tLogoTab& table) {
   registerAll<Answer::Nothing>(
-      table, {{"home", 0}, {"destroy", 0}, {"bye", 0}, {"edit", 1}, {"showdocument", 1}, {"showbuttons", 0},
-              {"hidebuttons", 0}, {"setbuttons", 1}, {"setbuttonssize", 1}, {".setbubblewindow", 1}, {"setbury", 1},
-              {"closeExplorer", 0}, {"changeme", 0}, {"eraseall", 0}, {"loadtable", 1}, {"unpackwebproject", 1}});
+      table, {{"home", 0}, {"destroy", 0}, {"bye", 0, true}, {"edit", 1, true}, {"showdocument", 1, true},
+              {"showbuttons", 0}, {"hidebuttons", 0}, {"setbuttons", 1, true}, {"setbuttonssize", 1},
+              {".setbubblewindow", 1}, {"setbury", 1}, {"closeExplorer", 0}, {"changeme", 0}, {"eraseall", 0},
+              {"loadtable", 1}, {"unpackwebproject", 1}});
   for (const char* device : {"out", "outW", "outD"})
-    registerLiteral<tMainPasProcDesc>(table, device, false, 2u, inert<Answer::Nothing>);
-  registerAll<Answer::EmptyList>(table, {{"buttons", 0}, {"buttonssize", 0}, {".bubblewindow", 0},
-                                         {"openprojectchooser", 0}, {"filelist", 1}, {"folderlist", 1},
+    registerLiteral<tInertFixedDesc>(table, device, 2u, inert<Answer::Nothing>);
+  registerAll<Answer::EmptyList>(table, {{"buttons", 0, true}, {"buttonssize", 0}, {".bubblewindow", 0},
+                                         {"openprojectchooser", 0}, {"filelist", 1, true}, {"folderlist", 1},
                                          {"loadtext", 1}});
   registerAll<Answer::False>(table, {{"file?", 1}, {"explorer?", 0}, {".changed?", 0}});
   for (const char* device : {"in", "inW", "inD"})
-    registerLiteral<tMainPasProcDesc>(table, device, false, 1u, inert<Answer::Zero>);
-  registerAll<Answer::Two>(table, {{"runprogram", 1}});
+    registerLiteral<tInertFixedDesc>(table, device, 1u, inert<Answer::Zero>);
+  registerAll<Answer::Two>(table, {{"runprogram", 1, true}});
   registerAll<Answer::FirstInput>(table, {{"toscreen", 1}, {"toobject", 1}, {"toabsolute", 1}, {"tocartesian", 1}});
   registerAll<Answer::RefuseSaving>(
       table, {{"erasefile", 1}, {"erasefile?", 1}, {"renamefile", 2}, {"renamefile?", 2}, {"erasefolder", 1},
               {"erasefolder?", 1}, {"createfolder", 1}, {"createfolder?", 1}, {"savetext", 2}, {"appendtext", 2},
-              {"savechooser", 3}, {"saveprojectchooser", 0}, {"savepicturechooser", 1}, {"saveforweb", 3}});
+              {"savechooser", 3}, {"saveprojectchooser", 0}, {"savepicturechooser", 1}, {"saveforweb", 3, true}});
   registerAll<Answer::RefusePrinting>(table, {{"printersetup", 0}});
 }
 

@@ -135,6 +135,14 @@ Value runcritical(tLogoStack& stack, int count, bool asFunction) {
   return nullptr;
 }
 
+// `runcritical` takes exactly its two inputs.
+class tRunCriticalDesc : public tMainPasProcDescBF {
+ public:
+  explicit tRunCriticalDesc(NameCode name) : tMainPasProcDescBF(name, false, 2u, runcritical) {
+    variableInputs = false;
+  }
+};
+
 }  // namespace
 
 void registerProcessPrimitives(tLogoTab& table) {
@@ -151,7 +159,7 @@ void registerProcessPrimitives(tLogoTab& table) {
   registerPrimitive<tMainPasProcDesc1p>(table, "wait", false, wait);
   registerPrimitive<tMainPasProcDesc0p>(table, "pauseall", false, pauseall);
   registerPrimitive<tMainPasProcDesc0p>(table, "resumeall", false, resumeall);
-  registerPrimitive<tMainPasProcDescBF>(table, "runcritical", false, 2u, runcritical);
+  registerPrimitive<tRunCriticalDesc>(table, "runcritical");
 }
 
 }  // namespace lx
