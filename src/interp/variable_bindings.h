@@ -30,14 +30,14 @@ class VariableBindings {
   };
 
   // The entry that may remember `name`; the caller checks all its fields.
-  Entry& slot(NameCode name) { return entries_[name % kSlots]; }
+  Entry& slot(NameCode name) { return entries_[name % kBindingSlots]; }
 
   void forgetAll() { entries_ = {}; }
 
  private:
   // Direct-mapped: a loop uses a handful of names, and codes are dense.
-  static constexpr size_t kSlots = 64;
-  std::array<Entry, kSlots> entries_;
+  static constexpr size_t kBindingSlots = 64;
+  std::array<Entry, kBindingSlots> entries_;
 };
 
 }  // namespace lx

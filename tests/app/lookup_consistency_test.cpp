@@ -107,7 +107,11 @@ std::string tagOf(const tTabDesc* desc) {
 
 class LookupConsistency : public ProjectTest {
  protected:
-  std::string pick(const std::vector<std::string>& from) { return from[random_() % from.size()]; }
+  // A living object's name; once a complete erase has taken them all, a
+  // name nothing answers to (the change then fails, as Logo code would).
+  std::string pick(const std::vector<std::string>& from) {
+    return from.empty() ? "gone" : from[random_() % from.size()];
+  }
   std::string name() { return "p" + std::to_string(random_() % kNames); }
   std::string variable() { return "v" + std::to_string(random_() % kNames); }
   std::string tag() { return "tag" + std::to_string(++tags_); }
