@@ -35,47 +35,35 @@ void keepLast(std::vector<T*>& items) {
   items.assign(kept.rbegin(), kept.rend());
 }
 
-// The procedure tables searched for `object`, from the parent graph alone:
-// own table, behaviours, founding parents, then the place.
-std::vector<tLogoTab*> freshProcedureChain(const tmultiobject& object) {
-  std::vector<tLogoTab*> chain{object.procedures.get()};
+// The tables of one kind searched for `object`, from the parent graph
+// alone: own table, behaviours, founding parents, then (unless left out)
+// the place; a table reached twice is kept at its last place.
+template <class Table>
+std::vector<Table*> freshChain(const tmultiobject& object, Table* (*own)(const tmultiobject&), bool withPlace) {
+  std::vector<Table*> chain{own(object)};
   auto take = [&](const tmultiobject& from) {
-    const std::vector<tLogoTab*> more = freshProcedureChain(from);
+    const std::vector<Table*> more = freshChain(from, own, withPlace);
     chain.insert(chain.end(), more.begin(), more.end());
   };
   for (size_t i = object.firstParentCount(); i < object.parents().size(); ++i) take(*object.parents()[i]);
   for (size_t i = 0; i < object.firstParentCount() && i < object.parents().size(); ++i) take(*object.parents()[i]);
-  if (object.place()) take(*object.place());
+  if (withPlace && object.place()) take(*object.place());
   keepLast(chain);
   return chain;
+}
+
+std::vector<tLogoTab*> freshProcedureChain(const tmultiobject& object) {
+  return freshChain<tLogoTab>(object, [](const tmultiobject& o) { return o.procedures.get(); }, true);
 }
 
 // The event tables: as the procedures, without the place.
 std::vector<tLogoEventTab*> freshEventChain(const tmultiobject& object) {
-  std::vector<tLogoEventTab*> chain{object.events.get()};
-  auto take = [&](const tmultiobject& from) {
-    const std::vector<tLogoEventTab*> more = freshEventChain(from);
-    chain.insert(chain.end(), more.begin(), more.end());
-  };
-  for (size_t i = object.firstParentCount(); i < object.parents().size(); ++i) take(*object.parents()[i]);
-  for (size_t i = 0; i < object.firstParentCount() && i < object.parents().size(); ++i) take(*object.parents()[i]);
-  keepLast(chain);
-  return chain;
+  return freshChain<tLogoEventTab>(object, [](const tmultiobject& o) { return o.events.get(); }, false);
 }
 
-// The variable tables searched for `object` before the global ones: as the
-// procedures, the object's own first.
+// The variable tables searched before the global ones: as the procedures.
 std::vector<tLogoVarTab*> freshVariableChain(const tmultiobject& object) {
-  std::vector<tLogoVarTab*> chain{object.variables.get()};
-  auto take = [&](const tmultiobject& from) {
-    const std::vector<tLogoVarTab*> more = freshVariableChain(from);
-    chain.insert(chain.end(), more.begin(), more.end());
-  };
-  for (size_t i = object.firstParentCount(); i < object.parents().size(); ++i) take(*object.parents()[i]);
-  for (size_t i = 0; i < object.firstParentCount() && i < object.parents().size(); ++i) take(*object.parents()[i]);
-  if (object.place()) take(*object.place());
-  keepLast(chain);
-  return chain;
+  return freshChain<tLogoVarTab>(object, [](const tmultiobject& o) { return o.variables.get(); }, true);
 }
 
 // What `:name` reads from `object`: its chain up to the global variables
