@@ -10,7 +10,9 @@ void registerGraphicsClasses(tMainLogoObject& main);
 
 // Makes a class object of prototype kind P named by the dictionary's
 // `class` entry `classKey`, whose objects are named from the `prefix`
-// entry `prefixKey`, and enters it in the main object.
+// entry `prefixKey`, and enters it in the main object as the system's own
+// entry, which Logo code cannot erase (every object of the class would go
+// with it, and no new one could be made).
 template <class P>
 ObjectRef registerClass(tMainLogoObject& main, const char* classKey, const char* prefixKey);
 
@@ -28,6 +30,7 @@ ObjectRef registerClass(tMainLogoObject& main, const char* classKey, const char*
   prototype->init(localEntry("class", classKey), {});
   prototype->variables->setValue(objectCodes().namePrefix, makeWord(localEntry("prefix", prefixKey)));
   main.enterChild(*prototype);
+  main.children->variable(codeOf(prototype->name))->flags |= kBuiltIn;
   return prototype;
 }
 

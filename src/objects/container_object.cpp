@@ -197,15 +197,25 @@ tcontainerobject& containerOfCurrentObject() {
   return container ? *container : *mainObject();
 }
 
+namespace {
+
+// Whether the entry naming the object in its holder is the system's own: a
+// built-in class in the main object, or a control the runtime made.
+bool enteredBySystem(tmultiobject& object) {
+  const tcontainerobject* holder = mainObject();
+  if (const tControlObject* control = asControlObject(object); control && control->container)
+    holder = control->container;
+  const tLogoVarDesc* entry = holder->children->variable(codeOf(object.name));
+  return entry && entry->value.get() == &object && (entry->flags & kBuiltIn);
+}
+
+}  // namespace
+
 void eraseObjectNamed(tmultiobject& from, NameCode code) {
   const ObjectRef object = from.resolveObjectName(code);
   if (!object) throw eLogoException::withName(erNoObject, code);
   if (object.get() == mainObject()) throw eLogoException::withName(erErasePersistent, code);
-  if (tControlObject* control = asControlObject(*object); control && control->container) {
-    const tLogoVarDesc* entry = control->container->children->variable(codeOf(object->name));
-    if (entry && (entry->flags & kBuiltIn) && interpreterRunning())
-      throw eLogoException::withName(erErasePersistent, code);
-  }
+  if (enteredBySystem(*object) && interpreterRunning()) throw eLogoException::withName(erErasePersistent, code);
   if (object->isBusy()) throw eLogoException::withName(erEraseDesc, code);
   object->checkErasable();
   destroyObject(*object);
