@@ -12,7 +12,7 @@
 
 #include "platform/pixel_buffer.h"
 #include "support/image_compare.h"
-#include "xvfb_display.h"
+#include "windowed_test.h"
 
 namespace lx {
 namespace {
@@ -26,20 +26,8 @@ constexpr const char* kTitle = "Lumaxis";
 constexpr int kTurtleX = 398;
 constexpr int kTurtleY = 249;
 
-class WindowedConsole : public ::testing::Test {
+class WindowedConsole : public testing::WindowedTest {
  protected:
-  void SetUp() override {
-    folder_ = fs::temp_directory_path() / ("lx-sdl-" + std::to_string(::getpid()) + "-" +
-                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::create_directories(folder_);
-    std::string error;
-    if (!display_.start(error)) GTEST_SKIP() << "no virtual display: " << error;
-    if (!display_.run("command -v xdotool")) GTEST_SKIP() << "xdotool is not installed";
-  }
-  void TearDown() override {
-    if (!HasFailure()) fs::remove_all(folder_);
-  }
-
   fs::path script(const std::string& text) {
     const fs::path file = folder_ / "script.lgo";
     std::ofstream(file) << text;
@@ -52,14 +40,6 @@ class WindowedConsole : public ::testing::Test {
     return std::make_unique<testing::StartedProgram>(arguments, headless ? "" : display_.name(), out(),
                                                      err());
   }
-  fs::path out() const { return folder_ / "out.txt"; }
-  fs::path err() const { return folder_ / "err.txt"; }
-  std::string why() const {
-    return "output: " + testing::readFile(out()) + "\nerrors: " + testing::readFile(err());
-  }
-
-  testing::XvfbDisplay display_;
-  fs::path folder_;
 };
 
 TEST_F(WindowedConsole, ARealClickOnTheTurtleRunsItsOnClick) {

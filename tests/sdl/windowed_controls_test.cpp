@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "xvfb_display.h"
+#include "windowed_test.h"
 
 namespace lx {
 namespace {
@@ -21,27 +21,7 @@ constexpr const char* kTitle = "Lumaxis";
 constexpr int kButtonX = 60;
 constexpr int kButtonY = 114;
 
-class WindowedControls : public ::testing::Test {
- protected:
-  void SetUp() override {
-    folder_ = fs::temp_directory_path() / ("lx-sdl-controls-" + std::to_string(::getpid()));
-    fs::create_directories(folder_);
-    std::string error;
-    if (!display_.start(error)) GTEST_SKIP() << "no virtual display: " << error;
-    if (!display_.run("command -v xdotool")) GTEST_SKIP() << "xdotool is not installed";
-  }
-  void TearDown() override {
-    if (!HasFailure()) fs::remove_all(folder_);
-  }
-  fs::path out() const { return folder_ / "out.txt"; }
-  fs::path err() const { return folder_ / "err.txt"; }
-  std::string why() const {
-    return "output: " + testing::readFile(out()) + "\nerrors: " + testing::readFile(err());
-  }
-
-  testing::XvfbDisplay display_;
-  fs::path folder_;
-};
+using WindowedControls = testing::WindowedTest;
 
 TEST_F(WindowedControls, TypedTextGoesIntoTheTextBoxAndAClickedButtonReadsIt) {
   const fs::path file = folder_ / "script.lgo";

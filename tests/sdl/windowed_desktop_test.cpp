@@ -9,7 +9,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "xvfb_display.h"
+#include "windowed_test.h"
 
 namespace lx {
 namespace {
@@ -17,32 +17,23 @@ namespace {
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
-class WindowedDesktop : public ::testing::Test {
+class WindowedDesktop : public testing::WindowedTest {
  protected:
   void SetUp() override {
-    folder_ = fs::temp_directory_path() / ("lx-sdl-desktop-" + std::to_string(::getpid()));
-    fs::create_directories(folder_);
-    std::string error;
-    if (!display_.start(error)) GTEST_SKIP() << "no virtual display: " << error;
-    if (!display_.run("command -v xdotool")) GTEST_SKIP() << "xdotool is not installed";
+    savedPath_ = std::getenv("PATH") ? std::getenv("PATH") : "";
+    WindowedTest::SetUp();
+    if (IsSkipped()) return;
     const fs::path opener = folder_ / "xdg-open";
     std::ofstream(opener) << "#!/bin/sh\nprintf '%s' \"$1\" > \"" << (folder_ / "opened").string() << "\"\n";
     fs::permissions(opener, fs::perms::owner_all);
-    savedPath_ = std::getenv("PATH") ? std::getenv("PATH") : "";
     ::setenv("PATH", (folder_.string() + ":" + savedPath_).c_str(), 1);
   }
   void TearDown() override {
     ::setenv("PATH", savedPath_.c_str(), 1);
-    if (!HasFailure()) fs::remove_all(folder_);
+    WindowedTest::TearDown();
   }
   fs::path file(const std::string& name) const { return folder_ / name; }
-  std::string why() const {
-    return "output: " + testing::readFile(file("out.txt")) +
-           "\nerrors: " + testing::readFile(file("err.txt"));
-  }
 
-  testing::XvfbDisplay display_;
-  fs::path folder_;
   std::string savedPath_;
 };
 
@@ -55,11 +46,11 @@ TEST_F(WindowedDesktop, TheScreenThePointerAndTheOpenerAreTheRealOnes) {
                                        "browseDocument \"|https://example.org/a b|\n"
                                        "print \"done\n";
   testing::StartedProgram lumaxis({LX_LUMAXIS, "--console", file("script.lgo").string()}, display_.name(),
-                                  file("out.txt"), file("err.txt"));
+                                  out(), err());
   ASSERT_TRUE(lumaxis.started());
-  ASSERT_TRUE(testing::waitForText(file("out.txt"), "done", 20s)) << why();
+  ASSERT_TRUE(testing::waitForText(out(), "done", 20s)) << why();
   // The virtual screen is 1280 by 1024.
-  EXPECT_EQ(testing::readFile(file("out.txt")), "1280\n1024\n321 234\n0\ndone\n") << why();
+  EXPECT_EQ(testing::readFile(out()), "1280\n1024\n321 234\n0\ndone\n") << why();
   const std::optional<std::string> pointer = display_.run("xdotool getmouselocation --shell");
   ASSERT_TRUE(pointer);
   EXPECT_NE(pointer->find("X=321\nY=234"), std::string::npos) << *pointer;

@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "xvfb_display.h"
+#include "windowed_test.h"
 
 namespace lx {
 namespace {
@@ -15,23 +15,8 @@ namespace {
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
-class WindowedDialogs : public ::testing::Test {
+class WindowedDialogs : public testing::WindowedTest {
  protected:
-  void SetUp() override {
-    folder_ = fs::temp_directory_path() / ("lx-sdl-dialogs-" + std::to_string(::getpid()));
-    fs::create_directories(folder_);
-    std::string error;
-    if (!display_.start(error)) GTEST_SKIP() << "no virtual display: " << error;
-    if (!display_.run("command -v xdotool")) GTEST_SKIP() << "xdotool is not installed";
-  }
-  void TearDown() override {
-    if (!HasFailure()) fs::remove_all(folder_);
-  }
-  fs::path out() const { return folder_ / "out.txt"; }
-  fs::path err() const { return folder_ / "err.txt"; }
-  std::string why() const {
-    return "output: " + testing::readFile(out()) + "\nerrors: " + testing::readFile(err());
-  }
   // Finds the dialog titled `title` and presses `keys` in it until the
   // project prints `expected`. Keys that come before the window takes them
   // are lost, so with `retry` each attempt presses the whole answer again
@@ -49,8 +34,6 @@ class WindowedDialogs : public ::testing::Test {
     EXPECT_NE(testing::readFile(out()).find(expected), std::string::npos) << why();
   }
 
-  testing::XvfbDisplay display_;
-  fs::path folder_;
 };
 
 TEST_F(WindowedDialogs, APlayedProjectsChooserAndWordDialogAreAnsweredWithKeys) {
