@@ -123,7 +123,7 @@ Latency startLatency(const std::function<void()>& start) {
 
 void registerMarks() {
   lx::InterpreterLockScope locked;
-  lx::tLogoTab& table = *lx::mainObject()->procedures;
+  lx::tLogoTab& table = lx::mainObject()->procedures();
   lx::registerLiteral<lx::tMainPasProcDesc0p>(table, "benchmark.mark", false, [] {
     markedAt = nowNanos();
     return lx::Value();

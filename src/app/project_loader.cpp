@@ -2,9 +2,9 @@
 #include "app/project_loader.h"
 
 #include "app/project_text_splitter.h"
+#include "core/logo_exception.h"
 #include "interp/error_sink.h"
 #include "interp/evaluator.h"
-#include "core/logo_exception.h"
 #include "interp/procedure_definition.h"
 #include "lang/dictionary.h"
 #include "lang/dictionary_table.h"
@@ -75,7 +75,7 @@ tmultiobject& definitionOwner(const std::string& owner) {
 
 void runInstruction(const ProjectInstruction& instruction, bool startup) {
   if (instruction.kind == ProjectInstruction::Definition) {
-    defineProcedure(*definitionOwner(instruction.owner).procedures, procedureFromText(instruction.text));
+    defineProcedure(definitionOwner(instruction.owner).procedures(), procedureFromText(instruction.text));
     return;
   }
   const std::string_view trimmed = trimBlanks(instruction.text);

@@ -54,7 +54,7 @@ void propertyLines(std::string& out, tmultiobject& object) {
 
 void variableLines(std::string& out, const tmultiobject& object) {
   const std::string commonPrefix = localEntry("param", "common") + "'";
-  object.variables->forEach([&](tTabDesc& desc) {
+  object.variables().forEach([&](tTabDesc& desc) {
     if (asProperty(&desc) || desc.notSaved()) return;
     const auto& variable = static_cast<const tLogoVarDesc&>(desc);
     const std::string name = variable.nameText();
@@ -66,7 +66,7 @@ void variableLines(std::string& out, const tmultiobject& object) {
 
 void procedureLines(std::string& out, const tmultiobject& object) {
   const std::string definePrefix = localEntry("param", "define") + "'";
-  object.procedures->forEach([&](tTabDesc& desc) {
+  object.procedures().forEach([&](tTabDesc& desc) {
     const auto* procedure = dynamic_cast<const tLogoProcDesc*>(&desc);
     if (!procedure || procedure->notSaved()) return;
     line(out, definePrefix + showFormOfWord(procedure->nameText()) + " " +
@@ -76,7 +76,7 @@ void procedureLines(std::string& out, const tmultiobject& object) {
 
 void eventLines(std::string& out, const tmultiobject& object) {
   const std::string eventPrefix = localEntry("param", "event") + "'";
-  object.events->forEach([&](tTabDesc& desc) {
+  object.events().forEach([&](tTabDesc& desc) {
     const auto& handler = static_cast<const tLogoVarDesc&>(desc);
     if (!handler.value || handler.notSaved()) return;
     line(out, eventPrefix + handler.nameText() + " " + entryValueText(handler.value));

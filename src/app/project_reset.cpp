@@ -10,9 +10,9 @@
 #include "app/project_loader.h"
 #include "app/project_primitives.h"
 #include "app/project_save_options.h"
+#include "core/logo_exception.h"
 #include "graphics/main_window.h"
 #include "graphics/window_object.h"
-#include "core/logo_exception.h"
 #include "interp/process_list.h"
 #include "interp/thread_state.h"
 #include "objects/main_object.h"
@@ -62,14 +62,14 @@ std::vector<NameCode>& libraryProcedures() {
 
 std::set<NameCode> mainProcedureCodes() {
   std::set<NameCode> codes;
-  mainObject()->procedures->forEach([&](tTabDesc& entry) { codes.insert(entry.name); });
+  mainObject()->procedures().forEach([&](tTabDesc& entry) { codes.insert(entry.name); });
   return codes;
 }
 
 // Marks what the library has just defined as the system's own: it stays
 // through the emptying of the world and is never saved with a project.
 void markLibraryProcedures(const std::set<NameCode>& before) {
-  mainObject()->procedures->forEach([&](tTabDesc& entry) {
+  mainObject()->procedures().forEach([&](tTabDesc& entry) {
     if (before.count(entry.name)) return;
     entry.flags |= kBuiltIn;
     libraryProcedures().push_back(entry.name);
@@ -81,7 +81,7 @@ void markLibraryProcedures(const std::set<NameCode>& before) {
 void loadBuiltinLibrary() {
   const std::unique_ptr<std::string> library = builtinResourceText(kLibraryName);
   if (!library) throw eLogoException::withWord(erFileName, kLibraryName);
-  tLogoTab& procedures = *mainObject()->procedures;
+  tLogoTab& procedures = mainObject()->procedures();
   for (NameCode code : std::exchange(libraryProcedures(), {}))
     if (procedures.findOrNull(code)) procedures.eraseEntry(code);
   const std::set<NameCode> before = mainProcedureCodes();
@@ -105,8 +105,8 @@ void resetProjectWorld() {
   for (auto it = project.rbegin(); it != project.rend(); ++it)
     if ((*it)->alive()) destroyObject(**it);
   tMainLogoObject& main = *mainObject();
-  main.procedures->eraseAll();
-  main.events->eraseAll();
+  main.procedures().eraseAll();
+  main.events().eraseAll();
   main.globals().eraseAll();
   main.propertyLists.clear();
   // What the last project taught its main window (a start-up procedure, a
@@ -117,8 +117,8 @@ void resetProjectWorld() {
     window->keyMenus()->clear();
   }
   if (tmultiobject* window = mainWindowObject()) {
-    window->procedures->eraseAll();
-    window->events->eraseAll();
+    window->procedures().eraseAll();
+    window->events().eraseAll();
   }
   setProjectSaveOptions(0);
   forgetLoadedProjectImages();
@@ -131,7 +131,8 @@ void runFullReset(const std::string& fileName, int options) {
   resetProjectWorld();
   resetOptionsForProject();
   loadBuiltinLibrary();
-  if (!fileName.empty()) recordProjectFileName(loadNamedProject(fileName, nullptr, static_cast<unsigned>(options)));
+  if (!fileName.empty())
+    recordProjectFileName(loadNamedProject(fileName, nullptr, static_cast<unsigned>(options)));
   runRequestedStartupProcedure();
 }
 

@@ -120,7 +120,7 @@ void endBlock(std::string& out) {
 
 // A global procedure as a `to` ... `end` paragraph.
 void globalProcedureBlocks(std::string& out) {
-  mainObject()->procedures->forEach([&](tTabDesc& desc) {
+  mainObject()->procedures().forEach([&](tTabDesc& desc) {
     const auto* procedure = dynamic_cast<const tLogoProcDesc*>(&desc);
     if (!procedure || procedure->notSaved() || (procedure->flags & kBuiltIn)) return;
     std::string text = procedureSaveText(*procedure);

@@ -102,7 +102,7 @@ void tLogoButtons::run(EventId event, std::function<void()> then) {
   ++running_->count;
   EventLaunch launch{eventProcessName(target, code), code, ObjectRef(target), handler, {}, {}, nullptr, {}};
   if (useWho && kind_ == Kind::Button)
-    if (tmultiobject* page = enclosingPage()) launch.table = page->procedures.get();
+    if (tmultiobject* page = enclosingPage()) launch.table = &page->procedures();
   launch.completion = [running = running_, then = std::move(then)](tmultiobject*) {
     --running->count;
     if (then && running->owner) then();

@@ -19,11 +19,11 @@ std::unique_ptr<tControlGraphic> tlogotoolbut::makeGraphic(tgrScreen& surface) {
 }
 
 tSwitchButtonPrototype::tSwitchButtonPrototype() {
-  instanceFactory = [] { return ObjectRef(new tlogoswitch); };
+  setInstanceFactory([] { return ObjectRef(new tlogoswitch); });
 }
 
 tToolButtonPrototype::tToolButtonPrototype() {
-  instanceFactory = [] { return ObjectRef(new tlogotoolbut); };
+  setInstanceFactory([] { return ObjectRef(new tlogotoolbut); });
 }
 
 tLogoButtons& buttonOf(tmultiobject& self) {

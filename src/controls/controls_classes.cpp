@@ -18,8 +18,8 @@ void registerControlClasses(tMainLogoObject& main) {
   registerClass<tSwitchButtonPrototype>(main, "Button", "button");
   registerClass<tSliderPrototype>(main, "Slider", "slider");
   registerClass<tTextPrototype>(main, "TextBox", "text");
-  registerToolPrimitives(*main.procedures);
-  registerDialogPrimitives(*main.procedures);
+  registerToolPrimitives(main.procedures());
+  registerDialogPrimitives(main.procedures());
   installControlFocus();
   installTextBoxOutput();
 }

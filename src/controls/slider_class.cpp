@@ -15,7 +15,7 @@ std::unique_ptr<tControlGraphic> tSlider::makeGraphic(tgrScreen& surface) {
 }
 
 tSliderPrototype::tSliderPrototype() {
-  instanceFactory = [] { return ObjectRef(new tSlider); };
+  setInstanceFactory([] { return ObjectRef(new tSlider); });
 }
 
 TLogoSlider& sliderOf(tmultiobject& self) {

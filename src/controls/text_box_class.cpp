@@ -25,7 +25,7 @@ std::unique_ptr<tControlGraphic> ttext::makeGraphic(tgrScreen& surface) {
 }
 
 tTextPrototype::tTextPrototype() {
-  instanceFactory = [] { return ObjectRef(new ttext); };
+  setInstanceFactory([] { return ObjectRef(new ttext); });
 }
 
 tlogotext& textBoxOf(tmultiobject& self) {

@@ -15,11 +15,11 @@
 namespace lx {
 
 tToolWindowPrototype::tToolWindowPrototype() {
-  instanceFactory = [] {
+  setInstanceFactory([] {
     Ref<ttoolwindow> bar(new ttoolwindow);
     bar->prepare();
     return ObjectRef(bar);
-  };
+  });
 }
 
 ttoolwindow& toolWindowOf(tmultiobject& self) {

@@ -33,9 +33,9 @@ void registerGraphicsClasses(tMainLogoObject& main) {
   registerClass<tPanePrototype>(main, "Pane", "pane");
   registerClass<tTurtlePrototype>(main, "Turtle", "turtle");
   registerClass<tWindowPrototype>(main, "Window", "window");
-  registerKeyPrimitives(*main.procedures);
+  registerKeyPrimitives(main.procedures());
   installKeyMenuCheck();
-  registerImagePrimitives(*main.procedures);
+  registerImagePrimitives(main.procedures());
 }
 
 }  // namespace lx

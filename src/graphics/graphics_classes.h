@@ -28,7 +28,7 @@ template <class P>
 ObjectRef registerClass(tMainLogoObject& main, const char* classKey, const char* prefixKey) {
   ObjectRef prototype(new P);
   prototype->init(localEntry("class", classKey), {});
-  prototype->variables->setValue(objectCodes().namePrefix, makeWord(localEntry("prefix", prefixKey)));
+  prototype->variables().setValue(objectCodes().namePrefix, makeWord(localEntry("prefix", prefixKey)));
   main.enterChild(*prototype);
   main.children->variable(codeOf(prototype->name))->flags |= kBuiltIn;
   return prototype;

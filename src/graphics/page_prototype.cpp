@@ -19,23 +19,23 @@ void removeCommand(tmultiobject& prototype, const char* internalName) {
   while (start < spellings.size()) {
     size_t end = spellings.find(' ', start);
     if (end == std::string::npos) end = spellings.size();
-    if (end > start) prototype.procedures->eraseEntry(codeOf(spellings.substr(start, end - start)));
+    if (end > start) prototype.procedures().eraseEntry(codeOf(spellings.substr(start, end - start)));
     start = end + 1;
   }
 }
 
 void setSavePicture(tmultiobject& prototype, bool save) {
-  prototype.variables->setValue(codeOf(localEntryRaw("name", "savepicture")), makeBool(save));
+  prototype.variables().setValue(codeOf(localEntryRaw("name", "savepicture")), makeBool(save));
 }
 
 }  // namespace
 
 tPagePrototype::tPagePrototype() {
-  instanceFactory = [] {
+  setInstanceFactory([] {
     Ref<tlogopage> page(new tlogopage);
     page->prepare();
     return ObjectRef(page);
-  };
+  });
 }
 
 void tPagePrototype::declareMembers() {
@@ -53,11 +53,11 @@ void tPagePrototype::declareMembers() {
 }
 
 tPanePrototype::tPanePrototype() {
-  instanceFactory = [] {
+  setInstanceFactory([] {
     Ref<tlogopane> pane(new tlogopane);
     pane->prepare();
     return ObjectRef(pane);
-  };
+  });
 }
 
 void tPanePrototype::declareMembers() {

@@ -1,8 +1,8 @@
 // Making, registering and freeing a turtle's graphic state.
 #include "graphics/turtle_object.h"
 
-#include "graphics/logo_page.h"
 #include "core/logo_exception.h"
+#include "graphics/logo_page.h"
 
 namespace lx {
 
@@ -17,7 +17,7 @@ tLogoTurtleParams& tTurtle::state() {
 
 void tTurtle::afterCreate() {
   tLogoTurtleParams& turtle = state();
-  if (!shownGiven) turtle.setShown(cursorDefault != 0);
+  if (!shownGiven) turtle.setShown(shownAtCreation());
   if (!homeGiven) {
     turtle.homePosition = turtle.position();
     turtle.homeHeading = turtle.heading();

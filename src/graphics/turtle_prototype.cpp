@@ -10,7 +10,7 @@
 namespace lx {
 
 tTurtlePrototype::tTurtlePrototype() {
-  instanceFactory = [] { return ObjectRef(new tTurtle); };
+  setInstanceFactory([] { return ObjectRef(new tTurtle); });
 }
 
 void tTurtlePrototype::declareMembers() {

@@ -1,13 +1,13 @@
 // The commands and properties of every window.
 #include "graphics/window_commands.h"
 
+#include "core/logo_exception.h"
 #include "graphics/logo_page.h"
 #include "graphics/page_prototype.h"
 #include "graphics/turtle_object.h"
 #include "graphics/window_object.h"
 #include "graphics/window_prototype.h"
 #include "interp/evaluator.h"
-#include "core/logo_exception.h"
 #include "interp/registry.h"
 #include "lang/dictionary.h"
 #include "objects/control_prototype.h"
@@ -263,7 +263,7 @@ class tWindowCreateCommand : public tProcDesc {
 
  private:
   tProcDesc* globalCommand() const {
-    tTabDesc* found = mainObject()->procedures->findOrNull(codeOf(localName(globalName_)));
+    tTabDesc* found = mainObject()->procedures().findOrNull(codeOf(localName(globalName_)));
     tProcDesc* command = found ? found->asProcedure() : nullptr;
     if (!command) throw eLogoException::withName(erDoNotKnowHowTo, name);
     return command;
@@ -293,7 +293,7 @@ void declarePageCommands(tmultiobject& window) {
 }
 
 void declareCreationCommands(tmultiobject& window) {
-  tLogoTab& table = *window.procedures;
+  tLogoTab& table = window.procedures();
   registerPrimitive<tWindowCreateCommand>(table, "new", 2u, "new", false);
   registerPrimitive<tWindowCreateCommand>(table, ".new", 2u, "new", true);
   registerPrimitive<tWindowCreateCommand>(table, "newclass", 3u, "newclass", false);
@@ -308,8 +308,8 @@ void declareForwardedCommands(tmultiobject& window) {
   };
   for (const auto& [name, inputs] : kForwarded) declarePageCommand(window, name, inputs);
   for (int property : {prop::kBgColour, prop::kOrigin, prop::kVoiceMenu}) {
-    addUnder<tWindowPageCommand>(*window.procedures, propertyGetterCodes(property), 0u);
-    addUnder<tWindowPageCommand>(*window.procedures, propertySetterCodes(property), 1u);
+    addUnder<tWindowPageCommand>(window.procedures(), propertyGetterCodes(property), 0u);
+    addUnder<tWindowPageCommand>(window.procedures(), propertySetterCodes(property), 1u);
   }
 }
 
@@ -341,7 +341,7 @@ void tWindowPageCommand::forward(int inputCount, bool asFunction) {
 }
 
 void declarePageCommand(tmultiobject& owner, const char* internalName, uint32_t inputs) {
-  registerPrimitive<tWindowPageCommand>(*owner.procedures, internalName, inputs);
+  registerPrimitive<tWindowPageCommand>(owner.procedures(), internalName, inputs);
 }
 
 namespace {

@@ -259,7 +259,7 @@ bool tSplitwindow::startStartupProcedure() {
     if (end == std::string::npos) end = names.size();
     const std::string name = names.substr(start, end - start);
     start = end + 1;
-    if (name.empty() || !procedures->findOrNull(codeOf(name))) continue;
+    if (name.empty() || !procedures().findOrNull(codeOf(name))) continue;
     tmultiobject* context = currentPage();
     EventLaunch launch;
     launch.processName = "@startup";

@@ -1,9 +1,9 @@
 // The window class: its properties and commands.
 #include "graphics/window_prototype.h"
 
+#include "core/logo_exception.h"
 #include "graphics/window_commands.h"
 #include "graphics/window_object.h"
-#include "core/logo_exception.h"
 #include "objects/object_accessors.h"
 #include "objects/property_codes.h"
 #include "objects/property_declaration.h"
@@ -197,7 +197,7 @@ Value noTextArea(tmultiobject&, tLogoStack&, int) {
 }  // namespace
 
 tWindowPrototype::tWindowPrototype() {
-  instanceFactory = [] { return ObjectRef(new tSplitwindow); };
+  setInstanceFactory([] { return ObjectRef(new tSplitwindow); });
 }
 
 namespace {

@@ -94,7 +94,7 @@ constexpr PropertyEntry kNetProperties[] = {
 }  // namespace
 
 tnetPrototype::tnetPrototype() {
-  instanceFactory = [] { return ObjectRef(new tLogoNet); };
+  setInstanceFactory([] { return ObjectRef(new tLogoNet); });
 }
 
 void tnetPrototype::declareMembers() {

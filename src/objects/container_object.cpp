@@ -15,11 +15,10 @@
 namespace lx {
 namespace {
 
-
 // The class's own factory, or the nearest one along its first parents.
 tmultiobject::InstanceFactory factoryOf(tmultiobject& ofClass) {
   for (tmultiobject* c = &ofClass; c; c = c->firstParent())
-    if (c->instanceFactory) return c->instanceFactory;
+    if (c->instanceFactory()) return c->instanceFactory();
   return nullptr;
 }
 
@@ -215,7 +214,8 @@ void eraseObjectNamed(tmultiobject& from, NameCode code) {
   const ObjectRef object = from.resolveObjectName(code);
   if (!object) throw eLogoException::withName(erNoObject, code);
   if (object.get() == mainObject()) throw eLogoException::withName(erErasePersistent, code);
-  if (enteredBySystem(*object) && interpreterRunning()) throw eLogoException::withName(erErasePersistent, code);
+  if (enteredBySystem(*object) && interpreterRunning())
+    throw eLogoException::withName(erErasePersistent, code);
   if (object->isBusy()) throw eLogoException::withName(erEraseDesc, code);
   object->checkErasable();
   destroyObject(*object);

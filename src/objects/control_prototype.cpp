@@ -22,7 +22,7 @@ Value origin() {
 Value defaultOf(tmultiobject& control, int code) {
   switch (code) {
     case prop::kShown:
-      return makeBool(control.cursorDefault != 0);
+      return makeBool(control.shownAtCreation());
     case prop::kEnabled:
       return makeBool(true);
     case prop::kFrozen:
@@ -117,7 +117,7 @@ Value setMousePos(tmultiobject&, tLogoStack& stack, int) {
 }  // namespace
 
 tLogoControlPrototype::tLogoControlPrototype() {
-  instanceFactory = [] { return ObjectRef(new tControlObject); };
+  setInstanceFactory([] { return ObjectRef(new tControlObject); });
 }
 
 namespace {

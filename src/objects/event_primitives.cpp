@@ -55,7 +55,7 @@ bool hasOwnEvent(const Value& name) {
 // out when the project is saved.
 Value doNotSaveEvent(const Value& name) {
   const NameCode code = eventNamed(name);
-  tTabDesc* handler = currentObject().events->findOrNull(code);
+  tTabDesc* handler = currentObject().events().findOrNull(code);
   if (!handler) throw eLogoException::withName(erUnDefEvenet, code);
   handler->flags |= kNotSaved;
   return nullptr;
@@ -64,7 +64,7 @@ Value doNotSaveEvent(const Value& name) {
 // The events the current object has handlers of its own for, as they were set.
 Value events() {
   ListBuilder names;
-  currentObject().events->forEach([&](tTabDesc& desc) { names.add(makeWord(nameOf(desc.name))); });
+  currentObject().events().forEach([&](tTabDesc& desc) { names.add(makeWord(nameOf(desc.name))); });
   return names.finish();
 }
 

@@ -54,9 +54,9 @@ void forEachPair(const tLogoList& list, Visit visit) {
 void defineFromInitList(tmultiobject& object, NameCode code, const Value& value) {
   if (const tLogoList* definition = asList(*value)) {
     if (definition->isEmpty()) throw eLogoException(erEmptyList, value);
-    defineProcedure(*object.procedures, procedureFromList(code, *definition));
+    defineProcedure(object.procedures(), procedureFromList(code, *definition));
   } else if (value->isWord()) {
-    defineProcedure(*object.procedures, procedureFromText(value->wordText()));
+    defineProcedure(object.procedures(), procedureFromText(value->wordText()));
   } else {
     throw eLogoException(erExpectList, value);
   }

@@ -1,12 +1,10 @@
-// The main object's tables.
+// The main object's variable table: the global variables.
 #include "objects/main_object.h"
 
 namespace lx {
 
-void tMainLogoObject::makeTables() {
-  procedures = std::make_unique<tLogoTab>("commandsLabel");
-  variables = std::make_unique<tLogoGlobalVarTab>();
-  events = std::make_unique<tLogoEventTab>();
+std::unique_ptr<tLogoVarTab> tMainLogoObject::makeVariableTable() {
+  return std::make_unique<tLogoGlobalVarTab>();
 }
 
 }  // namespace lx

@@ -14,12 +14,12 @@ namespace lx {
 class tMainLogoObject : public tcontainerobject {
  public:
   const char* className() const override { return "tMainLogoObject"; }
-  tLogoGlobalVarTab& globals() { return static_cast<tLogoGlobalVarTab&>(*variables); }
+  tLogoGlobalVarTab& globals() { return static_cast<tLogoGlobalVarTab&>(variables()); }
 
   tlogotable propertyLists;
 
  protected:
-  void makeTables() override;
+  std::unique_ptr<tLogoVarTab> makeVariableTable() override;
 };
 
 // The main object of the running world; nullptr before the object model starts.

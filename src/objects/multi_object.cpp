@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-#include "interp/evaluator.h"
 #include "core/logo_exception.h"
+#include "interp/evaluator.h"
 #include "interp/thread_state.h"
 #include "objects/ask_object.h"
 #include "objects/init_list.h"
@@ -26,7 +26,9 @@ constexpr int kShownProperty = 10;
 
 }  // namespace
 
-tmultiobject::tmultiobject() { modelKind = ModelKind::Object; }
+tmultiobject::tmultiobject() {
+  modelKind = ModelKind::Object;
+}
 
 // An object is freed after it was destroyed, which left the graph already;
 // one whose making failed half-way leaves it here.
@@ -38,20 +40,13 @@ Value tmultiobject::copy() const {
   return Value(const_cast<tmultiobject*>(this));
 }
 
-void tmultiobject::makeTables() {
-  procedures = std::make_unique<tLogoTab>("commandsLabel");
-  variables = std::make_unique<tLogoVarTab>();
-  events = std::make_unique<tLogoEventTab>();
+std::unique_ptr<tLogoVarTab> tmultiobject::makeVariableTable() {
+  return std::make_unique<tLogoVarTab>();
 }
 
 void tmultiobject::init(const std::string& givenName, const tlogoobjectlist& given, bool noParent) {
-  allowAccessors = true;
-  needsPlace = true;
-  makeTables();
-  procedures->ownerObject = this;
-  variables->ownerObject = this;
-  events->ownerObject = this;
-  methods = procedures.get();
+  tables_.adopt(*this, makeVariableTable());
+  methods = &tables_.procedures();
   declareMembers();
 
   tlogoobjectlist chosen = given;
@@ -67,7 +62,7 @@ void tmultiobject::init(const std::string& givenName, const tlogoobjectlist& giv
   if (name.empty()) throw eLogoException(erEmptyObjName);
   rebuildChains();
   if (hasThreadState()) threadState().lastObject = Value(this);
-  if (moveParams.empty() && firstParent()) moveParams = firstParent()->moveParams;
+  if (moveParams_.empty() && firstParent()) moveParams_ = firstParent()->moveParams_;
   linkObject(*this);
   constructed_ = kind == ObjectKind::Class;
 }
@@ -78,7 +73,7 @@ void tmultiobject::initInstance(tmultiobject* newPlace, const std::string& given
   init(givenName, given);
   runClassInit();
   declareKeyMenu(*this);
-  if (needsPlace) {
+  if (needsPlace_) {
     if (!newPlace) throw eLogoException::withName(erNoMyplace, objectCodes().myPlace);
     setPlace(newPlace);
   }
@@ -88,7 +83,7 @@ void tmultiobject::initInstance(tmultiobject* newPlace, const std::string& given
   const NameCode initListCode = objectCodes().initList;
   state.locals.bindLocal(initListCode, initList ? initList : Value(tLogoList::empty()));
   const Value shown = pendingLoadValues().peek(kShownProperty);
-  cursorDefault = shown && shown->isBool() && !shown->asBool() ? 0 : 1;
+  shownAtCreation_ = !(shown && shown->isBool() && !shown->asBool());
   if (mode == CreateMode::RunCreate) {
     if (tTabDesc* found = findProcedure(objectCodes().create); found && found->asProcedure())
       callDescriptor(*found->asProcedure(), 0, false);
@@ -110,7 +105,7 @@ void tmultiobject::applyLoadValues() {
   if (pending.empty()) return;
   if (Value keyMenu = pending.take(prop::kKeyMenu))
     setOwnVariable(propertyRow(prop::kKeyMenu).nameCode, keyMenu);
-  for (int code : moveParams)
+  for (int code : moveParams_)
     if (Value value = pending.take(code)) setOwnVariable(propertyRow(code).nameCode, value);
 }
 
@@ -120,43 +115,27 @@ void tmultiobject::addPage(tmultiobject&) {
 
 bool tmultiobject::isBusy() const {
   bool busy = false;
-  procedures->forEach([&](tTabDesc& desc) { busy = busy || !desc.mayErase(); });
+  procedures().forEach([&](tTabDesc& desc) { busy = busy || !desc.mayErase(); });
   return busy;
 }
 
-const std::vector<tLogoTab*>& tmultiobject::chainFor(NameCode code) const {
-  return usesOwnProcedureChain(code) ? ownProcedureChain : procedureChain;
-}
-
-tTabDesc* tmultiobject::findProcedure(NameCode code) const {
-  for (tLogoTab* table : chainFor(code))
-    if (tTabDesc* found = table->findOrNull(code)) return found;
-  return nullptr;
-}
-
-Value tmultiobject::eventHandler(NameCode code) const {
-  for (tLogoEventTab* table : eventChain)
-    if (Value handler = table->valueOrNull(code)) return handler;
-  return nullptr;
-}
-
 Value tmultiobject::ownEventHandler(NameCode code) const {
-  return events->valueOrNull(code);
+  return events().valueOrNull(code);
 }
 
 void tmultiobject::setEventHandler(NameCode code, Value handler) {
-  events->setValue(code, std::move(handler));
+  events().setValue(code, std::move(handler));
 }
 
 void tmultiobject::removeEventHandler(NameCode code) {
-  events->eraseEntry(code);
+  events().eraseEntry(code);
 }
 
 void tmultiobject::runCreateHandlers() {
   const NameCode onCreate = eventCode(EventId::onCreate);
   // A handler may change the chains: collect the handlers first.
   std::vector<Value> handlers;
-  for (tLogoEventTab* table : eventChain)
+  for (tLogoEventTab* table : tables_.eventChain())
     if (Value handler = table->valueOrNull(onCreate); handler && !handler->isEmpty())
       handlers.push_back(handler);
   ThreadState& state = threadState();
@@ -169,6 +148,11 @@ void tmultiobject::runCreateHandlers() {
 Value tmultiobject::storedProperty(int propertyCode) const {
   const auto found = storedProperties_.find(propertyCode);
   return found == storedProperties_.end() ? nullptr : found->second;
+}
+
+const std::string* tmultiobject::propertyAsMade(int propertyCode) const {
+  const auto found = propertiesAsMade_.find(propertyCode);
+  return found == propertiesAsMade_.end() ? nullptr : &found->second;
 }
 
 void tmultiobject::setStoredProperty(int propertyCode, Value value) {

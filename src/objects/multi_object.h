@@ -32,10 +32,11 @@
 #include <string>
 #include <vector>
 
+#include "core/value.h"
 #include "interp/logo_tab.h"
 #include "interp/var_tab.h"
-#include "core/value.h"
 #include "objects/object_graph.h"
+#include "objects/object_tables.h"
 
 namespace lx {
 
@@ -117,13 +118,21 @@ class tmultiobject : public tlogoobject {
   tlogoobjectlist behaviours() const;
   bool inheritsFrom(const tmultiobject& other) const;
 
-  // --- Procedures ---
+  // --- Tables and lookup (object_tables.h) ---
+
+  // The own tables and the lookup chains, read-only: the chains change with
+  // the graph, the entries through the operations of the tables.
+  const ObjectTables& tables() const { return tables_; }
+  // The own tables. The procedure table is also the object's method table.
+  tLogoTab& procedures() const { return tables_.procedures(); }
+  tLogoVarTab& variables() const { return tables_.variables(); }
+  tLogoEventTab& events() const { return tables_.events(); }
 
   // The procedure `code` along the procedure chain (or the own-procedure
   // chain for the occasions), or nullptr.
-  tTabDesc* findProcedure(NameCode code) const;
+  tTabDesc* findProcedure(NameCode code) const { return tables_.findProcedure(code); }
   // The chain that `code` is looked up in.
-  const std::vector<tLogoTab*>& chainFor(NameCode code) const;
+  const std::vector<tLogoTab*>& chainFor(NameCode code) const { return tables_.chainFor(code); }
 
   // --- Variables (object_variables.cpp) ---
 
@@ -138,7 +147,7 @@ class tmultiobject : public tlogoobject {
   // Sets the variable where the chain has it (error 126 when none has it).
   void setVariable(NameCode code, Value value);
   tLogoVarDesc* findVariable(NameCode code) const;  // error 24 when absent
-  tLogoVarDesc* findVariableOrNull(NameCode code) const;
+  tLogoVarDesc* findVariableOrNull(NameCode code) const { return tables_.findVariable(code); }
   tmultiobject* ownerOfVariable(NameCode code);  // error 50 when none
   bool hasVariable(NameCode code) const { return findVariableOrNull(code) != nullptr; }
   // Removes an own variable with its accessors (error 183 for a property).
@@ -157,12 +166,14 @@ class tmultiobject : public tlogoobject {
   // class's value, or what making it gave). A property whose value differs
   // from it at a save was changed by a command (`forward`, `penup`...)
   // rather than its setter, and is saved all the same.
-  std::map<int, std::string> propertiesAsMade;
+  void setPropertiesAsMade(std::map<int, std::string> shown) { propertiesAsMade_ = std::move(shown); }
+  // The show form as made, or nullptr when none was noted.
+  const std::string* propertyAsMade(int propertyCode) const;
 
   // --- Events ---
 
   // The handler along the event chain, or none.
-  Value eventHandler(NameCode code) const;
+  Value eventHandler(NameCode code) const { return tables_.eventHandler(code); }
   Value ownEventHandler(NameCode code) const;
   void setEventHandler(NameCode code, Value handler);
   void removeEventHandler(NameCode code);  // error 155 when there is none
@@ -204,31 +215,25 @@ class tmultiobject : public tlogoobject {
 
   std::string name;
   ObjectKind kind = ObjectKind::Class;
-  bool needsPlace = true;       // an instance must be given a place
-  bool allowAccessors = true;   // new variables get getter and setter procedures
-  bool hasClassInit = false;    // own variables are copied into every new heir
-  uint8_t cursorDefault = 1;    // `shown` at creation
-  int32_t saveNumber = 0;       // "#n" while a project is saved
+  int32_t saveNumber = 0;  // "#n" while a project is saved
 
-  // Property codes to apply again after creation (inherited from the first
-  // parent when the object has none).
-  std::vector<int> moveParams;
+  // --- Settings of making ---
+
+  // Whether an instance must be given a place (all but the main object).
+  bool needsPlace() const { return needsPlace_; }
+  void setNeedsPlace(bool needed) { needsPlace_ = needed; }
+  // Whether the instance was made shown: the load values said nothing
+  // else. Controls and turtles start with it as their `shown`.
+  bool shownAtCreation() const { return shownAtCreation_; }
+  // Property codes whose load values are applied again after creation
+  // (inherited from the first parent when the object has none).
+  void setMoveParams(std::vector<int> codes) { moveParams_ = std::move(codes); }
   // Makes the objects of this class (prototypes install one); null: an
   // instance is a plain control object, or what the class's own first
   // parent makes.
   using InstanceFactory = ObjectRef (*)();
-  InstanceFactory instanceFactory = nullptr;
-
-  // Own tables. The procedure table is also the object's method table.
-  std::unique_ptr<tLogoTab> procedures;
-  std::unique_ptr<tLogoVarTab> variables;
-  std::unique_ptr<tLogoEventTab> events;
-
-  // The linearised lookup chains: own table first.
-  std::vector<tLogoVarTab*> variableChain;
-  std::vector<tLogoTab*> procedureChain;
-  std::vector<tLogoEventTab*> eventChain;
-  std::vector<tLogoTab*> ownProcedureChain;  // own and founding parents only
+  InstanceFactory instanceFactory() const { return instanceFactory_; }
+  void setInstanceFactory(InstanceFactory factory) { instanceFactory_ = factory; }
 
   // Links of the list of all objects, in creation order (object_registry.h).
   tmultiobject* prevObject = nullptr;
@@ -236,8 +241,8 @@ class tmultiobject : public tlogoobject {
   uint64_t creationSerial = 0;  // order of creation, from 1; 0 while unlisted
 
  protected:
-  // Makes the own tables; the main object makes the global ones instead.
-  virtual void makeTables();
+  // The own variable table; the main object's holds the global variables.
+  virtual std::unique_ptr<tLogoVarTab> makeVariableTable();
 
  private:
   friend void destroyObject(tmultiobject& object);
@@ -252,6 +257,13 @@ class tmultiobject : public tlogoobject {
   void addAccessors(NameCode code);
 
   ObjectGraph graph_;
+  ObjectTables tables_;
+  bool needsPlace_ = true;
+  bool shownAtCreation_ = true;
+  bool hasClassInit_ = false;  // own variables are copied into every new heir
+  std::vector<int> moveParams_;
+  InstanceFactory instanceFactory_ = nullptr;
+  std::map<int, std::string> propertiesAsMade_;
   bool alive_ = true;
   bool constructed_ = false;
   bool rebuilding_ = false;  // set while the chains of this object and its heirs are rebuilt

@@ -60,7 +60,7 @@ namespace lx {
 template <class Command>
 void declareCommand(tmultiobject& owner, const char* internalName, uint32_t inputs, ObjectRoutine routine,
                     bool variableInputs) {
-  registerPrimitive<Command>(*owner.procedures, internalName, inputs, variableInputs, routine);
+  registerPrimitive<Command>(owner.procedures(), internalName, inputs, variableInputs, routine);
 }
 
 }  // namespace lx

@@ -1,10 +1,5 @@
-// The parent graph and the lookup chains built from it. Lookup goes own
-// table first, then behaviours, then founding parents depth-first, a shared
-// ancestor searched after every object that inherits from it (the last of
-// repeated tables is kept), then the place and what it inherits.
-#include <algorithm>
-#include <unordered_set>
-
+// Changes of an object's parents and place, and the rebuild of its chains
+// and its heirs' that follows every change.
 #include "core/logo_exception.h"
 #include "interp/lookup_epoch.h"
 #include "interp/thread_state.h"
@@ -17,23 +12,6 @@
 
 namespace lx {
 namespace {
-
-template <class T>
-void append(std::vector<T>& to, const std::vector<T>& from) {
-  to.insert(to.end(), from.begin(), from.end());
-}
-
-// Removes repeated entries, keeping the last occurrence of each.
-template <class T>
-void keepLast(std::vector<T>& items) {
-  std::unordered_set<const void*> seen;
-  std::vector<T> kept;
-  kept.reserve(items.size());
-  for (auto it = items.rbegin(); it != items.rend(); ++it)
-    if (seen.insert(static_cast<const void*>(&**it)).second) kept.push_back(*it);
-  std::reverse(kept.begin(), kept.end());
-  items = std::move(kept);
-}
 
 // Clears the rebuilding mark however the rebuild of the heirs ends.
 class RebuildingMark {
@@ -50,39 +28,8 @@ class RebuildingMark {
 void tmultiobject::rebuildChains() {
   if (rebuilding_) throw eLogoException(erLinkLoop);
   invalidateLookups();
-  std::vector<tLogoVarTab*> vars{variables.get()};
-  std::vector<tLogoTab*> procs{procedures.get()};
-  std::vector<tLogoEventTab*> evs{events.get()};
-  std::vector<tLogoTab*> own{procedures.get()};
-  tlogoobjectlist reached;
-  auto take = [&](const ObjectRef& parent, bool founding) {
-    append(vars, parent->variableChain);
-    append(procs, parent->procedureChain);
-    append(evs, parent->eventChain);
-    if (founding) append(own, parent->ownProcedureChain);
-    reached.push_back(parent);
-    append(reached, parent->ancestors());
-  };
-  const tlogoobjectlist& parents = graph_.parents();
-  const size_t founding = graph_.foundingCount();
-  for (size_t i = founding; i < parents.size(); ++i) take(parents[i], false);
-  for (size_t i = 0; i < founding; ++i) take(parents[i], true);
-  if (tmultiobject* place = graph_.place()) {
-    append(vars, place->variableChain);
-    append(procs, place->procedureChain);
-    reached.push_back(ObjectRef(place));
-    append(reached, place->ancestors());
-  }
-  keepLast(vars);
-  keepLast(procs);
-  keepLast(evs);
-  keepLast(own);
-  keepLast(reached);
-  variableChain = std::move(vars);
-  procedureChain = std::move(procs);
-  eventChain = std::move(evs);
-  ownProcedureChain = std::move(own);
-  graph_.setAncestors(std::move(reached));
+  tables_.rebuildChains(graph_);
+  graph_.rebuildAncestors();
 
   RebuildingMark mark(rebuilding_);
   // Held while they are rebuilt: a rebuild runs no Logo code, but the list
@@ -145,9 +92,9 @@ void tmultiobject::addParent(tmultiobject& parent, bool runEvent) {
   }
   if (!runEvent) return;
   // The behaviour's own variables become this object's, unless it has them.
-  parent.variables->forEach([&](tTabDesc& desc) {
+  parent.variables().forEach([&](tTabDesc& desc) {
     auto& variable = static_cast<tLogoVarDesc&>(desc);
-    if (!variable.isProperty && !variable.common && !variables->findOrNull(variable.name))
+    if (!variable.isProperty && !variable.common && !variables().findOrNull(variable.name))
       setOwnVariable(variable.name, variable.value);
   });
   if (Value handler = parent.eventHandler(eventCode(EventId::onAddBehaviour));

@@ -59,7 +59,7 @@ void copyProperties(tmultiobject& from, tmultiobject& to) {
 
 // Own variables keep their kind: a `common` one stays common in the copy.
 void copyOwnVariables(tmultiobject& from, tmultiobject& to) {
-  from.variables->forEach([&](tTabDesc& desc) {
+  from.variables().forEach([&](tTabDesc& desc) {
     auto& variable = static_cast<tLogoVarDesc&>(desc);
     if (variable.isProperty || !variable.value) return;
     if (variable.common)
@@ -70,7 +70,7 @@ void copyOwnVariables(tmultiobject& from, tmultiobject& to) {
 }
 
 void copyOwnEvents(tmultiobject& from, tmultiobject& to) {
-  from.events->forEach([&](tTabDesc& desc) {
+  from.events().forEach([&](tTabDesc& desc) {
     const Value handler = static_cast<tLogoVarDesc&>(desc).value;
     if (handler) to.setEventHandler(desc.name, handler);
   });
@@ -81,11 +81,11 @@ void copyOwnEvents(tmultiobject& from, tmultiobject& to) {
 // has already.
 void copyOwnProcedures(tmultiobject& from, tmultiobject& to) {
   std::vector<std::string> texts;
-  from.procedures->forEach([&](tTabDesc& desc) {
+  from.procedures().forEach([&](tTabDesc& desc) {
     if (desc.flags & kBuiltIn) return;
     if (desc.writtenInLogo) texts.push_back(desc.definitionText());
   });
-  for (const std::string& text : texts) defineProcedure(*to.procedures, procedureFromText(text));
+  for (const std::string& text : texts) defineProcedure(to.procedures(), procedureFromText(text));
 }
 
 ObjectRef makeCopy(tmultiobject& original, const std::string& name) {

@@ -12,8 +12,8 @@
 #include <utility>
 
 #include "core/control_exceptions.h"
-#include "interp/evaluator.h"
 #include "core/logo_exception.h"
+#include "interp/evaluator.h"
 #include "interp/lookup_epoch.h"
 #include "interp/process_list.h"
 #include "interp/scheduler.h"
@@ -149,16 +149,15 @@ void destroyObject(tmultiobject& object) {
   // Leave every list the object is in, then empty its own tables: values in
   // them may refer back to the object.
   object.leaveGraph();
-  object.variableChain.clear();
-  object.procedureChain.clear();
-  object.eventChain.clear();
-  object.ownProcedureChain.clear();
+  object.tables_.clearChains();
   invalidateLookups();
   object.storedProperties_.clear();
   // An object whose making failed early has no tables yet.
-  if (object.procedures) clearTable(*object.procedures);
-  if (object.variables) clearTable(*object.variables);
-  if (object.events) clearTable(*object.events);
+  if (object.tables_.made()) {
+    clearTable(object.procedures());
+    clearTable(object.variables());
+    clearTable(object.events());
+  }
   if (tcontainerobject* container = object.asContainer()) {
     const tlogoobjectlist children = [&] {
       tlogoobjectlist all;

@@ -50,6 +50,20 @@ void ObjectGraph::setPlace(ObjectRef place) {
   place_ = std::move(place);
 }
 
+void ObjectGraph::rebuildAncestors() {
+  tlogoobjectlist reached;
+  auto take = [&](const ObjectRef& object) {
+    reached.push_back(object);
+    const tlogoobjectlist& further = object->graph().ancestors();
+    reached.insert(reached.end(), further.begin(), further.end());
+  };
+  for (size_t i = foundingCount_; i < parents_.size(); ++i) take(parents_[i]);
+  for (size_t i = 0; i < foundingCount_; ++i) take(parents_[i]);
+  if (place_) take(place_);
+  keepLastOfEach(reached);
+  ancestors_ = std::move(reached);
+}
+
 void ObjectGraph::removeHeir(const tmultiobject& heir) {
   const auto found = std::find(heirs_.begin(), heirs_.end(), &heir);
   if (found != heirs_.end()) heirs_.erase(found);

@@ -2,7 +2,9 @@
 // and the ancestors reached through parents and place.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
+#include <unordered_set>
 #include <vector>
 
 #include "core/ref.h"
@@ -13,6 +15,19 @@ class tmultiobject;
 using ObjectRef = Ref<tmultiobject>;
 // An ordered list of objects, each held by a counted reference.
 using tlogoobjectlist = std::vector<ObjectRef>;
+
+// Lookup order keeps the last of repeated entries: an ancestor shared by
+// several parents is searched after every object that inherits from it.
+template <class T>
+void keepLastOfEach(std::vector<T>& items) {
+  std::unordered_set<const void*> seen;
+  std::vector<T> kept;
+  kept.reserve(items.size());
+  for (auto it = items.rbegin(); it != items.rend(); ++it)
+    if (seen.insert(static_cast<const void*>(&**it)).second) kept.push_back(*it);
+  std::reverse(kept.begin(), kept.end());
+  items = std::move(kept);
+}
 
 // The links of one object in the graph of all objects.
 //
@@ -32,9 +47,9 @@ using tlogoobjectlist = std::vector<ObjectRef>;
 // - the object is not among its own ancestors (a circle is refused while
 //   the chains are rebuilt, error 184).
 //
-// The graph holds no tables: the chains built from it belong to the object
-// (multi_object.h), which changes the graph only through the operations
-// below and keeps the heirs of the other side in step.
+// The graph holds no tables: the chains built from it are the object's
+// tables (object_tables.h). The object changes the graph only through the
+// operations below and keeps the heirs of the other side in step.
 class ObjectGraph {
  public:
   ObjectGraph();
@@ -64,7 +79,9 @@ class ObjectGraph {
   void setPlace(ObjectRef place);
   void addHeir(tmultiobject& heir) { heirs_.push_back(&heir); }
   void removeHeir(const tmultiobject& heir);
-  void setAncestors(tlogoobjectlist ancestors) { ancestors_ = std::move(ancestors); }
+  // Lists the ancestors again from the parents and the place, whose own
+  // ancestors are listed already, in the order of the lookup chains.
+  void rebuildAncestors();
   // Forgets every link of this side.
   void clear();
 

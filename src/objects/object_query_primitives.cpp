@@ -185,12 +185,12 @@ Value getParam(const Value& source, const Value& key) {
 }
 
 bool myDefined(const Value& name) {
-  const tTabDesc* desc = currentObject().procedures->findOrNull(name->nameCode());
+  const tTabDesc* desc = currentObject().procedures().findOrNull(name->nameCode());
   return desc && desc->writtenInLogo;
 }
 
 bool myPrimitive(const Value& name) {
-  const tTabDesc* desc = currentObject().procedures->findOrNull(name->nameCode());
+  const tTabDesc* desc = currentObject().procedures().findOrNull(name->nameCode());
   return desc && (desc->flags & kBuiltIn);
 }
 

@@ -41,7 +41,7 @@ tTabDesc* ObjectResolver::findInherited(const Value& context, NameCode code) {
     after = call->table;
   } else {
     object = &lookupObject(context);
-    after = object->procedures.get();
+    after = &object->procedures();
   }
   const std::vector<tLogoTab*>& chain = object->chainFor(code);
   auto start = std::find(chain.begin(), chain.end(), after);
@@ -85,12 +85,12 @@ Value ObjectResolver::contextOf(const Value& context, const tTabDesc& found) {
   if (!object) object = mainObject();
   // Only a procedure written in Logo can run "usual'", and one of the
   // object's own table needs no more than the object.
-  if (table == object->procedures.get() || !found.writtenInLogo) return Value(object);
+  if (table == &object->procedures() || !found.writtenInLogo) return Value(object);
   return Value(new tCallContext(ObjectRef(object), table));
 }
 
 tLogoTab& ObjectResolver::ownProcedures(const Value& object) {
-  return *lookupObject(object).procedures;
+  return lookupObject(object).procedures();
 }
 
 tLogoVarDesc* ObjectResolver::objectVariable(const Value& object, NameCode code) {
@@ -98,8 +98,8 @@ tLogoVarDesc* ObjectResolver::objectVariable(const Value& object, NameCode code)
   if (const auto* asked = asAskGroup(object)) self = asked->firstAlive();
   tMainLogoObject* main = mainObject();
   if (!self || !self->alive() || self == main) return nullptr;
-  const tLogoVarTab* globals = main->variables.get();
-  for (tLogoVarTab* table : self->variableChain) {
+  const tLogoVarTab* globals = &main->variables();
+  for (tLogoVarTab* table : self->tables().variableChain()) {
     // The main object's variables are the global ones, which the caller
     // reads itself; a property is read through its getter, never as `:name`.
     if (table == globals) return nullptr;

@@ -31,21 +31,15 @@ bool isProperty(const tLogoVarDesc& desc) {
 // has no own variable of yet.
 void copyOwnVariables(const tmultiobject& from, tmultiobject& to) {
   std::vector<std::pair<NameCode, Value>> copies;
-  from.variables->forEach([&](tTabDesc& desc) {
+  from.variables().forEach([&](tTabDesc& desc) {
     auto& variable = static_cast<tLogoVarDesc&>(desc);
-    if (!isCommon(variable) && !isProperty(variable) && !to.variables->findOrNull(variable.name))
+    if (!isCommon(variable) && !isProperty(variable) && !to.variables().findOrNull(variable.name))
       copies.emplace_back(variable.name, variable.value);
   });
   for (auto& [code, value] : copies) to.setOwnVariable(code, std::move(value));
 }
 
 }  // namespace
-
-tLogoVarDesc* tmultiobject::findVariableOrNull(NameCode code) const {
-  for (tLogoVarTab* table : variableChain)
-    if (tLogoVarDesc* found = table->variable(code)) return found;
-  return nullptr;
-}
 
 tLogoVarDesc* tmultiobject::findVariable(NameCode code) const {
   if (tLogoVarDesc* found = findVariableOrNull(code)) return found;
@@ -61,9 +55,9 @@ Value tmultiobject::valueOfVariable(NameCode code) {
 }
 
 tmultiobject* tmultiobject::ownerOfVariable(NameCode code) {
-  if (variables->findOrNull(code)) return this;
+  if (variables().findOrNull(code)) return this;
   for (const ObjectRef& ancestor : ancestors())
-    if (ancestor->variables->findOrNull(code)) return ancestor.get();
+    if (ancestor->variables().findOrNull(code)) return ancestor.get();
   throw eLogoException::withName(erNoObject, code);
 }
 
@@ -92,24 +86,23 @@ void tmultiobject::setOwnVariableWith(NameCode code, Value value, bool propagate
     property->write(*this, value);
     return;
   }
-  if (variables->findOrNull(code)) {
+  if (variables().findOrNull(code)) {
     // An existing variable keeps its kind; only its value changes.
-    variables->setValue(code, std::move(value));
+    variables().setValue(code, std::move(value));
     return;
   }
   if (!isValidName(nameOf(code))) throw eLogoException::withName(erWrongVarName, code);
-  variables->setValue(code, value);
-  if (tLogoVarDesc* made = variables->variable(code)) made->common = !propagate;
-  if (!allowAccessors) return;
+  variables().setValue(code, value);
+  if (tLogoVarDesc* made = variables().variable(code)) made->common = !propagate;
   addAccessors(code);
   // The main object's variables are the global ones, which every object
   // finds along its chain: they are not handed down.
   if (!propagate || this == mainObject()) return;
-  if (!isInstance()) hasClassInit = true;
+  if (!isInstance()) hasClassInit_ = true;
   tlogoobjectlist receivers;
   for (tmultiobject* heir : heirs()) receivers.push_back(ObjectRef(heir));
   for (const ObjectRef& heir : receivers)
-    if (heir->place() != this && !heir->variables->findOrNull(code)) heir->setOwnVariable(code, value);
+    if (heir->place() != this && !heir->variables().findOrNull(code)) heir->setOwnVariable(code, value);
 }
 
 void tmultiobject::addAccessors(NameCode code) {
@@ -117,26 +110,26 @@ void tmultiobject::addAccessors(NameCode code) {
   // too; and a procedure of the same name (a primitive) is never hidden.
   const NameCode setCode = setNameCodeOf(nameOf(code));
   if (findProcedure(code) || findProcedure(setCode)) return;
-  procedures->add(std::make_unique<tGetFunc>(code));
-  procedures->add(std::make_unique<tSetFunc>(setCode, code));
+  procedures().add(std::make_unique<tGetFunc>(code));
+  procedures().add(std::make_unique<tSetFunc>(setCode, code));
 }
 
 void tmultiobject::eraseVariable(NameCode code) {
-  tLogoVarDesc* own = variables->variable(code);
+  tLogoVarDesc* own = variables().variable(code);
   if (!own) throw eLogoException::withName(erNoVal, code);
   if (isProperty(*own)) throw eLogoException::withName(erCantEraseSetting, code);
-  variables->eraseEntry(code);
-  if (auto* getter = dynamic_cast<tGetFunc*>(procedures->findOrNull(code)); getter && getter->mayErase())
-    procedures->eraseEntry(code);
+  variables().eraseEntry(code);
+  if (auto* getter = dynamic_cast<tGetFunc*>(procedures().findOrNull(code)); getter && getter->mayErase())
+    procedures().eraseEntry(code);
   const NameCode setCode = setNameCodeOf(nameOf(code));
-  if (auto* setter = dynamic_cast<tSetFunc*>(procedures->findOrNull(setCode)); setter && setter->mayErase())
-    procedures->eraseEntry(setCode);
+  if (auto* setter = dynamic_cast<tSetFunc*>(procedures().findOrNull(setCode)); setter && setter->mayErase())
+    procedures().eraseEntry(setCode);
 }
 
 void tmultiobject::runClassInit() {
   // Nearest class first, so that a class's value hides the one it inherits.
   for (tmultiobject* ancestor = firstParent(); ancestor; ancestor = ancestor->firstParent())
-    if (ancestor->hasClassInit) copyOwnVariables(*ancestor, *this);
+    if (ancestor->hasClassInit_) copyOwnVariables(*ancestor, *this);
 }
 
 void tmultiobject::copyFirstParentVariables() {

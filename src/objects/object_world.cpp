@@ -45,13 +45,13 @@ tMainLogoObject& startObjectModel(const PrimitiveRegistration& registerPrimitive
   w.main = Ref<tMainLogoObject>(new tMainLogoObject);
   tMainLogoObject& main = *w.main;
   main.init(localEntry("class", "main"), {}, true);
-  main.needsPlace = false;
+  main.setNeedsPlace(false);
   main.globals().setValue(objectCodes().childDestination, makeInt(0), kBuiltIn);
-  if (registerPrimitives) registerPrimitives(*main.procedures);
+  if (registerPrimitives) registerPrimitives(main.procedures());
   // The system's own variables: kept by a reset, not saved with a project.
   main.globals().setValue(objectCodes().namePrefix, makeWord(localEntry("prefix", "main")), kBuiltIn);
   main.globals().setValue(objectCodes().fileName, makeWord(""), kBuiltIn);
-  installGlobalTables(main.procedures.get(), &main.globals());
+  installGlobalTables(&main.procedures(), &main.globals());
   installProcedureResolver(std::make_unique<ObjectResolver>());
   setOwnerNamer(ownerName);
   w.running = true;

@@ -57,8 +57,7 @@ bool madeFrom(const tmultiobject& object, const tmultiobject& other, int depth =
 bool ownsProperty(const tmultiobject& object, int propertyCode) {
   const tPropertyVarDesc* desc = propertyOf(object, propertyCode);
   if (!desc) return false;
-  const auto* declaredBy =
-      desc->table ? asObject(desc->table->ownerObject) : nullptr;
+  const auto* declaredBy = desc->table ? asObject(desc->table->ownerObject) : nullptr;
   return !declaredBy || madeFrom(object, *declaredBy);
 }
 
@@ -85,7 +84,7 @@ void tPseudoVarObjCommand::execute(int) {
   const Value value = stack.take();
   tmultiobject& self = holderOf(propertyCode);
   // A property set by Logo code is saved with the project.
-  if (auto* own = self.variables->variable(propertyRow(propertyCode).nameCode))
+  if (auto* own = self.variables().variable(propertyRow(propertyCode).nameCode))
     own->flags &= ~kNotSavedUntilSet;
   writeProperty(self, propertyCode, value);
   stack.pushNone();
@@ -94,9 +93,10 @@ void tPseudoVarObjCommand::execute(int) {
 namespace {
 
 template <class Command>
-void addCommands(tLogoTab& table, const std::vector<NameCode>& codes, int propertyCode, std::string_view kind) {
-  const uint16_t runSlot = primitiveRunSlot(std::string(propertyRow(propertyCode).internalName) + " (" +
-                                            std::string(kind) + ")");
+void addCommands(tLogoTab& table, const std::vector<NameCode>& codes, int propertyCode,
+                 std::string_view kind) {
+  const uint16_t runSlot =
+      primitiveRunSlot(std::string(propertyRow(propertyCode).internalName) + " (" + std::string(kind) + ")");
   for (NameCode code : codes) {
     auto command = std::make_unique<Command>(code, propertyCode);
     command->flags |= kBuiltIn;
@@ -115,10 +115,12 @@ void declare(tmultiobject& owner, int propertyCode, PropertyGetter getter, Prope
   else
     desc = std::make_unique<tPseudoVarDesc>(row.nameCode, propertyCode, getter, setter);
   desc->flags = flags | kBuiltIn;
-  owner.variables->add(std::move(desc));
-  addCommands<tPropertyGetCommand>(*owner.procedures, propertyGetterCodes(propertyCode), propertyCode, "get");
+  owner.variables().add(std::move(desc));
+  addCommands<tPropertyGetCommand>(owner.procedures(), propertyGetterCodes(propertyCode), propertyCode,
+                                   "get");
   if (withSetters)
-    addCommands<tPseudoVarObjCommand>(*owner.procedures, propertySetterCodes(propertyCode), propertyCode, "set");
+    addCommands<tPseudoVarObjCommand>(owner.procedures(), propertySetterCodes(propertyCode), propertyCode,
+                                      "set");
 }
 
 }  // namespace
@@ -135,8 +137,7 @@ void declareReadOnlyProperty(tmultiobject& owner, int propertyCode, PropertyGett
 
 void runPropertyInProcess(tmultiobject& owner, int propertyCode) {
   const PropertyRow& row = propertyRow(propertyCode);
-  if (auto* desc = asProperty(owner.variables->variable(row.nameCode)))
-    desc->onUiThread = false;
+  if (auto* desc = asProperty(owner.variables().variable(row.nameCode))) desc->onUiThread = false;
 }
 
 tPropertyVarDesc* propertyOf(const tmultiobject& object, int propertyCode) {
@@ -151,9 +152,8 @@ namespace {
 void collectProperties(const tmultiobject& object, std::set<const tmultiobject*>& seen,
                        std::map<int, const tPropertyVarDesc*>& found) {
   if (!seen.insert(&object).second) return;
-  object.variables->forEach([&](tTabDesc& desc) {
-    if (const auto* property = asProperty(&desc))
-      found.emplace(property->propertyCode, property);
+  object.variables().forEach([&](tTabDesc& desc) {
+    if (const auto* property = asProperty(&desc)) found.emplace(property->propertyCode, property);
   });
   for (const ObjectRef& parent : object.parents()) collectProperties(*parent, seen, found);
 }
@@ -178,19 +178,20 @@ std::map<int, const tPropertyVarDesc*> propertiesOf(const tmultiobject& object) 
 }
 
 void rememberPropertiesAsMade(tmultiobject& object) {
-  object.propertiesAsMade.clear();
+  std::map<int, std::string> asMade;
   for (const auto& [code, desc] : propertiesOf(object)) {
     if (!(desc->flags & kNotSavedUntilSet) || (desc->flags & kNotSaved)) continue;
-    if (std::optional<std::string> shown = shownValue(object, *desc)) object.propertiesAsMade[code] = *shown;
+    if (std::optional<std::string> shown = shownValue(object, *desc)) asMade[code] = *shown;
   }
+  object.setPropertiesAsMade(std::move(asMade));
 }
 
 bool propertyChangedSinceMade(tmultiobject& object, int propertyCode) {
-  const auto made = object.propertiesAsMade.find(propertyCode);
+  const std::string* made = object.propertyAsMade(propertyCode);
   const tPropertyVarDesc* desc = propertyOf(object, propertyCode);
-  if (made == object.propertiesAsMade.end() || !desc) return false;
+  if (!made || !desc) return false;
   const std::optional<std::string> now = shownValue(object, *desc);
-  return now && *now != made->second;
+  return now && *now != *made;
 }
 
 Value readProperty(tmultiobject& object, int propertyCode) {

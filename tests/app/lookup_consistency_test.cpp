@@ -12,9 +12,9 @@
 
 #include "app/project_loader.h"
 #include "interp/evaluator.h"
-#include "interp/scheduler.h"
 #include "interp/logo_proc_desc.h"
 #include "interp/procedure_resolver.h"
+#include "interp/scheduler.h"
 #include "objects/object_scope.h"
 #include "project_world.h"
 #include "values/reader.h"
@@ -39,31 +39,36 @@ void keepLast(std::vector<T*>& items) {
 // alone: own table, behaviours, founding parents, then (unless left out)
 // the place; a table reached twice is kept at its last place.
 template <class Table>
-std::vector<Table*> freshChain(const tmultiobject& object, Table* (*own)(const tmultiobject&), bool withPlace) {
+std::vector<Table*> freshChain(const tmultiobject& object, Table* (*own)(const tmultiobject&),
+                               bool withPlace) {
   std::vector<Table*> chain{own(object)};
   auto take = [&](const tmultiobject& from) {
     const std::vector<Table*> more = freshChain(from, own, withPlace);
     chain.insert(chain.end(), more.begin(), more.end());
   };
   for (size_t i = object.firstParentCount(); i < object.parents().size(); ++i) take(*object.parents()[i]);
-  for (size_t i = 0; i < object.firstParentCount() && i < object.parents().size(); ++i) take(*object.parents()[i]);
+  for (size_t i = 0; i < object.firstParentCount() && i < object.parents().size(); ++i)
+    take(*object.parents()[i]);
   if (withPlace && object.place()) take(*object.place());
   keepLast(chain);
   return chain;
 }
 
 std::vector<tLogoTab*> freshProcedureChain(const tmultiobject& object) {
-  return freshChain<tLogoTab>(object, [](const tmultiobject& o) { return o.procedures.get(); }, true);
+  return freshChain<tLogoTab>(
+      object, [](const tmultiobject& o) { return &o.procedures(); }, true);
 }
 
 // The event tables: as the procedures, without the place.
 std::vector<tLogoEventTab*> freshEventChain(const tmultiobject& object) {
-  return freshChain<tLogoEventTab>(object, [](const tmultiobject& o) { return o.events.get(); }, false);
+  return freshChain<tLogoEventTab>(
+      object, [](const tmultiobject& o) { return &o.events(); }, false);
 }
 
 // The variable tables searched before the global ones: as the procedures.
 std::vector<tLogoVarTab*> freshVariableChain(const tmultiobject& object) {
-  return freshChain<tLogoVarTab>(object, [](const tmultiobject& o) { return o.variables.get(); }, true);
+  return freshChain<tLogoVarTab>(
+      object, [](const tmultiobject& o) { return &o.variables(); }, true);
 }
 
 // What `:name` reads from `object`: its chain up to the global variables
@@ -73,7 +78,7 @@ std::string expectedVariable(const tmultiobject& object, NameCode code) {
   const tLogoVarDesc* found = nullptr;
   if (&object != mainObject()) {
     for (tLogoVarTab* table : freshVariableChain(object)) {
-      if (table == mainObject()->variables.get()) break;
+      if (table == &mainObject()->variables()) break;
       if (const auto* entry = static_cast<const tLogoVarDesc*>(table->findOrNull(code))) {
         if (!entry->isProperty) found = entry;
         break;
@@ -236,8 +241,8 @@ class LookupConsistency : public ProjectTest {
             got = e.code == erDoNotKnowHowTo ? "none" : "error " + std::to_string(e.code);
           }
         }
-        ASSERT_EQ(got, tagOf(expected)) << "seed " << seed << " step " << step << ": p" << k << " from "
-                                        << o->name;
+        ASSERT_EQ(got, tagOf(expected))
+            << "seed " << seed << " step " << step << ": p" << k << " from " << o->name;
         const NameCode variableCode = codeOf("v" + std::to_string(k));
         {
           CurrentObjectScope current(state, Value(o));
@@ -257,8 +262,8 @@ class LookupConsistency : public ProjectTest {
           expectedHandler = entry->value;
           break;
         }
-      ASSERT_EQ(o->eventHandler(poke).get(), expectedHandler.get()) << "seed " << seed << " step " << step << ": onClick of "
-                                                       << o->name;
+      ASSERT_EQ(o->eventHandler(poke).get(), expectedHandler.get())
+          << "seed " << seed << " step " << step << ": onClick of " << o->name;
     }
   }
 

@@ -24,7 +24,7 @@ namespace {
 class ProjectImages : public ProjectTest {
  protected:
   void buildSystemObjects() override {
-    registerImagePrimitives(*mainObject()->procedures);
+    registerImagePrimitives(mainObject()->procedures());
     installPictureFiles();
     // What the test before loaded is no image of this run's project.
     forgetLoadedProjectImages();

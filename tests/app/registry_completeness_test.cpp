@@ -73,7 +73,7 @@ std::vector<ExpectedName> readList() {
 // What is wrong with the registration of `e`, or "" when nothing is.
 std::string faultOf(const ExpectedName& e) {
   const NameCode code = e.literal ? codeOf(e.name) : localizedCodes(e.name).front();
-  auto* desc = dynamic_cast<tProcDesc*>(mainObject()->procedures->findOrNull(code));
+  auto* desc = dynamic_cast<tProcDesc*>(mainObject()->procedures().findOrNull(code));
   if (!desc) return "missing";
   std::ostringstream fault;
   if (e.inputs >= 0 && desc->defaultInputs != static_cast<uint32_t>(e.inputs))

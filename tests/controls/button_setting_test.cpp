@@ -17,8 +17,8 @@ class ButtonSetting : public testing::ControlTest {
     runAs("page1", "new \"Button [name b1 aPos [10 10] size [60 28]]");
     runAs("b1", "setevent \"onPush [act]");
     InterpreterLockScope locked;
-    defineProcedure(*object("page1")->procedures, procedureFromText("to act\nprint \"page\nend"));
-    defineProcedure(*onPage("b1")->procedures, procedureFromText("to act\nprint \"button\nend"));
+    defineProcedure(object("page1")->procedures(), procedureFromText("to act\nprint \"page\nend"));
+    defineProcedure(onPage("b1")->procedures(), procedureFromText("to act\nprint \"button\nend"));
   }
 };
 

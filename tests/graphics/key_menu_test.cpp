@@ -24,7 +24,7 @@ using Names = std::vector<std::string>;
 class KeyMenuTest : public testing::PageTest {
  protected:
   KeyMenuTest() {
-    tLogoTab& global = *mainObject()->procedures;
+    tLogoTab& global = mainObject()->procedures();
     registerControlPrimitives(global);
     registerVariablePrimitives(global);
     registerProcessPrimitives(global);
@@ -77,20 +77,20 @@ TEST_F(KeyMenuTest, KeyWordsBindCharactersAndNamedKeys) {
       {"a", {false, 0, kNoModifiers, 'a'}},
       {"A", {false, 0, kNoModifiers, 'A'}},
       {"+", {false, 0, kNoModifiers, '+'}},
-      {"ctrl.a", {false, 0, kNoModifiers, 1}},         // the control character, without Ctrl
+      {"ctrl.a", {false, 0, kNoModifiers, 1}},  // the control character, without Ctrl
       {"CTRL.alt.z", {false, 0, kAlt, 26}},
-      {"alt.x", {false, 0, kAlt, 'X'}},                 // upper-cased under a modifier
+      {"alt.x", {false, 0, kAlt, 'X'}},  // upper-cased under a modifier
       {"shift.alt.[", {false, 0, kShift | kAlt, '['}},
       {"f1", {false, 59, kNoModifiers, 0}},
       {"shift.f12", {false, 70, kShift, 0}},
       {"ctrl.shift.up", {false, 72, kShift | kCtrl, 0}},
-      {"return", {false, 84, kNoModifiers, 0}},         // a synonym of enter
+      {"return", {false, 84, kNoModifiers, 0}},  // a synonym of enter
       {"esc", {false, 87, kNoModifiers, 0}},
       {"space", {false, 0, kNoModifiers, ' '}},
       {"shift.space", {false, 0, kShift, ' '}},
       {"off.a", {true, 0, kNoModifiers, 'a'}},
       {"off.ctrl.left", {true, 75, kCtrl, 0}},
-      {"nokey", {false, 78, kNoModifiers, 0}},          // found from the last key down
+      {"nokey", {false, 78, kNoModifiers, 0}},  // found from the last key down
   };
   for (const WordRow& row : rows) EXPECT_EQ(parseKeyWord(row.word), row.key) << row.word;
 }
@@ -154,7 +154,9 @@ TEST_F(KeyMenuTest, EveryShownObjectBoundToTheKeyRunsOnce) {
 }
 
 TEST_F(KeyMenuTest, ControlCharactersShiftedLettersAndNamedKeysMatch) {
-  runAs("t1", "setkeyMenu [ctrl.a [print \"ctrl.a] A [print \"A] shift.up [print \"shift.up] alt.q [print \"alt.q]]");
+  runAs(
+      "t1",
+      "setkeyMenu [ctrl.a [print \"ctrl.a] A [print \"A] shift.up [print \"shift.up] alt.q [print \"alt.q]]");
   type(Key::Character, 1, kCtrl);  // the layout gives Ctrl+A as the control character
   EXPECT_EQ(deliver(), Names{"ctrl.a"});
   type(Key::Character, 'A', kShift);

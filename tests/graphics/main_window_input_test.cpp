@@ -27,7 +27,7 @@ constexpr int kTurtleY = 249;
 class MainWindowInput : public testing::PageTest {
  protected:
   MainWindowInput() {
-    tLogoTab& global = *mainObject()->procedures;
+    tLogoTab& global = mainObject()->procedures();
     registerControlPrimitives(global);
     registerVariablePrimitives(global);
     registerProcessPrimitives(global);

@@ -29,7 +29,7 @@ using Names = std::vector<std::string>;
 class WindowWorld : public testing::PageTest {
  protected:
   WindowWorld() {
-    tLogoTab& global = *mainObject()->procedures;
+    tLogoTab& global = mainObject()->procedures();
     registerControlPrimitives(global);
     registerVariablePrimitives(global);
     registerTypePrimitives(global);
@@ -243,7 +243,7 @@ TEST_F(Windows, TheStartupProcedureRunsWithTheShownPageCurrent) {
   {
     InterpreterLockScope locked;  // as the loader that starts it holds it
     EXPECT_FALSE(window.startStartupProcedure());
-    defineProcedure(*window.procedures, procedureFromText("to startup\nprint myname\nend"));
+    defineProcedure(window.procedures(), procedureFromText("to startup\nprint myname\nend"));
     EXPECT_TRUE(window.startStartupProcedure());
   }
   logo.waitForProcesses();  // "@startup" is a process of its own

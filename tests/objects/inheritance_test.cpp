@@ -42,15 +42,15 @@ TEST_F(Inheritance, ANewClassWithoutParentsHasTheMainObjectAlone) {
   logo.run("newclass [] \"lonely []");
   EXPECT_EQ(namesOf(object("lonely")->parents()), Names{"main"});
   EXPECT_TRUE(mainObject()->parents().empty());
-  EXPECT_EQ(ownersOf(object("lonely")->procedureChain), (Names{"lonely", "main"}));
+  EXPECT_EQ(ownersOf(object("lonely")->tables().procedureChain()), (Names{"lonely", "main"}));
 }
 
 TEST_F(Inheritance, TheDiamondSearchesTheSharedClassAfterBothHeirs) {
   makeDiamond();
   tmultiobject& d = *object("D");
-  EXPECT_EQ(ownersOf(d.procedureChain), (Names{"D", "A", "B", "C", "main"}));
-  EXPECT_EQ(ownersOf(d.variableChain), (Names{"D", "A", "B", "C", "main"}));
-  EXPECT_EQ(ownersOf(d.eventChain), (Names{"D", "A", "B", "C", "main"}));
+  EXPECT_EQ(ownersOf(d.tables().procedureChain()), (Names{"D", "A", "B", "C", "main"}));
+  EXPECT_EQ(ownersOf(d.tables().variableChain()), (Names{"D", "A", "B", "C", "main"}));
+  EXPECT_EQ(ownersOf(d.tables().eventChain()), (Names{"D", "A", "B", "C", "main"}));
   EXPECT_EQ(namesOf(d.ancestors()), (Names{"A", "B", "C", "main"}));
   logo.run("ask \"D [hello only.b base]");
   EXPECT_EQ(take(), (Names{"A", "onlyB", "base"}));
@@ -62,7 +62,7 @@ TEST_F(Inheritance, AnInstanceFindsItsClassThenItsPlace) {
   tmultiobject& d1 = *object("d1");
   EXPECT_EQ(d1.place(), mainObject());
   // The main object is both the root class and the place: it comes last, once.
-  EXPECT_EQ(ownersOf(d1.procedureChain), (Names{"d1", "D", "A", "B", "C", "main"}));
+  EXPECT_EQ(ownersOf(d1.tables().procedureChain()), (Names{"d1", "D", "A", "B", "C", "main"}));
 }
 
 TEST_F(Inheritance, BehavioursComeAfterTheOwnTableAndBeforeTheFoundingParents) {
@@ -70,14 +70,14 @@ TEST_F(Inheritance, BehavioursComeAfterTheOwnTableAndBeforeTheFoundingParents) {
   logo.run(R"(newclass [] "loud [define'hello [[] [print "loud]] define'base [[] [print "loudbase]]]
               ask "B [addBehaviour "loud])");
   EXPECT_EQ(namesOf(object("B")->behaviours()), Names{"loud"});
-  EXPECT_EQ(ownersOf(object("B")->procedureChain), (Names{"B", "loud", "C", "main"}));
+  EXPECT_EQ(ownersOf(object("B")->tables().procedureChain()), (Names{"B", "loud", "C", "main"}));
   // D's chain was rebuilt too: B brings its behaviour along.
-  EXPECT_EQ(ownersOf(object("D")->procedureChain), (Names{"D", "A", "B", "loud", "C", "main"}));
+  EXPECT_EQ(ownersOf(object("D")->tables().procedureChain()), (Names{"D", "A", "B", "loud", "C", "main"}));
   logo.run("ask \"B [hello base print mybehaviours] ask \"D [base]");
   EXPECT_EQ(take(), (Names{"B", "loudbase", "loud", "loudbase"}));
   logo.run("ask \"B [removeBehaviour \"loud base] ask \"D [base]");
   EXPECT_EQ(take(), (Names{"base", "base"}));
-  EXPECT_EQ(ownersOf(object("D")->procedureChain), (Names{"D", "A", "B", "C", "main"}));
+  EXPECT_EQ(ownersOf(object("D")->tables().procedureChain()), (Names{"D", "A", "B", "C", "main"}));
 }
 
 TEST_F(Inheritance, AddingAParentTwiceChangesNothing) {
@@ -127,8 +127,8 @@ TEST_F(Inheritance, InheritanceInACircleIsRefusedAndLeavesTheParents) {
   makeDiamond();
   EXPECT_EQ(logo.errorOf("ask \"C [addBehaviour \"D]"), erLinkLoop);
   EXPECT_EQ(namesOf(object("C")->parents()), Names{"main"});
-  EXPECT_EQ(ownersOf(object("C")->procedureChain), (Names{"C", "main"}));
-  EXPECT_EQ(ownersOf(object("D")->procedureChain), (Names{"D", "A", "B", "C", "main"}));
+  EXPECT_EQ(ownersOf(object("C")->tables().procedureChain()), (Names{"C", "main"}));
+  EXPECT_EQ(ownersOf(object("D")->tables().procedureChain()), (Names{"D", "A", "B", "C", "main"}));
   EXPECT_EQ(logo.errorOf("ask \"A [addBehaviour \"A]"), erLinkLoop);
   EXPECT_EQ(namesOf(object("A")->parents()), Names{"C"});
   logo.run("ask \"D [hello]");
@@ -157,7 +157,7 @@ TEST_F(Inheritance, BehaviourEventsRunAsTheObjectThatChanges) {
   // `.addbehaviour` neither copies nor tells.
   logo.run("newclass [] \"quiet [] ask \"quiet [.addbehaviour \"sticker]");
   EXPECT_TRUE(take().empty());
-  EXPECT_EQ(object("quiet")->variables->findOrNull(codeOf("glue")), nullptr);
+  EXPECT_EQ(object("quiet")->variables().findOrNull(codeOf("glue")), nullptr);
 }
 
 TEST_F(Inheritance, QuestionsAboutTheFamily) {

@@ -48,8 +48,8 @@ TEST_F(Lifecycle, InitListKeysSayWhatTheirValuesAre) {
   EXPECT_EQ(take(), (Names{"3", "1", "2", "8", "6", "click"}));
   tmultiobject& g1 = *object("g1");
   EXPECT_NE(g1.ownEventHandler(codeOf("onClick")), nullptr);
-  EXPECT_NE(g1.procedures->findOrNull(codeOf("twice")), nullptr);
-  EXPECT_NE(g1.procedures->findOrNull(codeOf("thrice")), nullptr);
+  EXPECT_NE(g1.procedures().findOrNull(codeOf("twice")), nullptr);
+  EXPECT_NE(g1.procedures().findOrNull(codeOf("thrice")), nullptr);
 }
 
 TEST_F(Lifecycle, AKeyWithTooManyApostrophesIsRefused) {
@@ -69,7 +69,7 @@ TEST_F(Lifecycle, CreateRunsBeforeTheInitListAndMayTakeItsParameters) {
               ask "c1 [print start2 print other])");
   EXPECT_EQ(take(), (Names{"create 5", "5", "6"}));
   // The parameter taken by getparam is not applied as a variable.
-  EXPECT_EQ(object("c1")->variables->findOrNull(codeOf("start")), nullptr);
+  EXPECT_EQ(object("c1")->variables().findOrNull(codeOf("start")), nullptr);
 }
 
 TEST_F(Lifecycle, OnCreateHandlersRunMostBasicFirst) {
@@ -99,7 +99,7 @@ TEST_F(Lifecycle, ErasingAClassErasesItsObjectsAndTheirHeirs) {
 
 TEST_F(Lifecycle, ErasingAPlaceErasesWhatStandsInIt) {
   logo.run("newclass [] \"Room []");
-  object("Room")->instanceFactory = [] { return ObjectRef(new tcontainerobject); };
+  object("Room")->setInstanceFactory([] { return ObjectRef(new tcontainerobject); });
   logo.run(R"(new "Room [name hall] newclass [] "thing [define'destroy [[] [(print "bye myname)]]]
               new "thing [name cup myplace hall] new "thing [name plate]
               eraseobject "hall)");

@@ -17,7 +17,7 @@ class Names_ : public testing::ObjectTest {
   // A class "Room" whose objects can hold other objects.
   void makeRoomClass() {
     logo.run("newclass [] \"Room [define'describe [[] [print \"room]]]");
-    object("Room")->instanceFactory = [] { return ObjectRef(new tcontainerobject); };
+    object("Room")->setInstanceFactory([] { return ObjectRef(new tcontainerobject); });
   }
 };
 

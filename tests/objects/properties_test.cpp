@@ -65,10 +65,10 @@ TEST_F(Properties, AControlClassDeclaresTheCommonProperties) {
   tmultiobject& prototype = *gadget;
   for (const char* name : {"apos", "pos", "size", "hint", "enabled", "shown", "frozen", "sethint", "setshown",
                            "showme", "hideme", ".setpos", "isfrozen?", "mousepos", "setmousepos"})
-    EXPECT_NE(prototype.procedures->findOrNull(codeOf(name)), nullptr) << name;
+    EXPECT_NE(prototype.procedures().findOrNull(codeOf(name)), nullptr) << name;
   // `frozen` is read-only: there is no command to set it.
-  EXPECT_EQ(prototype.procedures->findOrNull(codeOf("setfrozen")), nullptr);
-  EXPECT_NE(dynamic_cast<tPseudoVarPrototype*>(prototype.variables->variable(propertyRow(10).nameCode)),
+  EXPECT_EQ(prototype.procedures().findOrNull(codeOf("setfrozen")), nullptr);
+  EXPECT_NE(dynamic_cast<tPseudoVarPrototype*>(prototype.variables().variable(propertyRow(10).nameCode)),
             nullptr);
 }
 
@@ -93,7 +93,7 @@ TEST_F(Properties, PropertiesAreSetByCodeAndByLocalizedName) {
 
 TEST_F(Properties, SettingAPropertyMarksItToBeSaved) {
   logo.run("new \"Gadget [name g1]");
-  const tLogoVarDesc* keyMenu = object("g1")->variables->variable(propertyRow(176).nameCode);
+  const tLogoVarDesc* keyMenu = object("g1")->variables().variable(propertyRow(176).nameCode);
   ASSERT_NE(keyMenu, nullptr);
   EXPECT_TRUE(keyMenu->flags & kNotSavedUntilSet);
   logo.run("ask \"g1 [setkeymenu [f1 [print 1]] print keymenu]");
@@ -102,7 +102,7 @@ TEST_F(Properties, SettingAPropertyMarksItToBeSaved) {
 }
 
 TEST_F(Properties, ObjectsMadeDuringALoadTakeTheirPendingValues) {
-  gadget->moveParams = {8};
+  gadget->setMoveParams({8});
   PendingLoadValues& pending = pendingLoadValues();
   pending.add("Hint", makeWord("loaded"));
   pending.add("SHOWN", makeBool(false));

@@ -29,15 +29,15 @@ TEST_F(Variables, OwnVariablesAreCopiedAndCommonOnesShared) {
   EXPECT_EQ(take(), (Names{"4", "5"}));
   EXPECT_EQ(valueIn("a1", "legs"), "3");
   EXPECT_EQ(valueIn("animal", "herd"), "5");
-  EXPECT_NE(object("a1")->variables->findOrNull(codeOf("legs")), nullptr);
-  EXPECT_EQ(object("a1")->variables->findOrNull(codeOf("herd")), nullptr);
+  EXPECT_NE(object("a1")->variables().findOrNull(codeOf("legs")), nullptr);
+  EXPECT_EQ(object("a1")->variables().findOrNull(codeOf("herd")), nullptr);
 }
 
 TEST_F(Variables, AccessorsLiveInTheClassThatMadeTheVariable) {
   tmultiobject& animal = *object("animal");
-  EXPECT_NE(animal.procedures->findOrNull(codeOf("legs")), nullptr);
-  EXPECT_NE(animal.procedures->findOrNull(codeOf("setlegs")), nullptr);
-  EXPECT_EQ(object("a1")->procedures->findOrNull(codeOf("legs")), nullptr);
+  EXPECT_NE(animal.procedures().findOrNull(codeOf("legs")), nullptr);
+  EXPECT_NE(animal.procedures().findOrNull(codeOf("setlegs")), nullptr);
+  EXPECT_EQ(object("a1")->procedures().findOrNull(codeOf("legs")), nullptr);
 }
 
 TEST_F(Variables, ANewOwnVariableReachesTheHeirsThatLackIt) {
@@ -45,7 +45,7 @@ TEST_F(Variables, ANewOwnVariableReachesTheHeirsThatLackIt) {
               ask "animal [haveown "colour "brown havecommon "habitat "field]
               ask "a1 [print colour] ask "a2 [print colour print habitat])");
   EXPECT_EQ(take(), (Names{"red", "brown", "field"}));
-  EXPECT_EQ(object("a2")->variables->findOrNull(codeOf("habitat")), nullptr);
+  EXPECT_EQ(object("a2")->variables().findOrNull(codeOf("habitat")), nullptr);
   // Later heirs get the class's own variables when they are made.
   logo.run("new \"animal [name a3] ask \"a3 [print colour print legs]");
   EXPECT_EQ(take(), (Names{"brown", "4"}));
@@ -71,7 +71,7 @@ TEST_F(Variables, BadNamesAreRefused) {
   EXPECT_EQ(logo.errorOf("haveown \" 1"), erEmptyWord);
   EXPECT_EQ(logo.errorOf("havecommon \" 1"), erEmptyWord);
   EXPECT_EQ(logo.errorOf("ask \"a1 [haveown \"3 1]"), erWrongVarName);
-  EXPECT_EQ(object("a1")->variables->findOrNull(codeOf("3")), nullptr);
+  EXPECT_EQ(object("a1")->variables().findOrNull(codeOf("3")), nullptr);
 }
 
 TEST_F(Variables, AnAccessorNeverHidesAProcedure) {
@@ -82,15 +82,15 @@ TEST_F(Variables, AnAccessorNeverHidesAProcedure) {
 TEST_F(Variables, TheMainObjectsVariablesAreTheGlobalOnes) {
   logo.run("haveown \"score 10 print :score ask \"a1 [print score setscore 11] print :score");
   EXPECT_EQ(take(), (Names{"10", "10", "11"}));
-  EXPECT_EQ(&globalVariables(), mainObject()->variables.get());
-  EXPECT_EQ(&globalProcedures(), mainObject()->procedures.get());
+  EXPECT_EQ(&globalVariables(), &mainObject()->variables());
+  EXPECT_EQ(&globalProcedures(), &mainObject()->procedures());
 }
 
 TEST_F(Variables, ErasingKeepsPropertiesAndTakesTheAccessors) {
   tmultiobject& animal = *object("animal");
   animal.eraseVariable(codeOf("legs"));
-  EXPECT_EQ(animal.procedures->findOrNull(codeOf("legs")), nullptr);
-  EXPECT_EQ(animal.procedures->findOrNull(codeOf("setlegs")), nullptr);
+  EXPECT_EQ(animal.procedures().findOrNull(codeOf("legs")), nullptr);
+  EXPECT_EQ(animal.procedures().findOrNull(codeOf("setlegs")), nullptr);
   // Every instance has a key menu of its own, which is a property.
   try {
     object("a1")->eraseVariable(propertyRow(176).nameCode);

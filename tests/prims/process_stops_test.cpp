@@ -61,7 +61,7 @@ class ProcessStops : public ProcessTest {
   ProcessStops() {
     theGate = &gate;
     InterpreterLockScope locked;
-    registerLiteral<tMainPasProcDesc0p>(*mainObject()->procedures, "block", false, [] {
+    registerLiteral<tMainPasProcDesc0p>(mainObject()->procedures(), "block", false, [] {
       LockReleased released;
       theGate->pass();
       return Value();
@@ -173,7 +173,7 @@ TEST_F(ProcessStops, TheInterfaceServesHandOversWheneverItWaitsForTheLock) {
   if (!startedPlatform()) startPlatform(BackendRequest::Headless);
   {
     InterpreterLockScope locked;
-    registerLiteral<tMainPasProcDesc0p>(*mainObject()->procedures, "handover", false, [] {
+    registerLiteral<tMainPasProcDesc0p>(mainObject()->procedures(), "handover", false, [] {
       runProtected([] {});
       return Value();
     });

@@ -140,7 +140,6 @@ TEST_F(Processes, WaitOutsideAProcessIsAnError) {
   EXPECT_EQ(runHere("wait 10"), erInternWait0);
 }
 
-
 TEST_F(Processes, AnErrorEndsItsProcessOnly) {
   run(R"(make "c 0 (forever [make "c :c + 1] "good) (launch [print 1 / 0] "bad))");
   EXPECT_TRUE(eventually([&] { return !running("bad"); }));
@@ -201,7 +200,7 @@ TEST_F(Processes, AStoppedProcessLeavesItsHandOverWithoutWaitingForTheInterface)
   });
   {
     InterpreterLockScope locked;
-    registerLiteral<tMainPasProcDesc0p>(*mainObject()->procedures, "handover", false, [] {
+    registerLiteral<tMainPasProcDesc0p>(mainObject()->procedures(), "handover", false, [] {
       runProtected([] {});
       return Value();
     });
