@@ -20,7 +20,7 @@ namespace {
 std::string describe(tmultiobject& object) {
   ProjectSave save;
   save.numbered = true;
-  save.names = std::vector<std::string>{object.name};
+  save.names = std::vector<std::string>{object.name()};
   return writeProjectText(save);
 }
 
@@ -31,7 +31,7 @@ std::string describe(tmultiobject& object) {
 std::string containerPrefix(const Value& container) {
   const tlogoobjectlist named = resolveAddress(container);
   if (named.empty() || named.front().get() == mainObject()) return {};
-  return named.front()->name + "'";
+  return named.front()->name() + "'";
 }
 
 // The first line that makes an object is the sent object's own; it is

@@ -104,7 +104,7 @@ void runInstructions(const ProjectLoad& load) {
 // The objects the running load made, in creation order.
 tlogoobjectlist objectsOfThisLoad() {
   tlogoobjectlist made;
-  for (tmultiobject* object = objectNumbered(1); object; object = object->nextObject)
+  for (tmultiobject* object = objectNumbered(1); object; object = object->identity().next())
     made.push_back(ObjectRef(object));
   return made;
 }

@@ -87,19 +87,20 @@ void eventLines(std::string& out, const tmultiobject& object) {
 
 std::string SaveNaming::referenceOf(const tmultiobject& object) const {
   if (&object == mainObject()) return localEntry("class", "main");
-  if (numbered_ && object.saveNumber > 0) return "#" + std::to_string(object.saveNumber);
+  if (numbered_ && object.identity().saveNumber() > 0)
+    return "#" + std::to_string(object.identity().saveNumber());
   // By name, through the places it stands in: a turtle on a pane of a page
   // is found from the main object only by way of the page and the pane.
-  std::string path = showFormOfWord(object.name);
+  std::string path = showFormOfWord(object.name());
   const tmultiobject* place = object.isInstance() ? object.place() : nullptr;
   for (; place && place != mainObject() && place != mainWindowObject(); place = place->place())
-    path = showFormOfWord(place->name) + "'" + path;
+    path = showFormOfWord(place->name()) + "'" + path;
   return path;
 }
 
 std::string SaveNaming::placePrefix(const tmultiobject* place) const {
   if (!place) return {};
-  if (place != mainObject() && numbered_ && place->saveNumber == 0) return {};
+  if (place != mainObject() && numbered_ && place->identity().saveNumber() == 0) return {};
   return referenceOf(*place) + "'";
 }
 
@@ -110,7 +111,8 @@ std::string objectHeadLine(const tmultiobject& object, const SaveNaming& naming)
   if (object.isInstance()) {
     const std::string nameKey =
         naming.numbered() ? std::to_string(prop::kDotName) : nameOf(propertyRow(prop::kName).nameCode);
-    return head + localName(".new.") + " \"" + parentRef + " [" + nameKey + " " + showFormOfWord(object.name);
+    return head + localName(".new.") + " \"" + parentRef + " [" + nameKey + " " +
+           showFormOfWord(object.name());
   }
   std::string parents = "\"" + parentRef;
   if (object.firstParentCount() > 1) {
@@ -119,7 +121,7 @@ std::string objectHeadLine(const tmultiobject& object, const SaveNaming& naming)
       parents += (i ? " " : "") + naming.referenceOf(*object.parents()[i]);
     parents += "]";
   }
-  return head + localName("newclass") + " " + parents + " \"" + showFormOfWord(object.name) + " [";
+  return head + localName("newclass") + " " + parents + " \"" + showFormOfWord(object.name()) + " [";
 }
 
 std::string objectEntryLines(tmultiobject& object) {

@@ -99,7 +99,7 @@ void loadBuiltinLibrary() {
 void resetProjectWorld() {
   // Held while they go: destroying one may take others along.
   tlogoobjectlist project;
-  for (tmultiobject* object = firstObject(); object; object = object->nextObject)
+  for (tmultiobject* object = firstObject(); object; object = object->identity().next())
     if (!isSystemObject(*object) && object != mainWindowObject()) project.push_back(ObjectRef(object));
   // The newest first: heirs go before the classes they come from.
   for (auto it = project.rbegin(); it != project.rend(); ++it)

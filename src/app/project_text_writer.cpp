@@ -47,7 +47,8 @@ bool isEnglish(const std::string& language) {
 class SaveSelection {
  public:
   explicit SaveSelection(const ProjectSave& save) {
-    for (tmultiobject* object = firstObject(); object; object = object->nextObject) object->saveNumber = 0;
+    for (tmultiobject* object = firstObject(); object; object = object->identity().next())
+      object->identity().setSaveNumber(0);
     if (save.names)
       markNamed(*save.names);
     else
@@ -78,15 +79,15 @@ class SaveSelection {
 
   bool containedInMarked(const tmultiobject& object) const {
     if (object.place() && marked_.count(object.place())) return true;
-    const auto* control = dynamic_cast<const tControlObject*>(&object);
-    return control && control->container && marked_.count(control->container);
+    const tcontainerobject* container = object.identity().container();
+    return container && marked_.count(container);
   }
 
   // Every object whose place (or container) is marked, until nothing changes.
   void markContents() {
     for (bool changed = true; changed;) {
       changed = false;
-      for (tmultiobject* object = firstObject(); object; object = object->nextObject) {
+      for (tmultiobject* object = firstObject(); object; object = object->identity().next()) {
         if (marked_.count(object) || !object->alive() || !containedInMarked(*object)) continue;
         if (isSystemObject(*object) && object != mainWindowObject()) continue;
         marked_.insert(object);
@@ -97,13 +98,13 @@ class SaveSelection {
 
   void number() {
     int32_t next = 0;
-    for (tmultiobject* object = firstObject(); object; object = object->nextObject) {
+    for (tmultiobject* object = firstObject(); object; object = object->identity().next()) {
       if (!marked_.count(object) || object == mainObject()) continue;
       if (object == mainWindowObject()) {
         window_ = object;
         continue;
       }
-      object->saveNumber = ++next;
+      object->identity().setSaveNumber(++next);
       numbered_.push_back(ObjectRef(object));
     }
   }
@@ -152,7 +153,7 @@ void globalVariable(std::string& out, const tLogoVarDesc& variable, SavedImages&
 
 void mainBlock(std::string& out, const SaveNaming& naming, SavedImages& images) {
   tMainLogoObject& main = *mainObject();
-  if (main.name != localEntry("class", "main")) {
+  if (main.name() != localEntry("class", "main")) {
     out +=
         naming.referenceOf(main) + "'" + localName(".setstate.") + " [" + kLineEnd + objectEntryLines(main);
     endBlock(out);

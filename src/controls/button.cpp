@@ -43,7 +43,7 @@ tLogoButtons::~tLogoButtons() {
 
 std::string tLogoButtons::caption() const {
   if (captionSet_) return caption_;
-  return picture_ || !object() ? std::string() : object()->name;
+  return picture_ || !object() ? std::string() : object()->name();
 }
 
 void tLogoButtons::setCaption(std::string caption) {

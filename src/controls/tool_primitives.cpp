@@ -15,7 +15,7 @@ namespace {
 Value activeToolButtonName() {
   tmultiobject* button = activeToolButton();
   if (!button || !button->alive()) return tLogoList::empty();
-  return makeWord(button->name);
+  return makeWord(button->name());
 }
 
 }  // namespace

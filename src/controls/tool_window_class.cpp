@@ -78,7 +78,7 @@ Value allOf(tmultiobject& self, tLogoStack& stack, int) {
   ListBuilder names;
   bar.children->forEach([&](tTabDesc& desc) {
     tmultiobject* child = asObject(static_cast<tLogoVarDesc&>(desc).value);
-    if (child && madeFrom(*child, *ofClass)) names.add(makeWord(child->name));
+    if (child && madeFrom(*child, *ofClass)) names.add(makeWord(child->name()));
   });
   return names.finish();
 }

@@ -19,7 +19,7 @@ tSurfaceGraphic* turtleNamed(const std::vector<tSurfaceGraphic*>& graphics, cons
   if (!name->isWord()) throw eLogoException(erExpectWord, name);
   const std::string text = name->wordText();
   for (tSurfaceGraphic* graphic : graphics)
-    if (isTurtle(*graphic) && namesEqual(graphic->graphicObject()->name, text)) return graphic;
+    if (isTurtle(*graphic) && namesEqual(graphic->graphicObject()->name(), text)) return graphic;
   throw eLogoException(erTurtleUnknown, name);
 }
 

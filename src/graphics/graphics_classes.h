@@ -30,7 +30,7 @@ ObjectRef registerClass(tMainLogoObject& main, const char* classKey, const char*
   prototype->init(localEntry("class", classKey), {});
   prototype->variables().setValue(objectCodes().namePrefix, makeWord(localEntry("prefix", prefixKey)));
   main.enterChild(*prototype);
-  main.children->variable(codeOf(prototype->name))->flags |= kBuiltIn;
+  main.children->variable(codeOf(prototype->name()))->flags |= kBuiltIn;
   return prototype;
 }
 

@@ -31,7 +31,7 @@ void installKeyMenuCheck() {
 // A value that no longer reads (it came from a file) binds nothing.
 std::vector<KeyMenus::Entry> KeyMenus::table() const {
   std::vector<Entry> entries;
-  for (tmultiobject* object = firstObject(); object; object = object->nextObject) {
+  for (tmultiobject* object = firstObject(); object; object = object->identity().next()) {
     if (!object->alive()) continue;
     const Value menu = object->storedProperty(prop::kKeyMenu);
     if (!menu || menu->isEmpty() || windowOf(*object) != window_) continue;
@@ -75,7 +75,7 @@ size_t KeyMenus::handle(const LogoKey& key) {
       if (!keyMatches(entry.binding.key, key) || entry.object == previous || !shown(*entry.object)) continue;
       previous = entry.object;
       ProcessStart start;
-      start.name = "@" + entry.object->name + "keymenu";
+      start.name = "@" + entry.object->name() + "keymenu";
       start.kind = ipKeyMenu;
       start.object = Value(entry.object);
       start.list = entry.binding.instructions;

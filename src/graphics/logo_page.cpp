@@ -3,9 +3,9 @@
 
 #include <algorithm>
 
+#include "core/logo_exception.h"
 #include "graphics/surface_properties.h"
 #include "graphics/window_object.h"
-#include "core/logo_exception.h"
 
 namespace lx {
 
@@ -24,14 +24,14 @@ void tlogopage::afterCreate() {
 }
 
 void tlogopage::rename(const std::string& newName) {
-  const NameCode oldCode = codeOf(name);
+  const NameCode oldCode = codeOf(name());
   tcontainerobject::rename(newName);
-  if (window_ && codeOf(name) != oldCode) window_->pageRenamed(*this, oldCode);
+  if (window_ && codeOf(name()) != oldCode) window_->pageRenamed(*this, oldCode);
 }
 
 void tlogopage::checkErasable() const {
   if (window_ && window_->alive() && window_->currentPage() == this && window_->pageCount() == 1)
-    throw eLogoException::withWord(erEraseOnlyPage, name);
+    throw eLogoException::withWord(erEraseOnlyPage, name());
 }
 
 void tlogopage::showSurface(bool shown) {

@@ -3,13 +3,13 @@
 
 #include <algorithm>
 
+#include "core/logo_exception.h"
 #include "graphics/colour_value.h"
 #include "graphics/graphic_order.h"
 #include "graphics/logo_page.h"
 #include "graphics/rect_list.h"
 #include "graphics/surface_properties.h"
 #include "graphics/undo_bitmap.h"
-#include "core/logo_exception.h"
 #include "objects/object_accessors.h"
 #include "platform/platform.h"
 #include "values/list.h"
@@ -78,7 +78,7 @@ Value loadBgPicture(tmultiobject& self, tLogoStack& stack, int) {
 
 Value namesOf(const std::vector<tmultiobject*>& objects) {
   ListBuilder names;
-  for (tmultiobject* object : objects) names.add(makeWord(object->name));
+  for (tmultiobject* object : objects) names.add(makeWord(object->name()));
   return names.finish();
 }
 

@@ -1,5 +1,6 @@
 // What turtles answer: bearings, pen and turtle states, overlaps with other
 // turtles, the shape's rectangle, the mouse.
+#include "core/logo_exception.h"
 #include "graphics/colour_value.h"
 #include "graphics/global_setting.h"
 #include "graphics/rect_list.h"
@@ -8,7 +9,6 @@
 #include "graphics/turtle_object.h"
 #include "graphics/turtle_overlap.h"
 #include "graphics/turtle_properties.h"
-#include "core/logo_exception.h"
 #include "lang/dictionary.h"
 #include "objects/object_accessors.h"
 #include "objects/property_codes.h"
@@ -131,7 +131,7 @@ Value overlapped(tmultiobject& self, tLogoStack&, int) {
   for (tSurfaceGraphic* graphic : turtle.surface()->graphics().weak()) {
     auto* other = dynamic_cast<tLogoTurtleParams*>(graphic);
     if (other && other->object() && other->graphicKind() == GraphicKind::Ordinary && overlaps(turtle, *other))
-      found.add(makeWord(other->object()->name));
+      found.add(makeWord(other->object()->name()));
   }
   return found.finish();
 }

@@ -171,7 +171,7 @@ Value nothing(tmultiobject&, tLogoStack&, int) {
 
 Value activePageOf(tmultiobject& self, int) {
   tlogopage* page = windowSelf(self).currentPage();
-  return page ? makeWord(page->name) : Value(tLogoList::empty());
+  return page ? makeWord(page->name()) : Value(tLogoList::empty());
 }
 
 void setActivePage(tmultiobject& self, int, const Value& value) {

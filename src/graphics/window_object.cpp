@@ -150,7 +150,7 @@ tlogopage& tSplitwindow::page(NameCode code) const {
 std::vector<std::string> tSplitwindow::pageNames() const {
   std::vector<std::string> names;
   pages_.forEach([&](tTabDesc& entry) {
-    if (tmultiobject* page = asObject(static_cast<tLogoVarDesc&>(entry).value)) names.push_back(page->name);
+    if (tmultiobject* page = asObject(static_cast<tLogoVarDesc&>(entry).value)) names.push_back(page->name());
   });
   return names;
 }
@@ -158,7 +158,7 @@ std::vector<std::string> tSplitwindow::pageNames() const {
 void tSplitwindow::addPage(tmultiobject& object) {
   auto* page = dynamic_cast<tlogopage*>(&object);
   if (!page) throw eLogoException(erInsertAsPage);
-  pages_.setValue(codeOf(page->name), Value(page));
+  pages_.setValue(codeOf(page->name()), Value(page));
   page->setWindow(this);
   if (makingHidden_ && currentPage()) {
     notifyPagelistChanged();
@@ -175,7 +175,7 @@ void tSplitwindow::showPage(tlogopage& page) {
   showSurfaces(old, &page);
   animationPageChanged(old ? old->surface() : nullptr, page.surface());
   current_ = ObjectRef(&page);
-  currentName_ = codeOf(page.name);
+  currentName_ = codeOf(page.name());
   if (!quiet) raiseEvent(&page, eventCode(EventId::onShowPage));
   notifyPagelistChanged();
 }
@@ -215,14 +215,14 @@ void tSplitwindow::erasePage(NameCode code) {
 }
 
 void tSplitwindow::pageRenamed(tlogopage& page, NameCode oldCode) {
-  const NameCode newCode = codeOf(page.name);
+  const NameCode newCode = codeOf(page.name());
   if (pages_.variable(oldCode)) pages_.renameEntry(oldCode, newCode);
   if (current_.get() == &page) currentName_ = newCode;
   if (alive()) notifyPagelistChanged();
 }
 
 void tSplitwindow::pageRemoved(tlogopage& page) {
-  NameCode code = codeOf(page.name);
+  NameCode code = codeOf(page.name());
   const tLogoVarDesc* entry = pages_.variable(code);
   if (!entry || entry->value.get() != &page) return;
   const bool wasShown = current_.get() == &page;

@@ -13,7 +13,7 @@ void setNetObjectTransfer(NetObjectTransfer transfer) {
 }
 
 std::string describeObjectForNet(tmultiobject& object) {
-  return installed.describe ? installed.describe(object) : object.name;
+  return installed.describe ? installed.describe(object) : object.name();
 }
 
 void recreateObjectFromNet(const std::string& text, const Value& container, bool runAllowed) {

@@ -69,13 +69,13 @@ Value who() {
     for (const Value& listed : state.objectList) {
       const tmultiobject* object = asObject(listed);
       if (!object || !object->alive()) continue;
-      last = makeWord(object->name);
+      last = makeWord(object->name());
       names.add(last);
       ++count;
     }
     return count == 1 ? last : Value(names.finish());
   }
-  if (!state.objectStack.empty()) return makeWord(currentObject().name);
+  if (!state.objectStack.empty()) return makeWord(currentObject().name());
   return tLogoList::empty();
 }
 

@@ -1,8 +1,8 @@
 // Calling a procedure for every object of an object list.
 #include "objects/ask_object.h"
 
-#include "interp/evaluator.h"
 #include "core/logo_exception.h"
+#include "interp/evaluator.h"
 #include "interp/procedure_resolver.h"
 #include "interp/thread_state.h"
 #include "objects/main_object.h"
@@ -75,7 +75,7 @@ void tBroadcastCall::run(int inputCount, bool wantValue) {
 
 std::string tAskObject::printText(int) const {
   std::string text;
-  for (const ObjectRef& object : objects) text += (text.empty() ? "" : " ") + object->name;
+  for (const ObjectRef& object : objects) text += (text.empty() ? "" : " ") + object->name();
   return text;
 }
 

@@ -43,12 +43,12 @@ tmultiobject* childDestination(tmultiobject& holder) {
   const NameCode code = objectCodes().childDestination;
   if (!holder.findVariableOrNull(code)) return &holder;
   const Value value = holder.valueOfVariable(code);
-  if (!value || value->isEmpty()) throw eLogoException::withWord(erInvalidParentAccpt, holder.name);
+  if (!value || value->isEmpty()) throw eLogoException::withWord(erInvalidParentAccpt, holder.name());
   if (value->isNumber() ? value->asReal() == 0 : value->isWord() && value->wordText() == "0") return &holder;
   ObjectRef named(asObject(value));
   if (!named && value->isWord()) named = holder.resolveObjectName(value->nameCode());
   if (!named || !named->alive()) throw eLogoException(erNoObject, value);
-  if (!named->canHoldControls()) throw eLogoException::withWord(erInvalidParentAccpt, named->name);
+  if (!named->canHoldControls()) throw eLogoException::withWord(erInvalidParentAccpt, named->name());
   return named.get();
 }
 
@@ -62,16 +62,16 @@ std::string givenName(const tLogoList* initList, int propertyCode) {
 }  // namespace
 
 void tControlObject::rename(const std::string& newName) {
-  if (newName.empty() || newName == name) return;
-  if (!container) {
-    name = newName;
+  if (newName.empty() || newName == name()) return;
+  tcontainerobject* holder = identity().container();
+  if (!holder) {
+    identity().setName(newName);
     return;
   }
-  if (container->child(codeOf(newName))) throw eLogoException::withWord(erObjNameDuplicate, newName);
+  if (holder->child(codeOf(newName))) throw eLogoException::withWord(erObjNameDuplicate, newName);
   const ObjectRef keep(this);
-  tcontainerobject* holder = container;
   holder->removeChild(*this);
-  name = newName;
+  identity().setName(newName);
   holder->enterChild(*this);
 }
 
@@ -85,18 +85,18 @@ tmultiobject* tcontainerobject::child(NameCode code) const {
 }
 
 void tcontainerobject::enterChild(tmultiobject& object) {
-  const NameCode code = codeOf(object.name);
+  const NameCode code = codeOf(object.name());
   const ObjectRef keep(&object);
   if (tmultiobject* old = child(code); old && old != &object) {
-    if (old->isBusy()) throw eLogoException::withWord(erEraseDesc, object.name);
+    if (old->isBusy()) throw eLogoException::withWord(erEraseDesc, object.name());
     destroyObject(*old);
   }
   children->setValue(code, Value(&object));
-  if (tControlObject* control = asControlObject(object)) control->container = this;
+  if (tControlObject* control = asControlObject(object)) control->identity().setContainer(this);
 }
 
 void tcontainerobject::removeChild(tmultiobject& object) {
-  const NameCode code = codeOf(object.name);
+  const NameCode code = codeOf(object.name());
   if (const tLogoVarDesc* entry = children->variable(code); entry && entry->value.get() == &object)
     children->eraseEntry(code);
 }
@@ -202,9 +202,8 @@ namespace {
 // built-in class in the main object, or a control the runtime made.
 bool enteredBySystem(tmultiobject& object) {
   const tcontainerobject* holder = mainObject();
-  if (const tControlObject* control = asControlObject(object); control && control->container)
-    holder = control->container;
-  const tLogoVarDesc* entry = holder->children->variable(codeOf(object.name));
+  if (tcontainerobject* named = object.identity().container()) holder = named;
+  const tLogoVarDesc* entry = holder->children->variable(codeOf(object.name()));
   return entry && entry->value.get() == &object && (entry->flags & kBuiltIn);
 }
 

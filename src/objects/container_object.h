@@ -18,8 +18,7 @@ class tControlObject : public tmultiobject {
   // (error 175 when another object of the container has it).
   void rename(const std::string& newName) override;
 
-  tcontainerobject* container = nullptr;  // the container whose table names this object
-  NameCode delegateVariable = 0;          // names the object this one hands its hooks to
+  NameCode delegateVariable = 0;  // names the object this one hands its hooks to
   bool created = false;
 };
 

@@ -38,7 +38,7 @@ std::shared_ptr<tLogoprocess> raise(
 }  // namespace
 
 std::string eventProcessName(const tmultiobject* object, NameCode event) {
-  return "@" + (object ? object->name : std::string("nil")) + nameOf(event);
+  return "@" + (object ? object->name() : std::string("nil")) + nameOf(event);
 }
 
 bool raiseEvent(tmultiobject* object, NameCode event, EventCompletion completion) {

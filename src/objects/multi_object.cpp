@@ -58,18 +58,18 @@ void tmultiobject::init(const std::string& givenName, const tlogoobjectlist& giv
     parent->graph_.addHeir(*this);
   }
 
-  name = givenName.empty() ? nextUnnamedObjectName() : givenName;
-  if (name.empty()) throw eLogoException(erEmptyObjName);
+  identity_.setName(givenName.empty() ? nextUnnamedObjectName() : givenName);
+  if (name().empty()) throw eLogoException(erEmptyObjName);
   rebuildChains();
   if (hasThreadState()) threadState().lastObject = Value(this);
   if (moveParams_.empty() && firstParent()) moveParams_ = firstParent()->moveParams_;
   linkObject(*this);
-  constructed_ = kind == ObjectKind::Class;
+  constructed_ = !isInstance();
 }
 
 void tmultiobject::initInstance(tmultiobject* newPlace, const std::string& givenName, const Value& initList,
                                 const tlogoobjectlist& given, CreateMode mode) {
-  kind = ObjectKind::Instance;
+  identity_.setKind(ObjectKind::Instance);
   init(givenName, given);
   runClassInit();
   declareKeyMenu(*this);

@@ -2,15 +2,19 @@
 // instance: it owns procedures, variables and event handlers, and inherits
 // from an ordered list of parents through four precomputed lookup chains.
 //
-// How the pieces fit. An object is three things at once. Its place in the
-// inheritance graph (object_graph.h: parents, behaviours, place, heirs and
-// ancestors, with private links and checked invariants) says what it
-// inherits from. Its tables (procedures, variables, events) and the four
-// lookup chains built from the graph say what its names mean: every change
-// of the graph goes through setPlace, addParent or removeParent, which
-// rebuild the chains of the object and its heirs and move the lookup epoch
-// on. Its identity (name, kind, number in the list of all objects,
-// object_registry.h) says how Logo code finds it.
+// How the pieces fit. An object is three pieces held together by this
+// class. Its place in the inheritance graph (object_graph.h: parents,
+// behaviours, place, heirs and ancestors, with private links and checked
+// invariants) says what it inherits from. Its tables (object_tables.h:
+// procedures, variables, events, and the four lookup chains built from the
+// graph) say what its names mean: every change of the graph goes through
+// setPlace, addParent or removeParent here, which rebuild the chains of the
+// object and its heirs and move the lookup epoch on, so the two pieces
+// never disagree. Its identity (object_identity.h: name, class or instance,
+// the container that names it, its links in the list of all objects that
+// object_registry.h keeps) says how Logo code finds it. Lookup reads the
+// tables alone; the graph is read when the chains are rebuilt; the
+// identity is read by the names and the saving of projects.
 //
 // Ownership. Objects are Logo values, kept alive by counted references:
 // the list of all objects holds each listed object, and the graph holds
@@ -36,6 +40,7 @@
 #include "interp/logo_tab.h"
 #include "interp/var_tab.h"
 #include "objects/object_graph.h"
+#include "objects/object_identity.h"
 #include "objects/object_tables.h"
 
 namespace lx {
@@ -45,10 +50,6 @@ class tcontainerobject;
 // The object of a value, or nullptr when it is no object.
 tmultiobject* asObject(const Value& value);
 tmultiobject* asObject(tlogoobject* value);
-
-// How an object is made: made by `new` and its kin (an instance), or by
-// `newclass` and at start-up (a class).
-enum class ObjectKind : uint8_t { Class, Instance };
 
 // How an instance is set up after its init list is bound: by running the
 // `create` procedure, or (the container's loading mode) by taking its
@@ -61,7 +62,7 @@ class tmultiobject : public tlogoobject {
   ~tmultiobject() override;
 
   Value copy() const override;  // objects are never copied: the object itself
-  std::string printText(int = -1) const override { return name; }
+  std::string printText(int = -1) const override { return identity_.name(); }
   std::string showText(int level = -1) const override { return printText(level); }
   const char* className() const override { return "tmultiobject"; }
 
@@ -201,7 +202,7 @@ class tmultiobject : public tlogoobject {
   bool alive() const { return alive_; }
   // Made completely: a class after `init`, an instance after `initInstance`.
   bool constructed() const { return constructed_; }
-  bool isInstance() const { return kind == ObjectKind::Instance; }
+  bool isInstance() const { return identity_.kind() == ObjectKind::Instance; }
 
   // The inheritance graph, read-only: it changes through setPlace,
   // addParent, removeParent, the constructors and destruction.
@@ -213,9 +214,11 @@ class tmultiobject : public tlogoobject {
   const std::vector<tmultiobject*>& heirs() const { return graph_.heirs(); }
   const tlogoobjectlist& ancestors() const { return graph_.ancestors(); }
 
-  std::string name;
-  ObjectKind kind = ObjectKind::Class;
-  int32_t saveNumber = 0;  // "#n" while a project is saved
+  // --- Identity (object_identity.h) ---
+
+  const ObjectIdentity& identity() const { return identity_; }
+  ObjectIdentity& identity() { return identity_; }
+  const std::string& name() const { return identity_.name(); }
 
   // --- Settings of making ---
 
@@ -235,11 +238,6 @@ class tmultiobject : public tlogoobject {
   InstanceFactory instanceFactory() const { return instanceFactory_; }
   void setInstanceFactory(InstanceFactory factory) { instanceFactory_ = factory; }
 
-  // Links of the list of all objects, in creation order (object_registry.h).
-  tmultiobject* prevObject = nullptr;
-  tmultiobject* nextObject = nullptr;
-  uint64_t creationSerial = 0;  // order of creation, from 1; 0 while unlisted
-
  protected:
   // The own variable table; the main object's holds the global variables.
   virtual std::unique_ptr<tLogoVarTab> makeVariableTable();
@@ -258,6 +256,7 @@ class tmultiobject : public tlogoobject {
 
   ObjectGraph graph_;
   ObjectTables tables_;
+  ObjectIdentity identity_;
   bool needsPlace_ = true;
   bool shownAtCreation_ = true;
   bool hasClassInit_ = false;  // own variables are copied into every new heir

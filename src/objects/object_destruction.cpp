@@ -100,9 +100,9 @@ void forgetEverywhere(tmultiobject& object) {
   if (hasThreadState() && threadState().lastObject.get() == &object) threadState().lastObject = nullptr;
   if (activeToolButton() == &object) setActiveToolButton(nullptr);
   if (mainWindowObject() == &object) setMainWindowObject(nullptr);
-  if (tControlObject* control = asControlObject(object); control && control->container) {
-    control->container->removeChild(object);
-    control->container = nullptr;
+  if (tcontainerobject* container = object.identity().container()) {
+    container->removeChild(object);
+    object.identity().setContainer(nullptr);
   }
 }
 

@@ -54,7 +54,7 @@ Value newClass(const Value& parents, const Value& name, const Value& initList) {
   try {
     made->init(objectName(name), founding);
     // Replacing a class by one made from it would take the new one along.
-    if (tmultiobject* old = mainObject()->child(codeOf(made->name)); old && made->inheritsFrom(*old))
+    if (tmultiobject* old = mainObject()->child(codeOf(made->name())); old && made->inheritsFrom(*old))
       throw eLogoException(erLinkLoop);
     mainObject()->enterChild(*made);
     ThreadState& state = threadState();

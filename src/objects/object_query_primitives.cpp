@@ -20,7 +20,7 @@ namespace {
 
 Ref<tLogoList> namesOf(const tlogoobjectlist& objects) {
   ListBuilder names;
-  for (const ObjectRef& object : objects) names.add(makeWord(object->name));
+  for (const ObjectRef& object : objects) names.add(makeWord(object->name()));
   return names.finish();
 }
 
@@ -114,13 +114,13 @@ bool isMyObjectName(const Value& name) {
 }
 
 Value myName() {
-  return makeWord(currentObject().name);
+  return makeWord(currentObject().name());
 }
 
 Value lastName() {
   tmultiobject* last = asObject(threadState().lastObject);
   if (!last || !last->alive()) throw eLogoException(erNoObjCreated);
-  return makeWord(last->name);
+  return makeWord(last->name());
 }
 
 // The named objects of the nearest container from the current object;

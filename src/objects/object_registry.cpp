@@ -31,12 +31,13 @@ Registry& registry() {
 
 void linkObject(tmultiobject& object) {
   Registry& r = registry();
-  assert(!object.prevObject && !object.nextObject && r.first != &object);
+  ObjectIdentity& id = object.identity();
+  assert(!id.previous_ && !id.next_ && r.first != &object);
   addRef(&object);
-  object.creationSerial = ++r.serial;
-  object.prevObject = r.last;
+  id.creationSerial_ = ++r.serial;
+  id.previous_ = r.last;
   if (r.last)
-    r.last->nextObject = &object;
+    r.last->identity().next_ = &object;
   else
     r.first = &object;
   r.last = &object;
@@ -45,17 +46,18 @@ void linkObject(tmultiobject& object) {
 
 void unlinkObject(tmultiobject& object) {
   Registry& r = registry();
-  if (!object.prevObject && r.first != &object) return;  // not listed
-  if (r.anchor == &object) r.anchor = object.prevObject;
-  if (object.prevObject)
-    object.prevObject->nextObject = object.nextObject;
+  ObjectIdentity& id = object.identity();
+  if (!id.previous_ && r.first != &object) return;  // not listed
+  if (r.anchor == &object) r.anchor = id.previous_;
+  if (id.previous_)
+    id.previous_->identity().next_ = id.next_;
   else
-    r.first = object.nextObject;
-  if (object.nextObject)
-    object.nextObject->prevObject = object.prevObject;
+    r.first = id.next_;
+  if (id.next_)
+    id.next_->identity().previous_ = id.previous_;
   else
-    r.last = object.prevObject;
-  object.prevObject = object.nextObject = nullptr;
+    r.last = id.previous_;
+  id.previous_ = id.next_ = nullptr;
   --r.count;
   release(&object);
 }
@@ -87,8 +89,8 @@ bool projectLoadRunning() {
 tmultiobject* objectNumbered(uint32_t n) {
   Registry& r = registry();
   if (n == 0) return nullptr;
-  tmultiobject* object = r.anchor ? r.anchor->nextObject : r.first;
-  for (uint32_t i = 1; object && i < n; ++i) object = object->nextObject;
+  tmultiobject* object = r.anchor ? r.anchor->identity().next() : r.first;
+  for (uint32_t i = 1; object && i < n; ++i) object = object->identity().next();
   return object;
 }
 
@@ -97,7 +99,7 @@ void markSystemObjectsMade() {
 }
 
 bool isSystemObject(const tmultiobject& object) {
-  return object.creationSerial <= registry().lastSystemSerial;
+  return object.identity().creationSerial() <= registry().lastSystemSerial;
 }
 
 std::string nextUnnamedObjectName() {

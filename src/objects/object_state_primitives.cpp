@@ -36,7 +36,7 @@ Value setState(const Value& list) {
 // object's name, an event's name, and perhaps the number that made the
 // process name unique.
 bool isEventProcessOf(const std::string& processName, const tmultiobject& object) {
-  const std::string prefix = "@" + object.name;
+  const std::string prefix = "@" + object.name();
   if (processName.compare(0, prefix.size(), prefix) != 0) return false;
   std::string event = processName.substr(prefix.size());
   while (!event.empty() && event.back() >= '0' && event.back() <= '9') event.pop_back();

@@ -28,7 +28,7 @@ World& world() {
 
 std::string ownerName(const tlogoobject* owner) {
   const tmultiobject* object = asObject(owner);
-  return !object || object == mainObject() ? std::string() : object->name;
+  return !object || object == mainObject() ? std::string() : object->name();
 }
 
 }  // namespace

@@ -242,7 +242,7 @@ class LookupConsistency : public ProjectTest {
           }
         }
         ASSERT_EQ(got, tagOf(expected))
-            << "seed " << seed << " step " << step << ": p" << k << " from " << o->name;
+            << "seed " << seed << " step " << step << ": p" << k << " from " << o->name();
         const NameCode variableCode = codeOf("v" + std::to_string(k));
         {
           CurrentObjectScope current(state, Value(o));
@@ -253,7 +253,7 @@ class LookupConsistency : public ProjectTest {
           }
         }
         ASSERT_EQ(got, expectedVariable(*o, variableCode))
-            << "seed " << seed << " step " << step << ": :v" << k << " from " << o->name;
+            << "seed " << seed << " step " << step << ": :v" << k << " from " << o->name();
       }
       const NameCode poke = codeOf("onClick");
       Value expectedHandler;
@@ -263,7 +263,7 @@ class LookupConsistency : public ProjectTest {
           break;
         }
       ASSERT_EQ(o->eventHandler(poke).get(), expectedHandler.get())
-          << "seed " << seed << " step " << step << ": onClick of " << o->name;
+          << "seed " << seed << " step " << step << ": onClick of " << o->name();
     }
   }
 

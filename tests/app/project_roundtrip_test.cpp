@@ -26,8 +26,8 @@ std::string withoutHeader(const std::string& text) {
 
 std::map<std::string, int32_t> numbersByName() {
   std::map<std::string, int32_t> numbers;
-  for (tmultiobject* object = firstObject(); object; object = object->nextObject)
-    if (object->saveNumber) numbers[object->name] = object->saveNumber;
+  for (tmultiobject* object = firstObject(); object; object = object->identity().next())
+    if (object->identity().saveNumber()) numbers[object->name()] = object->identity().saveNumber();
   return numbers;
 }
 

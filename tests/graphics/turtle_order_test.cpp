@@ -44,7 +44,7 @@ class TurtleOrder : public testing::PageTest {
   Names order() {
     Names names;
     for (tSurfaceGraphic* g : surface->graphics().snapshot())
-      names.push_back(g == &frame ? "*" : g->graphicObject()->name);
+      names.push_back(g == &frame ? "*" : g->graphicObject()->name());
     return names;
   }
 

@@ -71,7 +71,7 @@ class Windows : public WindowWorld {
   errorConst errorAsWindow(const std::string& text) { return errorAs("MainWindow", text); }
   std::string shownName() {
     tlogopage* page = window.currentPage();
-    return page ? page->name : std::string();
+    return page ? page->name() : std::string();
   }
   bool visible(tlogopage& page) { return page.surface()->window().visible(); }
 

@@ -73,9 +73,9 @@ TEST_F(Events, RaisedEventsRunAsProcessesOfTheirObjectAndReportTheirErrors) {
   std::vector<std::string> completed;
   logo.run("ask \"ok [setevent \"onChange [(print \"running processname) wait 200]]");
   EXPECT_TRUE(raiseEvent(&ok, codeOf("onChange")));
-  EXPECT_TRUE(raiseEvent(&ok, codeOf("onClick"), [&](tmultiobject* o) { completed.push_back(o->name); }));
+  EXPECT_TRUE(raiseEvent(&ok, codeOf("onClick"), [&](tmultiobject* o) { completed.push_back(o->name()); }));
   EXPECT_FALSE(
-      raiseEvent(&ok, codeOf("onPush"), [&](tmultiobject* o) { completed.push_back("none " + o->name); }));
+      raiseEvent(&ok, codeOf("onPush"), [&](tmultiobject* o) { completed.push_back("none " + o->name()); }));
   EXPECT_TRUE(allThreads().exists("@okonChange"));
   EXPECT_TRUE(allThreads().waitUntilEmpty());
   Names printed = take();

@@ -17,13 +17,13 @@ using Names = std::vector<std::string>;
 template <class Table>
 Names ownersOf(const std::vector<Table*>& chain) {
   Names names;
-  for (const Table* table : chain) names.push_back(static_cast<tmultiobject*>(table->ownerObject)->name);
+  for (const Table* table : chain) names.push_back(static_cast<tmultiobject*>(table->ownerObject)->name());
   return names;
 }
 
 Names namesOf(const tlogoobjectlist& objects) {
   Names names;
-  for (const ObjectRef& object : objects) names.push_back(object->name);
+  for (const ObjectRef& object : objects) names.push_back(object->name());
   return names;
 }
 
