@@ -8,6 +8,7 @@
 #include "interp/scheduler.h"
 #include "object_test_world.h"
 #include "objects/multi_object.h"
+#include "objects/object_codes.h"
 
 namespace lx {
 namespace {
@@ -65,6 +66,18 @@ TEST_F(Inheritance, AnInstanceFindsItsClassThenItsPlace) {
   EXPECT_EQ(ownersOf(d1.tables().procedureChain()), (Names{"d1", "D", "A", "B", "C", "main"}));
 }
 
+// The occasions' procedures are looked up in the own table and the
+// founding parents only; the ancestors follow the full chain's order.
+TEST_F(Inheritance, TheOwnProcedureChainLeavesOutBehavioursAndThePlace) {
+  makeDiamond();
+  logo.run(R"(newclass [] "loud [] new "D [name d1] ask "d1 [.addbehaviour "loud])");
+  tmultiobject& d1 = *object("d1");
+  EXPECT_EQ(ownersOf(d1.tables().ownProcedureChain()), (Names{"d1", "D", "A", "B", "C", "main"}));
+  EXPECT_EQ(ownersOf(d1.tables().procedureChain()), (Names{"d1", "loud", "D", "A", "B", "C", "main"}));
+  EXPECT_EQ(namesOf(d1.ancestors()), (Names{"loud", "D", "A", "B", "C", "main"}));
+  EXPECT_EQ(&d1.chainFor(objectCodes().create), &d1.tables().ownProcedureChain());
+}
+
 TEST_F(Inheritance, BehavioursComeAfterTheOwnTableAndBeforeTheFoundingParents) {
   makeDiamond();
   logo.run(R"(newclass [] "loud [define'hello [[] [print "loud]] define'base [[] [print "loudbase]]]
@@ -92,7 +105,7 @@ TEST_F(Inheritance, AddingAParentTwiceChangesNothing) {
 // they never hold an object that let go of it.
 Names heirNamesOf(const tmultiobject& object) {
   Names names;
-  for (const tmultiobject* heir : object.heirs()) names.push_back(heir->name);
+  for (const tmultiobject* heir : object.heirs()) names.push_back(heir->name());
   std::sort(names.begin(), names.end());
   return names;
 }

@@ -146,6 +146,43 @@ TEST_F(Lifecycle, TheMainObjectCannotBeErased) {
   EXPECT_EQ(logo.errorOf("eraseobject \"main"), erErasePersistent);
 }
 
+// The identity of an object: its links in the list of all objects in
+// creation order, its serial, and the container whose table names it.
+TEST_F(Lifecycle, TheListOfAllObjectsFollowsMakingErasingAndRenaming) {
+  logo.run(R"(newclass [] "thing [] new "thing [name c1] new "thing [name c2] new "thing [name c3])");
+  tmultiobject* c1 = object("c1");
+  tmultiobject* c3 = object("c3");
+  const ObjectRef c2(object("c2"));
+  ASSERT_TRUE(c1 && c2 && c3);
+  EXPECT_EQ(lastListedObject(), c3);
+  EXPECT_EQ(c1->identity().next(), c2.get());
+  EXPECT_EQ(c3->identity().previous(), c2.get());
+  EXPECT_LT(c1->identity().creationSerial(), c2->identity().creationSerial());
+  EXPECT_LT(c2->identity().creationSerial(), c3->identity().creationSerial());
+  EXPECT_EQ(c2->identity().container(), mainObject());
+  EXPECT_EQ(c2->identity().kind(), ObjectKind::Instance);
+  EXPECT_EQ(object("thing")->identity().kind(), ObjectKind::Class);
+
+  const size_t listed = objectCount();
+  logo.run(R"(eraseobject "c2)");
+  EXPECT_EQ(objectCount(), listed - 1);
+  EXPECT_EQ(c1->identity().next(), c3);
+  EXPECT_EQ(c3->identity().previous(), c1);
+  EXPECT_EQ(c2->identity().next(), nullptr);
+  EXPECT_EQ(c2->identity().previous(), nullptr);
+  EXPECT_EQ(c2->identity().container(), nullptr);
+
+  // A renamed object is found under its new name only, in the same place
+  // of the list.
+  c3->rename("c4");
+  EXPECT_EQ(object("c3"), nullptr);
+  EXPECT_EQ(object("c4"), c3);
+  EXPECT_EQ(c3->name(), "c4");
+  EXPECT_EQ(lastListedObject(), c3);
+  EXPECT_THROW(c3->rename("c1"), eLogoException);  // 175: c1 has that name
+  EXPECT_EQ(c3->name(), "c4");
+}
+
 TEST_F(Lifecycle, StoppingTheWorldDestroysEveryObject) {
   logo.run("newclass [] \"a [] new \"a [name a1] newclass \"a \"b []");
   ObjectRef a1(object("a1"));
