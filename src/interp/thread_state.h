@@ -6,6 +6,7 @@
 // own state, so nothing here is shared.
 #pragma once
 
+#include <cassert>
 #include <functional>
 #include <memory>
 #include <string>
@@ -101,10 +102,19 @@ const Value& erasedContext();
 // end at its next instruction.
 void restoreCurrentObject(ThreadState& state, Value saved);
 
+namespace detail {
+// The calling thread's state. Constant-initialized, so that reading it from
+// any file is a plain thread-local load: every primitive asks for it.
+extern constinit thread_local ThreadState* currentThreadState;
+}  // namespace detail
+
 // The state of the calling thread; every thread that runs Logo code installs
 // one first (a process at its start, tests in their set-up).
-ThreadState& threadState();
-bool hasThreadState();
+inline ThreadState& threadState() {
+  assert(detail::currentThreadState && "Logo code runs only on a thread with an interpreter state");
+  return *detail::currentThreadState;
+}
+inline bool hasThreadState() { return detail::currentThreadState != nullptr; }
 void installThreadState(ThreadState* state);
 
 // Installs a fresh state for the lifetime of the scope.
