@@ -54,6 +54,7 @@ struct ThreadState {
   tLogoStack stack;
   tLogoLocaltab locals;
   VariableBindings variableBindings;  // where names outside the local scope were found last
+  VariableBindings propertyBindings;  // the same for property commands, by property code
   Value currentObject;               // where procedure names are looked up
   tLogoTab* currentTable = nullptr;  // searched first when set
   Value callContext;                 // the object context of the call being made
@@ -70,7 +71,6 @@ struct ThreadState {
   int runNesting = 1;
   int runDepth = 0;  // instruction lists entered in all
   PendingTailCall tailCall;
-  bool markActivity = false;
   // Whom other threads tell to stop or pause: the process's own control, or
   // for a thread that is no process (a test's), the state's own.
   ProcessControl ownControl{ProcessPhase::Running};
