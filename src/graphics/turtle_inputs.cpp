@@ -44,7 +44,12 @@ long double coordinateOrAny(const Value& value, const tLogoTurtleParams& turtle,
 }
 
 Value numberValue(long double v) {
-  if (v == std::floor(v) && std::fabs(v) < 2147483647.0L) return makeInt(static_cast<int32_t>(v));
+  // Whole within 32 bits by a truncating conversion, which costs less than
+  // floor on long doubles (every heading and position read passes here).
+  if (std::fabs(v) < 2147483647.0L) {
+    const auto whole = static_cast<int32_t>(v);
+    if (whole == v) return makeInt(whole);
+  }
   return makeReal(v);
 }
 

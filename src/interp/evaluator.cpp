@@ -65,9 +65,8 @@ class PrefixGuard {
 // Restores the call context after a call, whichever way it ends.
 class ContextGuard {
  public:
-  ContextGuard(ThreadState& state, const Value& context) : state_(state), saved_(state.callContext) {
-    state_.callContext = context;
-  }
+  ContextGuard(ThreadState& state, const Value& context)
+      : state_(state), saved_(std::exchange(state.callContext, context)) {}
   ~ContextGuard() { state_.callContext = std::move(saved_); }
 
  private:
@@ -421,9 +420,9 @@ class Parser {
 
 }  // namespace
 
-// The code is taken by value: the list may be compiled anew while it runs,
-// and the caller's temporary moves in without touching the shared count.
-bool runList(CompiledPtr code) {
+// The caller holds the code while it runs (a temporary lives to the end of
+// the call), so no count of the shared code moves per list run.
+bool runList(const CompiledPtr& code) {
   ThreadState& state = threadState();
   yieldPoint(state);
   DepthGuard depth(state, true);
@@ -442,7 +441,7 @@ bool runList(CompiledPtr code) {
 
 bool runValue(const tlogoobject& value, CompileKind kind) { return runList(compiled(value, kind)); }
 
-Value evaluateList(CompiledPtr code) {
+Value evaluateList(const CompiledPtr& code) {
   ThreadState& state = threadState();
   yieldPoint(state);
   DepthGuard depth(state, false);

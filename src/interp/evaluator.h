@@ -16,12 +16,12 @@ namespace lx {
 
 // Runs the instructions of `code` until its end or until the stop flag is
 // set (by `output`, `stop` or a tail call); answers the stop flag.
-bool runList(CompiledPtr code);
+bool runList(const CompiledPtr& code);
 // Runs a value as instructions: a list, or a word read into one.
 bool runValue(const tlogoobject& value, CompileKind kind = kInstructions);
 
 // Evaluates `code` as an expression and answers its value, or none.
-Value evaluateList(CompiledPtr code);
+Value evaluateList(const CompiledPtr& code);
 Value evaluateValue(const tlogoobject& value);
 
 // Calls `desc` with the `inputCount` inputs on the stack, from a primitive

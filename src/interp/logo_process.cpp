@@ -153,6 +153,7 @@ void tLogoprocess::cleanUp(ThreadState& state) {
   state.objectStack.clear();
   state.objectList.clear();
   state.variableBindings.forgetAll();
+  state.propertyBindings.forgetAll();
   allThreads().remove(*this);
   releaseValues();
   object_ = nullptr;

@@ -24,27 +24,17 @@ void tLogoStack::popInto(Value& slot) {
   entries_.pop_back();
 }
 
-Value tLogoStack::take() {
-  if (entries_.empty()) fault(erStackPop1);
-  Value value = std::move(entries_.back());
-  entries_.pop_back();
-  return value;
-}
-
 std::vector<Value> tLogoStack::takeInputs(int count) {
   std::vector<Value> inputs(count > 0 ? static_cast<size_t>(count) : 0);
   for (size_t i = inputs.size(); i-- > 0;) inputs[i] = take();
   return inputs;
 }
 
-void tLogoStack::popNone() {
+void tLogoStack::failPopNone() {
   if (entries_.empty()) fault(erStackPopnil);
-  if (entries_.back()) {
-    Value value = std::move(entries_.back());
-    entries_.pop_back();
-    throw eLogoException(erWhatToDo, std::move(value));
-  }
+  Value value = std::move(entries_.back());
   entries_.pop_back();
+  throw eLogoException(erWhatToDo, std::move(value));
 }
 
 void tLogoStack::removeAt(size_t k) {

@@ -29,13 +29,22 @@ class tLogoStack {
   // Moves the top entry into `slot`, releasing what the slot held (error 147).
   void popInto(Value& slot);
   // Removes the top entry and hands its reference to the caller (error 148).
-  Value take();
+  // Inline, as are popNone and peek: every call moves its inputs through here.
+  Value take() {
+    if (entries_.empty()) [[unlikely]] fault(erStackPop1);
+    Value value = std::move(entries_.back());
+    entries_.pop_back();
+    return value;
+  }
   // Removes the top `count` entries and hands them over, the deepest first:
   // the inputs of a call in the order they were given.
   std::vector<Value> takeInputs(int count);
   // The top entry must be none: error 146 when the stack is empty, error 2
   // (nothing says what to do with the value) when it holds a value.
-  void popNone();
+  void popNone() {
+    if (entries_.empty() || entries_.back()) [[unlikely]] failPopNone();
+    entries_.pop_back();
+  }
   // The k-th entry from the top, 0 being the top (error 151). Inline: every
   // operator reads its inputs here.
   const Value& peek(size_t k) const {
@@ -63,6 +72,7 @@ class tLogoStack {
 
  private:
   [[noreturn]] static void fault(errorConst code);
+  [[noreturn]] void failPopNone();
 
   std::vector<Value> entries_;
 };

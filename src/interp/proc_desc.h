@@ -44,9 +44,10 @@ class tProcDesc : public tTabDesc {
   int32_t activations = 0;     // calls of this descriptor now running
   bool tailCallable = false;
   uint16_t runSlot = 0;         // where a run of it is recorded (see primitive_runs.h)
-  // Binary operators: the routine their method runs when both inputs are
-  // integers, which the evaluator calls without the method dispatch (every
-  // loop counter and comparison passes here). None for everything else.
+  // Binary operators: the form of their method for two integers, which the
+  // evaluator calls without the method dispatch when both inputs are
+  // integers (every loop counter and comparison passes here). None for
+  // everything else.
   Value (*onTwoIntegers)(const Value&, const Value&) = nullptr;
 };
 

@@ -136,11 +136,6 @@ void Scheduler::serveYield(ProcessControl& control) {
   if (control.paused()) waitReleased(&control, [&] { return !control.paused(); });
 }
 
-Scheduler& scheduler() {
-  static Scheduler theScheduler;
-  return theScheduler;
-}
-
 InterpreterLockScope::InterpreterLockScope() : took_(!scheduler().holdsLock()) {
   if (took_) scheduler().take(token_);
 }

@@ -142,8 +142,11 @@ class Scheduler {
   LockToken* holderToken_ = nullptr;       // read and written only by the holder
 };
 
-// The one scheduler of the program.
-Scheduler& scheduler();
+// The one scheduler of the program (inline: every yield point asks for it).
+inline Scheduler& scheduler() {
+  static Scheduler theScheduler;
+  return theScheduler;
+}
 
 // Holds the interpreter lock for the scope unless the thread holds it
 // already.

@@ -1,14 +1,13 @@
 // The thread-local interpreter state.
 #include "interp/thread_state.h"
 
-#include <cassert>
-
 #include "lang/dictionary.h"
 
 namespace lx {
-namespace {
 
-thread_local ThreadState* current = nullptr;
+constinit thread_local ThreadState* detail::currentThreadState = nullptr;
+
+namespace {
 
 class tErasedContext : public tlogoobject {
  public:
@@ -35,25 +34,16 @@ void restoreCurrentObject(ThreadState& state, Value saved) {
 
 ThreadState::ThreadState() = default;
 
-ThreadState& threadState() {
-  assert(current && "Logo code runs only on a thread with an interpreter state");
-  return *current;
-}
-
-bool hasThreadState() {
-  return current != nullptr;
-}
-
 void installThreadState(ThreadState* state) {
-  current = state;
+  detail::currentThreadState = state;
 }
 
-ScopedThreadState::ScopedThreadState() : previous_(current) {
-  current = &state_;
+ScopedThreadState::ScopedThreadState() : previous_(detail::currentThreadState) {
+  detail::currentThreadState = &state_;
 }
 
 ScopedThreadState::~ScopedThreadState() {
-  current = previous_;
+  detail::currentThreadState = previous_;
 }
 
 }  // namespace lx

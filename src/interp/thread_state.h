@@ -6,6 +6,7 @@
 // own state, so nothing here is shared.
 #pragma once
 
+#include <cassert>
 #include <functional>
 #include <memory>
 #include <string>
@@ -53,6 +54,7 @@ struct ThreadState {
   tLogoStack stack;
   tLogoLocaltab locals;
   VariableBindings variableBindings;  // where names outside the local scope were found last
+  VariableBindings propertyBindings;  // the same for property commands, by property code
   Value currentObject;               // where procedure names are looked up
   tLogoTab* currentTable = nullptr;  // searched first when set
   Value callContext;                 // the object context of the call being made
@@ -69,7 +71,6 @@ struct ThreadState {
   int runNesting = 1;
   int runDepth = 0;  // instruction lists entered in all
   PendingTailCall tailCall;
-  bool markActivity = false;
   // Whom other threads tell to stop or pause: the process's own control, or
   // for a thread that is no process (a test's), the state's own.
   ProcessControl ownControl{ProcessPhase::Running};
@@ -101,10 +102,19 @@ const Value& erasedContext();
 // end at its next instruction.
 void restoreCurrentObject(ThreadState& state, Value saved);
 
+namespace detail {
+// The calling thread's state. Constant-initialized, so that reading it from
+// any file is a plain thread-local load: every primitive asks for it.
+extern constinit thread_local ThreadState* currentThreadState;
+}  // namespace detail
+
 // The state of the calling thread; every thread that runs Logo code installs
 // one first (a process at its start, tests in their set-up).
-ThreadState& threadState();
-bool hasThreadState();
+inline ThreadState& threadState() {
+  assert(detail::currentThreadState && "Logo code runs only on a thread with an interpreter state");
+  return *detail::currentThreadState;
+}
+inline bool hasThreadState() { return detail::currentThreadState != nullptr; }
 void installThreadState(ThreadState* state);
 
 // Installs a fresh state for the lifetime of the scope.

@@ -55,15 +55,31 @@ Value divideAny(const Value& a, const Value& b) {
   return divide(*a, *b);
 }
 
-// The binary operators' methods on words and numbers. The operators
-// themselves run the same routines directly on two integers.
+// The same answers on two integers (the evaluator checks both are), without
+// the operand tests and conversions: the common case in loops.
+int32_t integerOf(const Value& v) { return static_cast<const tLogoInt&>(*v).value; }
+Value plusIntegers(const Value& a, const Value& b) { return makeNumber(int64_t{integerOf(a)} + integerOf(b)); }
+Value minusIntegers(const Value& a, const Value& b) { return makeNumber(int64_t{integerOf(a)} - integerOf(b)); }
+Value timesIntegers(const Value& a, const Value& b) { return makeNumber(int64_t{integerOf(a)} * integerOf(b)); }
+Value lessIntegers(const Value& a, const Value& b) { return makeBool(integerOf(a) < integerOf(b)); }
+Value greaterIntegers(const Value& a, const Value& b) { return makeBool(integerOf(a) > integerOf(b)); }
+Value lessOrEqualIntegers(const Value& a, const Value& b) { return makeBool(integerOf(a) <= integerOf(b)); }
+Value greaterOrEqualIntegers(const Value& a, const Value& b) { return makeBool(integerOf(a) >= integerOf(b)); }
+Value equalIntegers(const Value& a, const Value& b) { return makeBool(integerOf(a) == integerOf(b)); }
+Value notEqualIntegers(const Value& a, const Value& b) { return makeBool(integerOf(a) != integerOf(b)); }
+
+// The binary operators' methods on words and numbers, each beside its form
+// on two integers (division has none: its answer is real).
 struct OperatorRoutine {
   const char* text;
   M1 routine;
+  M1 onIntegers;
 };
-constexpr OperatorRoutine kComparisons[] = {{"<", lessThan},     {">", greaterThan}, {"<=", lessOrEqual},
-                                            {">=", greaterOrEqual}, {"=", equal},       {"<>", notEqual}};
-constexpr OperatorRoutine kArithmetic[] = {{"+", plusAny}, {"-", minusAny}, {"*", timesAny}, {"/", divideAny}};
+constexpr OperatorRoutine kComparisons[] = {
+    {"<", lessThan, lessIntegers},   {">", greaterThan, greaterIntegers}, {"<=", lessOrEqual, lessOrEqualIntegers},
+    {">=", greaterOrEqual, greaterOrEqualIntegers}, {"=", equal, equalIntegers}, {"<>", notEqual, notEqualIntegers}};
+constexpr OperatorRoutine kArithmetic[] = {
+    {"+", plusAny, plusIntegers}, {"-", minusAny, minusIntegers}, {"*", timesAny, timesIntegers}, {"/", divideAny, nullptr}};
 
 // What words and numbers share: the characters as elements, comparison and
 // equality.
@@ -209,7 +225,7 @@ void registerOperators(tLogoTab& table) {
   for (const char* op : {"*", "/"}) registerLiteral<tObjectProc1Desc>(table, op, 5, 2u);
   for (const char* op : {"<", ">", "<=", ">=", "=", "<>"}) registerLiteral<tObjectProc1Desc>(table, op, 2, 2u);
   for (const char* op : {"<unary ->", "<unary +>"}) registerLiteral<tObjectProc1Desc>(table, op, 3, 1u);
-  auto shortcut = [&](const OperatorRoutine& op) { table.find(codeOf(op.text))->asProcedure()->onTwoIntegers = op.routine; };
+  auto shortcut = [&](const OperatorRoutine& op) { table.find(codeOf(op.text))->asProcedure()->onTwoIntegers = op.onIntegers; };
   for (const OperatorRoutine& op : kComparisons) shortcut(op);
   for (const OperatorRoutine& op : kArithmetic) shortcut(op);
   // Primitives that work on their first input.

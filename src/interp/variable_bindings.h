@@ -27,6 +27,9 @@ class VariableBindings {
     NameCode name = 0;
     Value object;
     tLogoVarDesc* desc = nullptr;
+    // For property commands: the object holding the property (the current
+    // object or one it stands on), which the object's links keep alive.
+    tlogoobject* holder = nullptr;
   };
 
   // The entry that may remember `name`; the caller checks all its fields.

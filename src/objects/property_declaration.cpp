@@ -5,6 +5,7 @@
 #include <set>
 
 #include "core/logo_exception.h"
+#include "interp/lookup_epoch.h"
 #include "interp/primitive_runs.h"
 #include "interp/thread_state.h"
 #include "objects/property_table.h"
@@ -61,32 +62,43 @@ bool ownsProperty(const tmultiobject& object, int propertyCode) {
   return !declaredBy || madeFrom(object, *declaredBy);
 }
 
-// The object a property command works on: the current object, or the
-// nearest object on its place chain that has the property (a turtle that
-// asks for `bgcolour` gets its page's).
-tmultiobject& holderOf(int propertyCode) {
-  tmultiobject* object = &currentObject();
-  while (object && !ownsProperty(*object, propertyCode)) object = object->place();
-  if (!object) throw eLogoException(erNoProperty);
-  return *object;
-}
-
 }  // namespace
 
+PropertyPlace propertyPlaceAfresh(tmultiobject& from, int propertyCode) {
+  tmultiobject* object = &from;
+  while (object && !ownsProperty(*object, propertyCode)) object = object->place();
+  if (!object) throw eLogoException(erNoProperty);
+  return {object, propertyOf(*object, propertyCode)};
+}
+
+// Finding the place walks the variable chains of the object and of those it
+// stands on, and their parents; every property command asks.
+PropertyPlace propertyPlace(int propertyCode) {
+  ThreadState& state = threadState();
+  VariableBindings::Entry& entry = state.propertyBindings.slot(static_cast<NameCode>(propertyCode));
+  const uint64_t epoch = lookupEpoch();
+  if (entry.epoch == epoch && entry.name == static_cast<NameCode>(propertyCode) &&
+      entry.object == state.currentObject)
+    return {static_cast<tmultiobject*>(entry.holder), static_cast<const tPropertyVarDesc*>(entry.desc)};
+  const PropertyPlace found = propertyPlaceAfresh(currentObject(), propertyCode);
+  entry = {epoch, static_cast<NameCode>(propertyCode), state.currentObject,
+           const_cast<tPropertyVarDesc*>(found.desc), found.holder};
+  return found;
+}
+
 void tPropertyGetCommand::execute(int) {
-  tLogoStack& stack = threadState().stack;
-  tmultiobject& holder = holderOf(propertyCode);
-  stack.push(readProperty(holder, propertyCode));
+  const PropertyPlace place = propertyPlace(propertyCode);
+  threadState().stack.push(place.desc->read(*place.holder));
 }
 
 void tPseudoVarObjCommand::execute(int) {
   tLogoStack& stack = threadState().stack;
   const Value value = stack.take();
-  tmultiobject& self = holderOf(propertyCode);
+  const PropertyPlace place = propertyPlace(propertyCode);
   // A property set by Logo code is saved with the project.
-  if (auto* own = self.variables().variable(propertyRow(propertyCode).nameCode))
+  if (auto* own = place.holder->variables().variable(propertyRow(propertyCode).nameCode))
     own->flags &= ~kNotSavedUntilSet;
-  writeProperty(self, propertyCode, value);
+  place.desc->write(*place.holder, value);
   stack.pushNone();
 }
 

@@ -115,6 +115,18 @@ std::map<int, const tPropertyVarDesc*> propertiesOf(const tmultiobject& object);
 void rememberPropertiesAsMade(tmultiobject& object);
 bool propertyChangedSinceMade(tmultiobject& object, int propertyCode);
 
+// Where a property command of the current object finds its property: the
+// current object, or the nearest object on its place chain that has the
+// property of its own kind (a turtle that asks for `bgcolour` gets its
+// page's); error 45 when none has it. Remembered per thread while the
+// lookup epoch holds; propertyPlaceAfresh finds it without remembering.
+struct PropertyPlace {
+  tmultiobject* holder;
+  const tPropertyVarDesc* desc;
+};
+PropertyPlace propertyPlace(int propertyCode);
+PropertyPlace propertyPlaceAfresh(tmultiobject& from, int propertyCode);
+
 // Reads and writes a property of an object (error 45 when it has none).
 Value readProperty(tmultiobject& object, int propertyCode);
 void writeProperty(tmultiobject& object, int propertyCode, const Value& value);

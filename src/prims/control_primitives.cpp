@@ -3,6 +3,7 @@
 
 #include <thread>
 
+#include "interp/compiled_list.h"
 #include "interp/evaluator.h"
 #include "core/logo_exception.h"
 #include "interp/primitive_descs.h"
@@ -45,6 +46,22 @@ class LoopVariable {
   NameCode name_;
 };
 
+// The list a loop runs, compiled at its first round and run as compiled
+// from then on: a list keeps its compiled form while it lives, and the
+// loop's input holds it. (A word is read into a list once, not per round.)
+class LoopBody {
+ public:
+  explicit LoopBody(const Value& list) : list_(list) {}
+  bool run() {
+    if (!code_) code_ = compiled(*list_, kInstructions);
+    return runList(code_);
+  }
+
+ private:
+  const Value& list_;
+  CompiledPtr code_;
+};
+
 bool truthOf(const Value& condition) {
   if (condition->isList()) {
     const Value value = evaluateValue(*condition);
@@ -63,10 +80,11 @@ Value runOrEvaluate(const Value& list, bool wantValue) {
 
 Value repeatList(const Value& count, const Value& list) {
   const int32_t rounds = count->asInteger();
+  LoopBody body(list);
   RoundCounter counter;
   for (int32_t i = 0; i < rounds; ++i) {
     counter.next();
-    if (runValue(*list)) break;
+    if (body.run()) break;
   }
   return nullptr;
 }
@@ -78,20 +96,22 @@ Value repcount() {
 }
 
 Value whileList(const Value& condition, const Value& list) {
+  LoopBody body(list);
   RoundCounter counter;
   for (;;) {
     counter.next();
     if (!truthOf(condition)) break;
-    if (runValue(*list)) break;
+    if (body.run()) break;
   }
   return nullptr;
 }
 
 Value loopList(const Value& list) {
+  LoopBody body(list);
   RoundCounter counter;
   for (;;) {
     counter.next();
-    if (runValue(*list)) break;
+    if (body.run()) break;
   }
   return nullptr;
 }
@@ -109,12 +129,13 @@ Value forLoop(const Value& name, const Value& control, const Value& list) {
   const long double step = count == 3 ? numbers[2] : (end > start ? 1 : -1);
   if (step == 0) throw eLogoException(erBadStructure, control);
   LoopVariable variable(name->nameCode());
+  LoopBody body(list);
   RoundCounter counter;
   for (long double value = start; step > 0 ? value <= end : value >= end; value += step) {
     counter.next();
     const bool whole = value == static_cast<long double>(static_cast<int32_t>(value));
     variable.set(whole ? Value(makeInt(static_cast<int32_t>(value))) : Value(makeReal(value)));
-    if (runValue(*list)) break;
+    if (body.run()) break;
   }
   return nullptr;
 }
@@ -122,11 +143,12 @@ Value forLoop(const Value& name, const Value& control, const Value& list) {
 Value foreachItem(const Value& name, const Value& collection, const Value& list) {
   std::vector<Value> items = collectionItems(collection);
   LoopVariable variable(name->nameCode());
+  LoopBody body(list);
   RoundCounter counter;
   for (Value& item : items) {
     counter.next();
     variable.set(std::move(item));
-    if (runValue(*list)) break;
+    if (body.run()) break;
   }
   return nullptr;
 }

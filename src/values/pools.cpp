@@ -2,7 +2,6 @@
 #include "values/pools.h"
 
 #include <cstdint>
-#include <vector>
 
 #include "core/logo_exception.h"
 
@@ -14,57 +13,52 @@ constexpr size_t kValuesPerPool = 100;
 thread_local bool processThread = false;
 
 // A stack of idle pre-built instances. Only the interpreter lock's holder
-// touches a pool, so it has no lock of its own.
+// touches a pool, so it has no lock of its own. A fixed array, constant-
+// initialized: taking and giving back are a few instructions, with no
+// guard of a function's static to pass on every number made.
 template <class T>
 struct Pool {
-  std::vector<T*> idle;
+  T* idle[kValuesPerPool] = {};
+  size_t count = 0;
+
   ~Pool() {
-    for (T* t : idle) delete t;
+    while (count > 0) delete idle[--count];
   }
   void fill() {
-    while (idle.size() < kValuesPerPool) {
+    while (count < kValuesPerPool) {
       T* t = new T();
       t->pooled = true;
-      idle.push_back(t);
+      idle[count++] = t;
     }
   }
   T* take() {
-    if (!processThread || idle.empty()) return nullptr;
-    T* t = idle.back();
-    idle.pop_back();
-    return t;
+    if (!processThread || count == 0) return nullptr;
+    return idle[--count];
   }
   // Takes back a pooled instance, or on a process thread any instance of
   // the class while there is room: variables adopt pool instances (see
   // storableValue), so the pool refills from the values that die.
   void giveBack(T* t) {
-    if ((t->pooled || processThread) && idle.size() < kValuesPerPool) {
+    if ((t->pooled || processThread) && count < kValuesPerPool) {
       t->pooled = true;
       t->refCount = 0;
       t->reset({});
-      idle.push_back(t);
+      idle[count++] = t;
     } else {
       delete t;
     }
   }
 };
 
-Pool<tLogoInt>& ints() {
-  static Pool<tLogoInt> p;
-  return p;
-}
-Pool<tLogoReal>& reals() {
-  static Pool<tLogoReal> p;
-  return p;
-}
-Pool<tLogoString>& words() {
-  static Pool<tLogoString> p;
-  return p;
-}
-Pool<tLogoBool>& bools() {
-  static Pool<tLogoBool> p;
-  return p;
-}
+constinit Pool<tLogoInt> intPool;
+constinit Pool<tLogoReal> realPool;
+constinit Pool<tLogoString> wordPool;
+constinit Pool<tLogoBool> boolPool;
+
+Pool<tLogoInt>& ints() { return intPool; }
+Pool<tLogoReal>& reals() { return realPool; }
+Pool<tLogoString>& words() { return wordPool; }
+Pool<tLogoBool>& bools() { return boolPool; }
 
 template <class T, class V>
 Ref<T> make(Pool<T>& pool, V&& value) {
@@ -108,7 +102,7 @@ void initValuePools() {
   bools().fill();
 }
 
-PoolSizes valuePoolSizes() { return {ints().idle.size(), reals().idle.size(), words().idle.size(), bools().idle.size()}; }
+PoolSizes valuePoolSizes() { return {ints().count, reals().count, words().count, bools().count}; }
 
 void recycle(tLogoInt* value) { ints().giveBack(value); }
 void recycle(tLogoReal* value) { reals().giveBack(value); }

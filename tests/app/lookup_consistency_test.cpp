@@ -4,8 +4,9 @@
 // added and removed, objects made, copied and erased, places changed, projects
 // loaded), each followed by lookups through instruction lists that stay
 // compiled all along, and so remember what their names meant, and through
-// the thread's remembered variable bindings, compared with lookups that walk
-// the parent graph afresh and trust no chain or remembered resolution.
+// the thread's remembered variable bindings and property places, compared
+// with lookups that walk the parent graph afresh and trust no chain or
+// remembered resolution.
 #include <algorithm>
 #include <random>
 #include <unordered_set>
@@ -16,6 +17,8 @@
 #include "interp/procedure_resolver.h"
 #include "interp/scheduler.h"
 #include "objects/object_scope.h"
+#include "objects/property_codes.h"
+#include "objects/property_declaration.h"
 #include "project_world.h"
 #include "values/reader.h"
 
@@ -255,6 +258,25 @@ class LookupConsistency : public ProjectTest {
         ASSERT_EQ(got, expectedVariable(*o, variableCode))
             << "seed " << seed << " step " << step << ": :v" << k << " from " << o->name();
       }
+      for (const int code : {prop::kHeading, prop::kBgColour}) {
+        PropertyPlace remembered{nullptr, nullptr};
+        PropertyPlace fresh{nullptr, nullptr};
+        {
+          CurrentObjectScope current(state, Value(o));
+          try {
+            remembered = propertyPlace(code);
+          } catch (const eLogoException&) {
+          }
+        }
+        try {
+          fresh = propertyPlaceAfresh(*o, code);
+        } catch (const eLogoException&) {
+        }
+        ASSERT_EQ(remembered.holder, fresh.holder) << "seed " << seed << " step " << step << ": property "
+                                                   << code << " of " << o->name();
+        ASSERT_EQ(remembered.desc, fresh.desc) << "seed " << seed << " step " << step << ": property " << code
+                                               << " of " << o->name();
+      }
       const NameCode poke = codeOf("onClick");
       Value expectedHandler;
       for (tLogoEventTab* table : freshEventChain(*o))
@@ -274,6 +296,13 @@ class LookupConsistency : public ProjectTest {
     run("newclass [] \"c0 [] newclass [] \"c1 [] newclass [] \"b0 [] newclass [] \"b1 []");
     run("new \"c0 [name o0] new \"c1 [name o1]");
     made_ = {"c0", "c1", "b0", "b1", "o0", "o1"};
+    {
+      // Properties to find: one of c0's kind, one that objects standing
+      // on (placed in) one made from b1 find there.
+      InterpreterLockScope locked;
+      declareProperty(*object("c0"), prop::kHeading, nullptr, nullptr, DeclaredOn::Prototype);
+      declareProperty(*object("b1"), prop::kBgColour, nullptr, nullptr, DeclaredOn::Prototype);
+    }
     // Lists compiled once for the whole sequence: their tokens remember
     // what the names resolved to.
     probes_.clear();

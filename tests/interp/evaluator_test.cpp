@@ -40,6 +40,32 @@ TEST_F(Evaluator, PrecedenceAndParentheses) {
   EXPECT_EQ(printed, (std::vector<std::string>{"7", "9", "3", "-3", "5", "-6"}));
 }
 
+// Operators on two integers take a shortcut past the method dispatch; the
+// same numbers given as words take the methods. Both must answer alike at
+// every edge: signs, zero, and results just past 32 bits.
+TEST_F(Evaluator, IntegerShortcutsAnswerAsTheMethods) {
+  const std::vector<std::string> numbers = {"0",     "1",      "-1",         "7",          "-7",
+                                            "46341", "-46341", "2147483647", "-2147483648", "65536"};
+  size_t compared = 0;
+  for (const char* op : {"+", "-", "*", "<", ">", "<=", ">=", "=", "<>"}) {
+    for (const std::string& a : numbers) {
+      for (const std::string& b : numbers) {
+        const std::string tail = std::string(" ") + op + " ";
+        run("print " + a + tail + b);
+        run("print \"" + a + tail + "\"" + b);
+        ASSERT_EQ(printed.size(), 2u);
+        EXPECT_EQ(printed[0], printed[1]) << a << tail << b;
+        printed.clear();
+        ++compared;
+      }
+    }
+  }
+  EXPECT_EQ(compared, 900u);
+  // Past 32 bits the answer becomes real (printed to six digits here), never wraps round.
+  run("print 2147483647 + 1 print -2147483648 - 1 print 65536 * 65536 print 2147483647 + 1 = 2147483648");
+  EXPECT_EQ(printed, (std::vector<std::string>{"2.14748E+9", "-2.14748E+9", "4.29497E+9", "true"}));
+}
+
 TEST_F(Evaluator, ComparisonsEndInputsThatDoNotTakeThem) {
   run("print sum 1 2 = 3 print 7 / 2 > 3");
   EXPECT_EQ(printed, (std::vector<std::string>{"true", "true"}));
