@@ -45,6 +45,16 @@ tLogoCriticalSection& namedLock(std::string_view name) {
 }
 
 void enterCritical(tLogoCriticalSection& lock) {
+  // A free lock is taken at once. Giving the interpreter lock up to queue
+  // for it again would put a thread switch into every entry, and with busy
+  // processes on several cores each switch waits for another core.
+  {
+    std::lock_guard guard(waitMutex());
+    if (!lock.taken) {
+      lock.taken = true;
+      return;
+    }
+  }
   tLogoprocess* self = currentProcess();
   bool took = false;
   const WaitEnd end = waitReleased(self ? &self->control() : nullptr, [&] {
