@@ -35,6 +35,8 @@ SteadyTime realWakeTime(SteadyTime deadline) {
   return steady_clock::now() + std::chrono::milliseconds(1);
 }
 
+bool clockIsManual() { return manualTime.load(std::memory_order_acquire) >= 0; }
+
 ManualClock::ManualClock() {
   const int64_t now = std::chrono::duration_cast<std::chrono::nanoseconds>(steady_clock::now().time_since_epoch()).count();
   [[maybe_unused]] const int64_t before = manualTime.exchange(now, std::memory_order_acq_rel);

@@ -27,6 +27,9 @@ SteadyTime afterMilliseconds(int64_t milliseconds);
 // under a manual clock, a millisecond, since only the test moves the time.
 SteadyTime realWakeTime(SteadyTime deadline);
 
+// Whether a manual clock stands in for the real one now.
+bool clockIsManual();
+
 // While one exists, the program's clock stands still except when advanced.
 // It starts at the real time it was made; one at a time, made and destroyed
 // by the test's thread while the program's threads may read the clock.

@@ -97,19 +97,38 @@ void PlatformWindow::releaseMouse() {
   captureChanged();
 }
 
+namespace {
+
+// The shortest time between two paints of a window. Drawing that changes
+// the window faster (a turtle's every step) is gathered into the next
+// frame: painting each change would make the drawing process and the
+// painting thread take turns at the drawing's lock thousands of times a
+// second, which on a machine with several cores costs more than the
+// drawing itself.
+constexpr std::chrono::milliseconds kFrameInterval{15};
+
+}  // namespace
+
 void PlatformWindow::invalidate(const PixelRect& rect) {
   if (rect.isEmpty()) return;
+  std::chrono::milliseconds wait{0};
   {
     std::lock_guard lock(mutex_);
     invalid_ = unite(invalid_, rect);
     if (paintQueued_) return;
     paintQueued_ = true;
+    // Under a manual clock time stands still: every paint comes at once.
+    const SteadyTime now = clockNow();
+    if (!clockIsManual() && now < lastPaint_ + kFrameInterval)
+      wait = std::chrono::ceil<std::chrono::milliseconds>(lastPaint_ + kFrameInterval - now);
   }
-  ui_.post(
-      [window = weak_from_this()] {
-        if (auto self = window.lock()) self->paintNow();
-      },
-      TaskKind::Paint);
+  auto paint = [window = weak_from_this()] {
+    if (auto self = window.lock()) self->paintNow();
+  };
+  if (wait.count() > 0)
+    ui_.setTimer(wait, TimerRepeat::Once, std::move(paint));
+  else
+    ui_.post(std::move(paint), TaskKind::Paint);
 }
 
 void PlatformWindow::paintNow() {
@@ -120,6 +139,7 @@ void PlatformWindow::paintNow() {
     dirty = intersect(invalid_, pixels_.bounds());
     invalid_ = {};
     paintQueued_ = false;
+    lastPaint_ = clockNow();
   }
   if (dirty.isEmpty()) return;
   countPaint(dirty);

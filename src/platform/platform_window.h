@@ -227,9 +227,10 @@ class PlatformWindow : public std::enable_shared_from_this<PlatformWindow> {
   PixelRect freeInsets_;  // what docked guests take from each side: x left, y top, width right, height bottom
   bool layingOut_ = false;
 
-  mutable std::mutex mutex_;  // guards the three fields below
+  mutable std::mutex mutex_;  // guards the four fields below
   PixelRect invalid_;         // gathered invalidations, not yet painted
-  bool paintQueued_ = false;  // paint work for invalid_ waits in the queue
+  bool paintQueued_ = false;  // paint work for invalid_ waits in the queue or on a timer
+  SteadyTime lastPaint_{};    // when the last paint began
   MouseState mouse_;
 };
 

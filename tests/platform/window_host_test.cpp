@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include "platform/clock.h"
 #include "platform/platform_window.h"
 
 namespace lx {
@@ -16,6 +17,10 @@ constexpr Rgb kGuestColour = rgb(0, 0, 255);
 
 class WindowHost : public ::testing::Test {
  protected:
+  // Composition is checked right after each change: under a manual clock
+  // paints come at once instead of at the frame's pace.
+  ManualClock clock_;
+
   void SetUp() override {
     host_ = std::make_shared<PlatformWindow>(ui_, WindowParams{"Host", 0, 0, 100, 80, true});
     guest_ = std::make_shared<PlatformWindow>(ui_, WindowParams{"Guest", 0, 0, 40, 20, true});

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -137,6 +138,29 @@ TEST_F(WindowTest, InvalidationsFromAnotherThreadGatherIntoOnePaint) {
   EXPECT_EQ(painted[0], (PixelRect{10, 10, 70, 50}));
   ui_.runPending();
   EXPECT_EQ(painted.size(), 1u);  // nothing left to paint
+}
+
+// A drawing that changes the window at every step, with the loop served
+// between the steps, is painted at a frame's pace, not once per change; the
+// last change is painted all the same.
+TEST_F(WindowTest, RapidChangesArePaintedAtTheFramePaceAndNoneIsLost) {
+  std::vector<PixelRect> painted;
+  window_->setPaintHandler([&](PixelBuffer&, const PixelRect& dirty) { painted.push_back(dirty); });
+  const auto start = std::chrono::steady_clock::now();
+  constexpr int kChanges = 2000;
+  for (int i = 0; i < kChanges; ++i) {
+    window_->invalidate({i % 80, 0, 1, 1});
+    ui_.runPending();
+  }
+  const auto elapsed = std::chrono::steady_clock::now() - start;
+  // At most one paint per started frame of 15 ms, and one more at the start.
+  const auto frames = std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count() / 15 + 2;
+  EXPECT_LE(static_cast<long>(painted.size()), frames) << "painted " << painted.size() << " times in "
+                                                       << frames << " frames";
+  window_->invalidate({5, 40, 1, 1});
+  ASSERT_EQ(ui_.runUntil([&] { return !painted.empty() && painted.back().contains(5, 40); },
+                         afterMilliseconds(10000)),
+            RunEnd::Done);
 }
 
 TEST_F(WindowTest, ResizeKeepsThePictureAndRepaintsEverything) {
