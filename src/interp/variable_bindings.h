@@ -32,8 +32,14 @@ class VariableBindings {
     tlogoobject* holder = nullptr;
   };
 
-  // The entry that may remember `name`; the caller checks all its fields.
-  Entry& slot(NameCode name) { return entries_[name % kBindingSlots]; }
+  // What `name` was found to be for `object` in lookup epoch `epoch`, or
+  // nullptr when nothing was remembered for them then.
+  const Entry* remembered(NameCode name, uint64_t epoch, const Value& object) const {
+    const Entry& entry = entries_[name % kBindingSlots];
+    return entry.epoch == epoch && entry.name == name && entry.object == object ? &entry : nullptr;
+  }
+  // Remembers an answer, in place of whatever its slot held.
+  void remember(Entry entry) { entries_[entry.name % kBindingSlots] = std::move(entry); }
 
   void forgetAll() { entries_ = {}; }
 

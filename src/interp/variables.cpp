@@ -12,23 +12,21 @@ namespace {
 
 // Resolves a name outside the local scope and remembers the answer. Kept
 // out of line, so that the remembered case costs no more than its test.
-[[gnu::noinline]] tLogoVarDesc* resolveNonLocal(ThreadState& state, NameCode name, uint64_t epoch,
-                                                VariableBindings::Entry& entry) {
+[[gnu::noinline]] tLogoVarDesc* resolveNonLocal(ThreadState& state, NameCode name, uint64_t epoch) {
   tLogoVarDesc* found = procedureResolver().objectVariable(state.currentObject, name);
   if (!found) found = globalVariables().variable(name);
-  if (found) entry = {epoch, name, state.currentObject, found};
+  if (found) state.variableBindings.remember({epoch, name, state.currentObject, found});
   return found;
 }
 
 // The current object's variable of the name, else the global one; nullptr
 // when neither exists. Remembered per thread while the lookup epoch holds.
 inline tLogoVarDesc* nonLocalVariable(ThreadState& state, NameCode name) {
-  VariableBindings::Entry& entry = state.variableBindings.slot(name);
   // Read before resolving: should the resolution itself move the epoch,
   // the entry is simply made again next time.
   const uint64_t epoch = lookupEpoch();
-  if (entry.epoch == epoch && entry.name == name && entry.object == state.currentObject) return entry.desc;
-  return resolveNonLocal(state, name, epoch, entry);
+  if (const auto* entry = state.variableBindings.remembered(name, epoch, state.currentObject)) return entry->desc;
+  return resolveNonLocal(state, name, epoch);
 }
 
 }  // namespace

@@ -75,14 +75,13 @@ PropertyPlace propertyPlaceAfresh(tmultiobject& from, int propertyCode) {
 // stands on, and their parents; every property command asks.
 PropertyPlace propertyPlace(int propertyCode) {
   ThreadState& state = threadState();
-  VariableBindings::Entry& entry = state.propertyBindings.slot(static_cast<NameCode>(propertyCode));
+  const auto code = static_cast<NameCode>(propertyCode);
   const uint64_t epoch = lookupEpoch();
-  if (entry.epoch == epoch && entry.name == static_cast<NameCode>(propertyCode) &&
-      entry.object == state.currentObject)
-    return {static_cast<tmultiobject*>(entry.holder), static_cast<const tPropertyVarDesc*>(entry.desc)};
+  if (const auto* entry = state.propertyBindings.remembered(code, epoch, state.currentObject))
+    return {static_cast<tmultiobject*>(entry->holder), static_cast<const tPropertyVarDesc*>(entry->desc)};
   const PropertyPlace found = propertyPlaceAfresh(currentObject(), propertyCode);
-  entry = {epoch, static_cast<NameCode>(propertyCode), state.currentObject,
-           const_cast<tPropertyVarDesc*>(found.desc), found.holder};
+  state.propertyBindings.remember(
+      {epoch, code, state.currentObject, const_cast<tPropertyVarDesc*>(found.desc), found.holder});
   return found;
 }
 

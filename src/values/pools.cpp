@@ -50,15 +50,10 @@ struct Pool {
   }
 };
 
-constinit Pool<tLogoInt> intPool;
-constinit Pool<tLogoReal> realPool;
-constinit Pool<tLogoString> wordPool;
-constinit Pool<tLogoBool> boolPool;
-
-Pool<tLogoInt>& ints() { return intPool; }
-Pool<tLogoReal>& reals() { return realPool; }
-Pool<tLogoString>& words() { return wordPool; }
-Pool<tLogoBool>& bools() { return boolPool; }
+constinit Pool<tLogoInt> ints;
+constinit Pool<tLogoReal> reals;
+constinit Pool<tLogoString> words;
+constinit Pool<tLogoBool> bools;
 
 template <class T, class V>
 Ref<T> make(Pool<T>& pool, V&& value) {
@@ -71,9 +66,9 @@ Ref<T> make(Pool<T>& pool, V&& value) {
 
 }  // namespace
 
-Ref<tLogoInt> makeInt(int32_t value) { return make(ints(), value); }
-Ref<tLogoReal> makeReal(long double value) { return make(reals(), value); }
-Ref<tLogoString> makeWord(std::string_view text) { return make(words(), std::string(text)); }
+Ref<tLogoInt> makeInt(int32_t value) { return make(ints, value); }
+Ref<tLogoReal> makeReal(long double value) { return make(reals, value); }
+Ref<tLogoString> makeWord(std::string_view text) { return make(words, std::string(text)); }
 
 namespace {
 
@@ -85,7 +80,7 @@ namespace {
 }();
 
 }  // namespace
-Ref<tLogoBool> makeBool(bool value) { return make(bools(), value); }
+Ref<tLogoBool> makeBool(bool value) { return make(bools, value); }
 
 Value makeNumber(int64_t value) {
   if (value >= INT32_MIN && value <= INT32_MAX) return makeInt(static_cast<int32_t>(value));
@@ -96,17 +91,17 @@ void setLogoProcessThread(bool isProcessThread) { processThread = isProcessThrea
 bool isLogoProcessThread() { return processThread; }
 
 void initValuePools() {
-  ints().fill();
-  reals().fill();
-  words().fill();
-  bools().fill();
+  ints.fill();
+  reals.fill();
+  words.fill();
+  bools.fill();
 }
 
-PoolSizes valuePoolSizes() { return {ints().count, reals().count, words().count, bools().count}; }
+PoolSizes valuePoolSizes() { return {ints.count, reals.count, words.count, bools.count}; }
 
-void recycle(tLogoInt* value) { ints().giveBack(value); }
-void recycle(tLogoReal* value) { reals().giveBack(value); }
-void recycle(tLogoString* value) { words().giveBack(value); }
-void recycle(tLogoBool* value) { bools().giveBack(value); }
+void recycle(tLogoInt* value) { ints.giveBack(value); }
+void recycle(tLogoReal* value) { reals.giveBack(value); }
+void recycle(tLogoString* value) { words.giveBack(value); }
+void recycle(tLogoBool* value) { bools.giveBack(value); }
 
 }  // namespace lx
